@@ -1,0 +1,217 @@
+#include "core/number_parse.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+namespace draftcalc {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Walks a text one significant character at a time; in lenient mode the
+// blanks that the leading-number parse ignores are stepped over first.
+class Cursor {
+ public:
+  Cursor(std::string_view text, bool skipBlanks) : text_(text), skipBlanks_(skipBlanks) {}
+
+  bool AtEnd() {
+    SkipIgnored();
+    return pos_ == text_.size();
+  }
+  // The next significant character, or '\0' at the end.
+  char Peek() {
+    SkipIgnored();
+    return pos_ < text_.size() ? text_[pos_] : '\0';
+  }
+  void Take() { ++pos_; }
+  size_t Position() const { return pos_; }
+  void Restore(size_t pos) { pos_ = pos; }
+
+ private:
+  void SkipIgnored() {
+    if (!skipBlanks_) return;
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
+      ++pos_;
+  }
+
+  std::string_view text_;
+  size_t pos_ = 0;
+  bool skipBlanks_;
+};
+
+// Copies the decimal number at the cursor, blanks removed, into `compact`
+// ("-12.5e3"). Returns false when no digit is found; the cursor then stands
+// wherever scanning stopped.
+bool ScanDecimal(Cursor& in, std::string& compact) {
+  if (in.Peek() == '+' || in.Peek() == '-') {
+    if (in.Peek() == '-') compact += '-';
+    in.Take();
+  }
+  bool anyDigit = false;
+  while (IsDigit(in.Peek())) {
+    compact += in.Peek();
+    in.Take();
+    anyDigit = true;
+  }
+  if (in.Peek() == '.') {
+    compact += '.';
+    in.Take();
+    while (IsDigit(in.Peek())) {
+      compact += in.Peek();
+      in.Take();
+      anyDigit = true;
+    }
+  }
+  if (!anyDigit) return false;
+
+  // An exponent letter counts only when digits follow it.
+  if (in.Peek() == 'e' || in.Peek() == 'E') {
+    const size_t beforeExponent = in.Position();
+    const size_t compactLength = compact.size();
+    compact += 'e';
+    in.Take();
+    if (in.Peek() == '+' || in.Peek() == '-') {
+      compact += in.Peek();
+      in.Take();
+    }
+    bool exponentDigit = false;
+    while (IsDigit(in.Peek())) {
+      compact += in.Peek();
+      in.Take();
+      exponentDigit = true;
+    }
+    if (!exponentDigit) {
+      in.Restore(beforeExponent);
+      compact.resize(compactLength);
+    }
+  }
+  return true;
+}
+
+// Decimal exponent of the leading significant digit of a compact number
+// ("0.05" gives -1, "120" gives 3), used only to tell an overflow from an
+// underflow after the conversion reported the value out of range.
+bool IsBeyondDoubleRange(std::string_view compact) {
+  size_t i = compact.starts_with('-') ? 1 : 0;
+  int64_t magnitude = 0;
+  bool seenSignificant = false;
+  bool afterPoint = false;
+  for (; i < compact.size() && compact[i] != 'e'; ++i) {
+    const char c = compact[i];
+    if (c == '.') {
+      afterPoint = true;
+    } else if (!seenSignificant) {
+      if (c != '0') {
+        seenSignificant = true;
+        if (!afterPoint) magnitude = 1;
+      } else if (afterPoint) {
+        --magnitude;
+      }
+    } else if (!afterPoint) {
+      ++magnitude;
+    }
+  }
+  int64_t exponent = 0;
+  if (i < compact.size()) {
+    ++i;
+    bool negative = false;
+    if (compact[i] == '+' || compact[i] == '-') negative = compact[i++] == '-';
+    for (; i < compact.size(); ++i) {
+      if (exponent < 1'000'000'000) exponent = exponent * 10 + (compact[i] - '0');
+    }
+    if (negative) exponent = -exponent;
+  }
+  return magnitude + exponent > 0;
+}
+
+// Converts a compact decimal number. A value too large for a double is
+// reported as nullopt; one too small becomes a signed zero.
+std::optional<double> CompactToDouble(std::string_view compact) {
+  double value = 0;
+  const auto result = std::from_chars(compact.data(), compact.data() + compact.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (IsBeyondDoubleRange(compact)) return std::nullopt;
+    return compact.starts_with('-') ? -0.0 : 0.0;
+  }
+  return value;
+}
+
+int DigitValue(char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+// Octal digits regrouped into hexadecimal digits (3 bits each into 4 bits each).
+std::string OctalToHex(std::string_view octal) {
+  std::string hex;
+  unsigned bits = 0;
+  int bitCount = 0;
+  for (auto it = octal.rbegin(); it != octal.rend(); ++it) {
+    bits |= static_cast<unsigned>(*it - '0') << bitCount;
+    bitCount += 3;
+    while (bitCount >= 4) {
+      hex += "0123456789abcdef"[bits & 0xF];
+      bits >>= 4;
+      bitCount -= 4;
+    }
+  }
+  if (bitCount > 0) hex += "0123456789abcdef"[bits & 0xF];
+  return {hex.rbegin(), hex.rend()};
+}
+
+// "&H1F" or "&O17" (the "&" already taken): the unsigned whole number of
+// the digits that follow, correctly rounded; 0 beyond the double range.
+double ScanRadixNumber(Cursor& in) {
+  int radix = 0;
+  if (in.Peek() == 'H' || in.Peek() == 'h') radix = 16;
+  if (in.Peek() == 'O' || in.Peek() == 'o') radix = 8;
+  if (radix == 0) return 0;
+  in.Take();
+
+  std::string digits;
+  while (DigitValue(in.Peek()) < radix) {
+    if (!(digits.empty() && in.Peek() == '0')) digits += in.Peek();
+    in.Take();
+  }
+  const size_t bitsPerDigit = radix == 16 ? 4 : 3;
+  if (digits.size() * bitsPerDigit <= 64) {
+    uint64_t value = 0;
+    for (char c : digits) value = value * static_cast<uint64_t>(radix) + static_cast<uint64_t>(DigitValue(c));
+    return static_cast<double>(value);
+  }
+  const std::string hex = radix == 16 ? digits : OctalToHex(digits);
+  double value = 0;
+  const auto result = std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
+  return result.ec == std::errc() ? value : 0.0;
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text) {
+  Cursor in(text, /*skipBlanks=*/true);
+  if (in.Peek() == '&') {
+    in.Take();
+    return ScanRadixNumber(in);
+  }
+  std::string compact;
+  if (!ScanDecimal(in, compact)) return 0;
+  return CompactToDouble(compact).value_or(0.0);
+}
+
+std::optional<double> ConvertWholeText(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  const auto last = text.find_last_not_of(" \t");
+  const std::string_view number = text.substr(first, last - first + 1);
+
+  Cursor in(number, /*skipBlanks=*/false);
+  std::string compact;
+  if (!ScanDecimal(in, compact) || !in.AtEnd()) return std::nullopt;
+  return CompactToDouble(compact);
+}
+
+}  // namespace draftcalc
