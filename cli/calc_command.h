@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdio>
+#include <span>
+#include <string_view>
+
+namespace draftcalc::cli {
+
+// "calc x1=0 y1=0 d1=8 ...": one calculation from key=value words, boxes not
+// named keeping their start-up texts; prints the five captions.
+int RunCalcCommand(std::span<const std::string_view> words, std::FILE* output, std::FILE* errors);
+
+}  // namespace draftcalc::cli
