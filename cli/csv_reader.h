@@ -14,10 +14,10 @@ namespace draftcalc::cli {
 class CsvReader {
  public:
   enum class Result {
-    kRecord,            // a record was read
-    kEnd,               // no more input
-    kUnterminatedQuote, // the input ended inside a quoted field
-    kStrayQuote,        // text after a closing quote; the rest of that line was skipped
+    kRecord,             // a record was read
+    kEnd,                // no more input
+    kUnterminatedQuote,  // the input ended inside a quoted field
+    kStrayQuote,         // text after a closing quote; the rest of that line was skipped
   };
 
   explicit CsvReader(std::FILE* input) : input_(input) {}

@@ -29,23 +29,26 @@ struct CalcState {
   using Column = std::array<double, kTableSize>;
 
   // Element table: element i (1..3) is input row i; 0 and 4..10 are spare
-  // slots for intermediate elements.
-  Column elemX{}, elemY{}, elemD{}, elemA{}, elemB{};
+  // slots for intermediate elements. All zero at the start.
+  Column elemX, elemY, elemD, elemA, elemB;
   int elemNo = 1;   // first element of the pair under work
   int twoElem = 1;  // 1: elements 1 and 2 only; 0: element 3 takes part
 
   // The dispatcher's two type codes; the line-line intersection reuses them
   // for the first line's slope and intercept.
   double pairD1 = 0, pairD2 = 0;
-  // Slope and intercept of the second line of the last line-line
-  // intersection; the three-line construction measures its radius with them.
-  double wk5 = 0, wk6 = 0;
   int vertFlag = 0;  // 1 while the first line of a line-line intersection is vertical
 
   double ansXVal = 0, ansYVal = 0;  // answer point for WriteAnswerPoint
   int skipAnswer = 0;               // 1: WriteAnswerPoint leaves ansX and ansY alone
 
   ResultCaptions captions;
+
+  CalcState() {
+    // Filled explicitly: small stores, where value-initializing each array
+    // costs a slow string instruction apiece.
+    for (Column* column : {&elemX, &elemY, &elemD, &elemA, &elemB}) column->fill(0.0);
+  }
 };
 
 }  // namespace draftcalc

@@ -14,16 +14,19 @@ void ReadPointRow(CalcState& s, const InputTexts&) {
   s.elemB[e] = 0;
 }
 
+// The code text is exactly "1", "2" or "3" here, so its value is its digit.
+double LineCode(const InputTexts& in, int row) { return in(row, colD)[0] - '0'; }
+
 void ReadLineRow(CalcState& s, const InputTexts& in) {
   const int e = s.elemNo + 1;
-  s.elemD[e] = ParseLeadingNumber(in(s.elemNo, colD));
+  s.elemD[e] = LineCode(in, s.elemNo);
   s.elemA[e] = ParseLeadingNumber(in(s.elemNo, colA));
   s.elemB[e] = 0;
 }
 
 void ReadLine3Row(CalcState& s, const InputTexts& in) {
   const int e = s.elemNo + 1;
-  s.elemD[e] = ParseLeadingNumber(in(s.elemNo, colD));
+  s.elemD[e] = LineCode(in, s.elemNo);
   s.elemA[e] = ParseLeadingNumber(in(s.elemNo, colA));
   s.elemB[e] = ParseLeadingNumber(in(s.elemNo, colB));
 }

@@ -32,8 +32,7 @@ class Cursor {
  private:
   void SkipIgnored() {
     if (!skipBlanks_) return;
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
-      ++pos_;
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n')) ++pos_;
   }
 
   std::string_view text_;
@@ -189,9 +188,47 @@ double ScanRadixNumber(Cursor& in) {
   return result.ec == std::errc() ? value : 0.0;
 }
 
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common plain decimal ("12.5", "-0.000", "") of at most 15 digits: its
+// digits form an exact whole number and 10^places is exact, so one IEEE
+// division gives the correctly rounded value. Returns false for anything
+// else, which then takes the general route.
+bool TryPlainDecimal(std::string_view text, double& value) {
+  if (text.empty()) {
+    value = 0;
+    return true;
+  }
+  size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  uint64_t digits = 0;
+  int digitCount = 0;
+  int places = -1;  // digits after the point, once one is seen
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      digits = digits * 10 + static_cast<uint64_t>(c - '0');
+      if (++digitCount > 15) return false;
+      if (places >= 0) ++places;
+    } else if (c == '.' && places < 0) {
+      places = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digitCount == 0) return false;
+  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[places > 0 ? places : 0];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 double ParseLeadingNumber(std::string_view text) {
+  if (double value = 0; TryPlainDecimal(text, value)) return value;
+
   Cursor in(text, /*skipBlanks=*/true);
   if (in.Peek() == '&') {
     in.Take();
@@ -207,6 +244,7 @@ std::optional<double> ConvertWholeText(std::string_view text) {
   if (first == std::string_view::npos) return std::nullopt;
   const auto last = text.find_last_not_of(" \t");
   const std::string_view number = text.substr(first, last - first + 1);
+  if (double value = 0; TryPlainDecimal(number, value)) return value;
 
   Cursor in(number, /*skipBlanks=*/false);
   std::string compact;

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace draftcalc {
 namespace {
@@ -37,7 +38,8 @@ double RoundTo(double x, int places) {
   if (scaled >= 0x1p52) return RoundThroughText(x, places);
   const double error = std::fma(magnitude, scale, -scaled);
 
-  const double whole = std::floor(scaled);
+  // Truncation is the floor here: scaled is neither negative nor beyond 2^52.
+  const double whole = static_cast<double>(static_cast<int64_t>(scaled));
   // Exact: both terms lie within a factor of two of each other near the half.
   const double aboveHalf = (scaled - whole) - 0.5;
   bool roundUp = false;
@@ -52,9 +54,51 @@ double RoundTo(double x, int places) {
   return std::signbit(x) ? -rounded : rounded;
 }
 
+namespace {
+
+// A value that is exactly the double nearest to a decimal m / 10^6 of at
+// most 15 digits, at least 1e-4 in magnitude: rounding it to 15 significant
+// digits gives that decimal, so its general form is the decimal with trailing
+// zeros dropped, written without the slower precision formatting.
+bool TryShortDecimal(double x, std::string& text) {
+  constexpr int kPlaces = 6;
+  constexpr double kScale = 1e6;
+  const double magnitude = std::fabs(x);
+  if (!(magnitude >= 1e-4 && magnitude < 1e9)) return false;
+  // Any nearby whole number will do: the exactness test decides.
+  const auto scaled = static_cast<int64_t>(magnitude * kScale + 0.5);
+  if (static_cast<double>(scaled) / kScale != magnitude) return false;
+
+  // Digits from the right: the six places (dropping trailing zeros), then
+  // the whole part.
+  std::array<char, 32> out{};
+  size_t start = out.size();
+  int64_t rest = scaled;
+  bool inFraction = false;
+  for (int place = 0; place < kPlaces; ++place) {
+    const auto digit = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+    if (digit != '0' || inFraction) {
+      out[--start] = digit;
+      inFraction = true;
+    }
+  }
+  if (inFraction) out[--start] = '.';
+  do {
+    out[--start] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  if (x < 0) out[--start] = '-';
+  text.assign(out.data() + start, out.size() - start);
+  return true;
+}
+
+}  // namespace
+
 std::string NumberText(double x) {
   assert(std::isfinite(x));
   if (x == 0) return "0";
+  if (std::string text; TryShortDecimal(x, text)) return text;
   std::array<char, 32> text{};
   const auto written = std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::general, 15);
   std::string result(text.data(), written.ptr);

@@ -18,10 +18,9 @@ bool WithinTouchTolerance(double missDistance, double touchTolerance) { return m
 void ReportMiss(CalcState& s) { s.captions.ansRem = messages::kLineMissesCircle; }
 
 // The line's x replaces its reference X in the table.
-void SolveVerticalLineCircle(CalcState& s, double angle, double side, double touchTolerance) {
+void SolveVerticalLineCircle(CalcState& s, double x, double side, double touchTolerance) {
   const int n = s.elemNo;
   const double x2 = s.elemX[n + 1], y2 = s.elemY[n + 1], r = s.elemA[n + 1];
-  const double x = VerticalLineX(s.elemX[n], angle, s.elemB[n]);
   s.elemX[n] = x;
 
   double q = r * r - (x - x2) * (x - x2);
@@ -70,11 +69,12 @@ void SolveLineCircleIntersection(CalcState& s, double touchTolerance) {
   if (s.elemX[n] > x2) side = -side;
 
   const double angle = RoundTo(s.elemA[n], 5);
-  if (IsVerticalLine(angle)) return SolveVerticalLineCircle(s, angle, side, touchTolerance);
+  const LineForm line = LineFormOf(s.elemX[n], s.elemY[n], angle, s.elemB[n]);
+  if (line.vertical) return SolveVerticalLineCircle(s, line.verticalX, side, touchTolerance);
   if (angle == 0 || angle == 180) return SolveHorizontalLineCircle(s, angle, side, touchTolerance);
 
-  const double m = LineSlope(angle);
-  const double b = LineIntercept(s.elemX[n], s.elemY[n], angle, s.elemB[n], m);
+  const double m = line.slope;
+  const double b = line.intercept;
   s.pairD1 = m;
   s.pairD2 = b;
 

@@ -12,31 +12,27 @@ bool ReportNoIntersection(CalcState& s) {
   return false;
 }
 
+LineForm LineAt(const CalcState& s, int i) { return LineFormOf(s.elemX[i], s.elemY[i], s.elemA[i], s.elemB[i]); }
+
 }  // namespace
 
-// The first line's slope and intercept go into pairD1, pairD2 and the
-// second's into wk5, wk6, where the three-line construction finds them.
+// The first line's slope and intercept are kept in pairD1, pairD2 for the
+// case of a vertical second line.
 bool SolveLineLineIntersection(CalcState& s) {
   const int n = s.elemNo;
-  const double angle1 = s.elemA[n];
-  const double angle2 = s.elemA[n + 1];
-
-  if (IsVerticalLine(angle1)) {
-    s.vertFlag = 1;
-  } else {
-    s.vertFlag = 0;
-    s.pairD1 = LineSlope(angle1);
-    s.pairD2 = LineIntercept(s.elemX[n], s.elemY[n], angle1, s.elemB[n], s.pairD1);
+  const LineForm first = LineAt(s, n);
+  s.vertFlag = first.vertical ? 1 : 0;
+  if (!first.vertical) {
+    s.pairD1 = first.slope;
+    s.pairD2 = first.intercept;
   }
 
-  if (IsVerticalLine(angle2)) return SolveLineLineSecondVertical(s);
-
-  s.wk5 = LineSlope(angle2);
-  s.wk6 = LineIntercept(s.elemX[n + 1], s.elemY[n + 1], angle2, s.elemB[n + 1], s.wk5);
-  const double m1 = s.pairD1, b1 = s.pairD2, m2 = s.wk5, b2 = s.wk6;
+  const LineForm second = LineAt(s, n + 1);
+  if (second.vertical) return SolveLineLineSecondVertical(s);
+  const double m1 = s.pairD1, b1 = s.pairD2, m2 = second.slope, b2 = second.intercept;
 
   if (s.vertFlag == 1) {
-    s.ansXVal = VerticalLineX(s.elemX[n], angle1, s.elemB[n]);
+    s.ansXVal = first.verticalX;
     s.ansYVal = b2 + s.ansXVal * m2;
     WriteAnswerPoint(s);
     return true;
@@ -44,7 +40,7 @@ bool SolveLineLineIntersection(CalcState& s) {
 
   // Equal rounded slopes are parallel; so are directions a half turn apart
   // whose slopes the short pi rounds differently (80 and 260).
-  if (m2 == m1 || AnglesParallel(angle1, angle2)) return ReportNoIntersection(s);
+  if (m2 == m1 || AnglesParallel(s.elemA[n], s.elemA[n + 1])) return ReportNoIntersection(s);
 
   s.ansXVal = (b2 - b1) / (m1 - m2);
   s.ansYVal = (m1 * b2 - m2 * b1) / (m1 - m2);
@@ -53,12 +49,11 @@ bool SolveLineLineIntersection(CalcState& s) {
 }
 
 bool SolveLineLineSecondVertical(CalcState& s) {
-  const int n = s.elemNo;
   if (s.vertFlag == 1) {
     s.vertFlag = 0;
     return ReportNoIntersection(s);
   }
-  s.ansXVal = VerticalLineX(s.elemX[n + 1], s.elemA[n + 1], s.elemB[n + 1]);
+  s.ansXVal = LineAt(s, s.elemNo + 1).verticalX;
   s.ansYVal = s.pairD2 + s.ansXVal * s.pairD1;
   WriteAnswerPoint(s);
   return true;

@@ -10,18 +10,24 @@ namespace draftcalc {
 
 double Sgn(double value) { return value > 0 ? 1 : value < 0 ? -1 : 0; }
 
-bool IsVerticalLine(double angle) { return angle == 90 || angle == -90 || CosDeg(angle) == 0; }
-
-double VerticalLineX(double x, double angle, double offset) { return x - offset * Sgn(SinDeg(angle)); }
-
-double LineSlope(double angle) { return TanDeg(angle); }
-
-double LineIntercept(double x, double y, double angle, double offset, double slope) {
-  return (y - x * slope) + offset / CosDeg(angle);
+LineForm LineFormOf(double x, double y, double angle, double offset) {
+  LineForm line;
+  const double cosine = CosDeg(angle);
+  if (angle == 90 || angle == -90 || cosine == 0) {
+    // SinDeg(+-90) is +-1: the exact verticals move by the sign of their angle.
+    line.vertical = true;
+    line.verticalX = x - offset * Sgn(SinDeg(angle));
+  } else {
+    line.slope = TanDeg(angle);
+    line.intercept = (y - x * line.slope) + offset / cosine;
+  }
+  return line;
 }
 
 bool AnglesParallel(double angle1, double angle2) {
-  return std::fabs(std::remainder(angle1 - angle2, 180.0)) <= 1e-9;
+  const double difference = angle1 - angle2;
+  const double halfTurns = std::nearbyint(difference / 180);
+  return std::fabs(difference - halfTurns * 180) <= 1e-9;
 }
 
 double Distance(double dx, double dy) {

@@ -8,18 +8,17 @@ namespace draftcalc {
 // -1, 0 or +1.
 double Sgn(double value);
 
-// A line is vertical at exactly 90 or -90 degrees, and also wherever CosDeg
-// rounds to 0 (270, 89.99999 ...), where the slope form would divide by zero.
-bool IsVerticalLine(double angle);
-
-// x of a vertical line through (x, *) at `angle`, moved sideways by `offset`
-// to the left of its direction. SinDeg(+-90) is +-1, so this is x - B * Sgn(A)
-// for the exact verticals.
-double VerticalLineX(double x, double angle, double offset);
-
-// Slope-intercept form y = m * x + b of a non-vertical line.
-double LineSlope(double angle);
-double LineIntercept(double x, double y, double angle, double offset, double slope);
+// An input line through (x, y) at `angle` degrees, moved sideways by
+// `offset` to the left of its direction, in the form the solvers use:
+// - vertical (exactly 90 or -90 degrees, or wherever CosDeg rounds to 0, such
+//   as 270 or 89.99999, where the slope form would divide by zero): x = verticalX;
+// - otherwise y = slope * x + intercept, with slope TanDeg(angle).
+struct LineForm {
+  bool vertical = false;
+  double verticalX = 0;
+  double slope = 0, intercept = 0;
+};
+LineForm LineFormOf(double x, double y, double angle, double offset);
 
 // Two directions differ by a multiple of 180 degrees (within 1e-9 degrees).
 // The rounded slopes of the short pi cannot tell such lines apart reliably.

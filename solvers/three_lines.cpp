@@ -70,15 +70,11 @@ void SolveCircleTangentToThreeLines(CalcState& s) {
   s.ansXVal = x;
   s.ansYVal = y;
 
-  // Radius: the centre's distance from line 3. The second corner left line
-  // 3's slope and intercept in wk5, wk6, except for a vertical line 3.
-  double radius = 0;
-  if (IsVerticalLine(angle3)) {
-    radius = std::fabs(x - VerticalLineX(s.elemX[n + 2], angle3, s.elemB[n + 2]));
-  } else {
-    const double m3 = s.wk5, b3 = s.wk6;
-    radius = std::fabs(b3 - (y - m3 * x)) / std::sqrt(1 + m3 * m3);
-  }
+  // Radius: the centre's distance from line 3.
+  const LineForm line3 = LineFormOf(s.elemX[n + 2], s.elemY[n + 2], angle3, s.elemB[n + 2]);
+  const double radius =
+      line3.vertical ? std::fabs(x - line3.verticalX)
+                     : std::fabs(line3.intercept - (y - line3.slope * x)) / std::sqrt(1 + line3.slope * line3.slope);
 
   WriteNumber(s.captions.ansR, RoundTo(radius, 4));
   s.skipAnswer = 0;

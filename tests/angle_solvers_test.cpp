@@ -21,7 +21,10 @@ INSTANTIATE_TEST_SUITE_P(
                     CalcCase{"StraightDownGives90", Point("0", "0"), Point("0", "-5"), {}, Shows("0", "0", "90")},
                     CalcCase{"CoincidentGives90", Point("2", "3"), Point("2", "3"), {}, Shows("2", "3", "90")},
                     CalcCase{"FirstPointUnrounded", Point("2.5", "7"), Point("5", "7"), {}, Shows("2.5", "7", "0")},
-                    CalcCase{"FirstPointAsTyped", Point("1.234567", "-1e-7"), Point("9", "9"), {},
+                    CalcCase{"FirstPointAsTyped",
+                             Point("1.234567", "-1e-7"),
+                             Point("9", "9"),
+                             {},
                              Shows("1.234567", "-1E-07", "49.2115")},
                     CalcCase{"SteepFarAway", Point("0", "0"), Point("1e-300", "1e300"), {}, Shows("0", "0", "90")}),
     CaseName);
@@ -44,9 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"CircleStraightBelow", Point("0", "0"), Circle("0", "-10", "5"), {}, Shows("0", "0", "-120")},
         CalcCase{"CirclesStraightBelow", Circle("0", "0", "1"), Circle("0", "-10", "1"), {}, Shows("-1", "0", "-90")},
         // Straight to the left with unequal radii: the common tangent below both.
-        CalcCase{"StraightLeftUnequal", Circle("0", "0", "2"), Circle("-10", "0", "1"), {}, Shows("0", "-2", "-5.73917")},
-        CalcCase{"NearlyStraightLeft", Circle("0", "0", "2"), Circle("-10", "1e-9", "1"), {},
-                 Shows("0", "-2", "-5.73917")},
+        CalcCase{
+            "StraightLeftUnequal", Circle("0", "0", "2"), Circle("-10", "0", "1"), {}, Shows("0", "-2", "-5.73917")},
+        CalcCase{
+            "NearlyStraightLeft", Circle("0", "0", "2"), Circle("-10", "1e-9", "1"), {}, Shows("0", "-2", "-5.73917")},
         // The point lies on the circle: the tangent is perpendicular to the radius there.
         CalcCase{"PointOnCircle", Point("0", "0"), Circle("10", "0", "10"), {}, Shows("0", "0", "-90")},
         CalcCase{"PointOnNegativeCircle", Point("0", "0"), Circle("10", "0", "-10"), {}, Shows("0", "0", "90")},

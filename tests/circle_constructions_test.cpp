@@ -23,62 +23,64 @@ const std::string kCentresCoincide(messages::kCentresCoincide);
 const std::string kRadiusDifferenceZero(messages::kRadiusDifferenceZero);
 const std::string kNoTangent(messages::kNoTangent);
 
-INSTANTIATE_TEST_SUITE_P(
-    TangentToTwoCircles, Calculation,
-    testing::Values(
-        CalcCase{"OutsideBoth", Circle("0", "0", "10"), Value("-5"), Circle("20", "0", "10", "1"),
-                 Shows("10", "11.1803", "", "-5")},
-        CalcCase{"OutsideBothOtherSide", Circle("0", "0", "10"), Value("-5"), Circle("20", "0", "10", "-1"),
-                 Shows("10", "-11.1803", "", "-5")},
-        CalcCase{"IntersectionOfCircles", Circle("0", "0", "10"), Value("0.001"), Circle("12", "0", "10", "1"),
-                 Shows("6", "8")},
-        CalcCase{"IntersectionOtherSide", Circle("0", "0", "10"), Value("0.001"), Circle("12", "0", "10", "-1"),
-                 Shows("6", "-8")},
-        CalcCase{"SnapIncludesHundredth", Circle("0", "0", "10"), Value("-0.01"), Circle("12", "0", "10", "1"),
-                 Shows("6", "8")},
-        CalcCase{"JustAboveSnap", Circle("0", "0", "10"), Value("0.0101"), Circle("12", "0", "10", "1"),
-                 Shows("6", "7.9874", "", "0.0101")},
-        CalcCase{"SideZeroOnCentreLine", Circle("0", "0", "10"), Value("-5"), Circle("20", "0", "10", "0"),
-                 Shows("15", "0", "", "-5")},
-        CalcCase{"TouchingCircles", Circle("0", "0", "4"), Value("0"), Circle("10", "0", "6", "1"), Shows("4", "0")},
-        CalcCase{"TooFarApart", Circle("0", "0", "10"), Value("-5"), Circle("40", "0", "10", "1"), Remark(kTooFarApart)},
-        CalcCase{"OneInsideTheOther", Circle("0", "0", "10"), Value("0"), Circle("2", "0", "3", "1"),
-                 Remark(kNoIntersection)},
-        // Circle 2 straight to the left lies at direction 180.
-        CalcCase{"SecondCircleToTheLeft", Circle("0", "0", "10"), Value("-5"), Circle("-20", "0", "10", "1"),
-                 Shows("-10", "-11.1803", "", "-5")},
-        CalcCase{"SecondCircleToTheLeftOtherSide", Circle("0", "0", "10"), Value("-5"), Circle("-20", "0", "10", "-1"),
-                 Shows("-10", "11.1803", "", "-5")},
-        CalcCase{"SameCentre", Circle("5", "5", "10"), Value("-5"), Circle("5", "5", "3", "1"), Remark(kCentresCoincide)},
-        CalcCase{"RadiusEqualsC", Circle("0", "0", "5"), Value("5"), Circle("3", "0", "10", "1"),
-                 Remark(kRadiusDifferenceZero)}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(TangentToTwoCircles, Calculation,
+                         testing::Values(CalcCase{"OutsideBoth", Circle("0", "0", "10"), Value("-5"),
+                                                  Circle("20", "0", "10", "1"), Shows("10", "11.1803", "", "-5")},
+                                         CalcCase{"OutsideBothOtherSide", Circle("0", "0", "10"), Value("-5"),
+                                                  Circle("20", "0", "10", "-1"), Shows("10", "-11.1803", "", "-5")},
+                                         CalcCase{"IntersectionOfCircles", Circle("0", "0", "10"), Value("0.001"),
+                                                  Circle("12", "0", "10", "1"), Shows("6", "8")},
+                                         CalcCase{"IntersectionOtherSide", Circle("0", "0", "10"), Value("0.001"),
+                                                  Circle("12", "0", "10", "-1"), Shows("6", "-8")},
+                                         CalcCase{"SnapIncludesHundredth", Circle("0", "0", "10"), Value("-0.01"),
+                                                  Circle("12", "0", "10", "1"), Shows("6", "8")},
+                                         CalcCase{"JustAboveSnap", Circle("0", "0", "10"), Value("0.0101"),
+                                                  Circle("12", "0", "10", "1"), Shows("6", "7.9874", "", "0.0101")},
+                                         CalcCase{"SideZeroOnCentreLine", Circle("0", "0", "10"), Value("-5"),
+                                                  Circle("20", "0", "10", "0"), Shows("15", "0", "", "-5")},
+                                         CalcCase{"TouchingCircles", Circle("0", "0", "4"), Value("0"),
+                                                  Circle("10", "0", "6", "1"), Shows("4", "0")},
+                                         CalcCase{"TooFarApart", Circle("0", "0", "10"), Value("-5"),
+                                                  Circle("40", "0", "10", "1"), Remark(kTooFarApart)},
+                                         CalcCase{"OneInsideTheOther", Circle("0", "0", "10"), Value("0"),
+                                                  Circle("2", "0", "3", "1"), Remark(kNoIntersection)},
+                                         // Circle 2 straight to the left lies at direction 180.
+                                         CalcCase{"SecondCircleToTheLeft", Circle("0", "0", "10"), Value("-5"),
+                                                  Circle("-20", "0", "10", "1"), Shows("-10", "-11.1803", "", "-5")},
+                                         CalcCase{"SecondCircleToTheLeftOtherSide", Circle("0", "0", "10"), Value("-5"),
+                                                  Circle("-20", "0", "10", "-1"), Shows("-10", "11.1803", "", "-5")},
+                                         CalcCase{"SameCentre", Circle("5", "5", "10"), Value("-5"),
+                                                  Circle("5", "5", "3", "1"), Remark(kCentresCoincide)},
+                                         CalcCase{"RadiusEqualsC", Circle("0", "0", "5"), Value("5"),
+                                                  Circle("3", "0", "10", "1"), Remark(kRadiusDifferenceZero)}),
+                         CaseName);
 
-INSTANTIATE_TEST_SUITE_P(
-    LineAndCircleCases, Calculation,
-    testing::Values(
-        // Line, value row, circle: the centre is where the moved line meets the resized circle.
-        CalcCase{"TouchesLineAndCircleInside", Line("0", "0", "0"), Value("5"), Circle("20", "0", "10", "1"),
-                 Shows("20", "-5")},
-        // Point, value row, circle, point far away: the tangent route.
-        CalcCase{"TangentRoute", Point("0", "0"), Value("-5"), Circle("20", "0", "10", "1"),
-                 Shows("17.5069", "-4.3341", "-30", "-5")},
-        CalcCase{"TangentRouteToTheLeft", Point("0", "0"), Value("-5"), Circle("-20", "10", "10", "1"),
-                 Shows("-16.0034", "13.0045", "126.8699", "-5")},
-        CalcCase{"TangentRoutePointOnCircle", Point("0", "0"), Value("-5"), Circle("10", "0", "10", "1"),
-                 Shows("5", "0", "-90", "-5")},
-        CalcCase{"TangentRouteCentreStraightBelow", Point("0", "20"), Value("-5"), Circle("0", "0", "10", "1"),
-                 Shows("-4.3291", "2.5018", "-120", "-5")},
-        CalcCase{"TangentRoutePointInside", Point("3", "0"), Value("-8"), Circle("0", "0", "10", "1"),
-                 Remark(kNoTangent)},
-        // Point near the circle: the wanted circle passes through the point.
-        CalcCase{"ThroughThePoint", Point("0", "0"), Value("5"), Circle("8", "0", "10", "1"), Shows("4", "-3", "", "5")},
-        CalcCase{"ThroughThePointOtherSide", Point("0", "0"), Value("5"), Circle("8", "0", "10", "-1"),
-                 Shows("4", "3", "", "5")},
-        CalcCase{"PointAtTheCentre", Point("0", "0"), Value("5"), Circle("0", "0", "10", "1"), Remark(kCentresCoincide)},
-        CalcCase{"ThroughThePointRadiusZero", Point("0", "0"), Value("0"), Circle("8", "0", "10", "1"),
-                 Remark(kRadiusDifferenceZero)}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(LineAndCircleCases, Calculation,
+                         testing::Values(
+                             // Line, value row, circle: the centre is where the moved line meets the resized circle.
+                             CalcCase{"TouchesLineAndCircleInside", Line("0", "0", "0"), Value("5"),
+                                      Circle("20", "0", "10", "1"), Shows("20", "-5")},
+                             // Point, value row, circle, point far away: the tangent route.
+                             CalcCase{"TangentRoute", Point("0", "0"), Value("-5"), Circle("20", "0", "10", "1"),
+                                      Shows("17.5069", "-4.3341", "-30", "-5")},
+                             CalcCase{"TangentRouteToTheLeft", Point("0", "0"), Value("-5"),
+                                      Circle("-20", "10", "10", "1"), Shows("-16.0034", "13.0045", "126.8699", "-5")},
+                             CalcCase{"TangentRoutePointOnCircle", Point("0", "0"), Value("-5"),
+                                      Circle("10", "0", "10", "1"), Shows("5", "0", "-90", "-5")},
+                             CalcCase{"TangentRouteCentreStraightBelow", Point("0", "20"), Value("-5"),
+                                      Circle("0", "0", "10", "1"), Shows("-4.3291", "2.5018", "-120", "-5")},
+                             CalcCase{"TangentRoutePointInside", Point("3", "0"), Value("-8"),
+                                      Circle("0", "0", "10", "1"), Remark(kNoTangent)},
+                             // Point near the circle: the wanted circle passes through the point.
+                             CalcCase{"ThroughThePoint", Point("0", "0"), Value("5"), Circle("8", "0", "10", "1"),
+                                      Shows("4", "-3", "", "5")},
+                             CalcCase{"ThroughThePointOtherSide", Point("0", "0"), Value("5"),
+                                      Circle("8", "0", "10", "-1"), Shows("4", "3", "", "5")},
+                             CalcCase{"PointAtTheCentre", Point("0", "0"), Value("5"), Circle("0", "0", "10", "1"),
+                                      Remark(kCentresCoincide)},
+                             CalcCase{"ThroughThePointRadiusZero", Point("0", "0"), Value("0"),
+                                      Circle("8", "0", "10", "1"), Remark(kRadiusDifferenceZero)}),
+                         CaseName);
 
 // Line, value row with c, circle: the same answer as the line moved by -c
 // against the circle grown or shrunk by c, typed as calculation 2.2.
@@ -140,9 +142,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CalcCase{"SecondChordHorizontal", Point("0", "0"), Point("2", "2"), Point("4", "0"), Shows("2", "0", "", "2")},
         CalcCase{"General", Point("0", "0"), Point("1", "3"), Point("4", "2"), Shows("2", "1", "", "2.2361")},
-        CalcCase{"FirstChordHorizontal", Point("0", "0"), Point("10", "0"), Point("0", "20"), Shows("5", "10", "", "11.1803")},
+        CalcCase{"FirstChordHorizontal", Point("0", "0"), Point("10", "0"), Point("0", "20"),
+                 Shows("5", "10", "", "11.1803")},
         CalcCase{"BothChordsHorizontal", Point("0", "0"), Point("10", "0"), Point("20", "0"), Remark(kBothHorizontal)},
-        CalcCase{"BothChordsHorizontalLeft", Point("0", "0"), Point("10", "0"), Point("-20", "0"), Remark(kBothHorizontal)},
+        CalcCase{"BothChordsHorizontalLeft", Point("0", "0"), Point("10", "0"), Point("-20", "0"),
+                 Remark(kBothHorizontal)},
         CalcCase{"Collinear", Point("0", "0"), Point("1", "1"), Point("2", "2"), Remark(kCollinear)},
         // Collinear points whose short-pi bisector slopes differ.
         CalcCase{"CollinearShallow", Point("0", "0"), Point("10", "1"), Point("-10", "-1"), Remark(kCollinear)},
@@ -150,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"ThreeEqualPoints", Point("1", "1"), Point("1", "1"), Point("1", "1"), Remark(kCollinear)},
         // Two coincident points: the first bisector is the horizontal through
         // them, and the circle passes through both distinct points.
-        CalcCase{"TwoCoincidentPoints", Point("0", "0"), Point("0", "0"), Point("4", "2"), Shows("2.5", "0", "", "2.5")}),
+        CalcCase{"TwoCoincidentPoints", Point("0", "0"), Point("0", "0"), Point("4", "2"),
+                 Shows("2.5", "0", "", "2.5")}),
     CaseName);
 
 TEST(ThroughThreePoints, AHorizontalFirstChordBeforeDoesNotCarryOver) {
@@ -164,30 +169,29 @@ TEST(ThroughThreePoints, AHorizontalFirstChordBeforeDoesNotCarryOver) {
 
 INSTANTIATE_TEST_SUITE_P(
     TangentToThreeLines, Calculation,
-    testing::Values(
-        CalcCase{"Inscribed", Line("0", "0", "0"), Line("10", "0", "135"), Line("0", "0", "225"),
-                 Shows("5", "2.0711", "", "2.0711")},
-        CalcCase{"OutsideByThirdDirection", Line("0", "0", "0"), Line("10", "0", "135"), Line("0", "0", "45"),
-                 Shows("-2.0711", "5", "", "5")},
-        CalcCase{"OutsideByFirstDirection", Line("0", "0", "180"), Line("10", "0", "135"), Line("0", "0", "225"),
-                 Shows("5", "-12.0711", "", "12.0711")},
-        CalcCase{"FirstBisectorVertical", Line("0", "0", "45"), Line("10", "0", "315"), Line("0", "0", "180"),
-                 Shows("5", "2.0711", "", "2.0711")},
-        CalcCase{"BothBisectorsVertical", Line("0", "0", "45"), Line("10", "0", "315"), Line("20", "0", "45"),
-                 Remark(kNoIntersection)},
-        // Line 3 vertical: the radius is the centre's horizontal distance from it.
-        CalcCase{"ThirdLineVertical", Line("0", "0", "0"), Line("10", "0", "135"), Line("0", "0", "90"),
-                 Shows("-7.0711", "7.0711", "", "7.0711")},
-        CalcCase{"ThirdLineTwoSeventy", Line("0", "0", "0"), Line("10", "0", "135"), Line("0", "0", "270"),
-                 Shows("2.9289", "2.9289", "", "2.9289")},
-        CalcCase{"FirstPairParallel", Line("0", "0", "0"), Line("0", "5", "0"), Line("0", "0", "45"),
-                 Remark(kLinesDoNotMeet)},
-        CalcCase{"SecondPairParallel", Line("0", "0", "45"), Line("0", "5", "0"), Line("3", "0", "180"),
-                 Remark(kLinesDoNotMeet)},
-        CalcCase{"ParallelBisectors", Line("0", "0", "0"), Line("0", "0", "60"), Line("0", "5", "0"),
-                 Remark(kNoIntersection)},
-        CalcCase{"BisectorsAHalfTurnApart", Line("0", "0", "0"), Line("0", "0", "60"), Line("0", "5", "360"),
-                 Remark(kNoIntersection)}),
+    testing::Values(CalcCase{"Inscribed", Line("0", "0", "0"), Line("10", "0", "135"), Line("0", "0", "225"),
+                             Shows("5", "2.0711", "", "2.0711")},
+                    CalcCase{"OutsideByThirdDirection", Line("0", "0", "0"), Line("10", "0", "135"),
+                             Line("0", "0", "45"), Shows("-2.0711", "5", "", "5")},
+                    CalcCase{"OutsideByFirstDirection", Line("0", "0", "180"), Line("10", "0", "135"),
+                             Line("0", "0", "225"), Shows("5", "-12.0711", "", "12.0711")},
+                    CalcCase{"FirstBisectorVertical", Line("0", "0", "45"), Line("10", "0", "315"),
+                             Line("0", "0", "180"), Shows("5", "2.0711", "", "2.0711")},
+                    CalcCase{"BothBisectorsVertical", Line("0", "0", "45"), Line("10", "0", "315"),
+                             Line("20", "0", "45"), Remark(kNoIntersection)},
+                    // Line 3 vertical: the radius is the centre's horizontal distance from it.
+                    CalcCase{"ThirdLineVertical", Line("0", "0", "0"), Line("10", "0", "135"), Line("0", "0", "90"),
+                             Shows("-7.0711", "7.0711", "", "7.0711")},
+                    CalcCase{"ThirdLineTwoSeventy", Line("0", "0", "0"), Line("10", "0", "135"), Line("0", "0", "270"),
+                             Shows("2.9289", "2.9289", "", "2.9289")},
+                    CalcCase{"FirstPairParallel", Line("0", "0", "0"), Line("0", "5", "0"), Line("0", "0", "45"),
+                             Remark(kLinesDoNotMeet)},
+                    CalcCase{"SecondPairParallel", Line("0", "0", "45"), Line("0", "5", "0"), Line("3", "0", "180"),
+                             Remark(kLinesDoNotMeet)},
+                    CalcCase{"ParallelBisectors", Line("0", "0", "0"), Line("0", "0", "60"), Line("0", "5", "0"),
+                             Remark(kNoIntersection)},
+                    CalcCase{"BisectorsAHalfTurnApart", Line("0", "0", "0"), Line("0", "0", "60"),
+                             Line("0", "5", "360"), Remark(kNoIntersection)}),
     CaseName);
 
 TEST(TangentToThreeLines, AVerticalBisectorBeforeDoesNotCarryOver) {

@@ -26,9 +26,8 @@ std::string ReadFile(const std::filesystem::path& path) {
 class Cli : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("draftcalc-cli-test-" + std::to_string(::getpid()) + "-" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = std::filesystem::temp_directory_path() / ("draftcalc-cli-test-" + std::to_string(::getpid()) + "-" +
+                                                     testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }

@@ -112,7 +112,8 @@ TEST(CsvWriter, QuotesOnlyFieldsThatNeedIt) {
   std::FILE* output = open_memstream(&text, &size);
   {
     CsvWriter writer(output);
-    for (const char* field : {"plain", "", "a,b", "say \"hi\"", "two\nlines", "cr\r", "交点無し??"}) writer.Field(field);
+    for (const char* field : {"plain", "", "a,b", "say \"hi\"", "two\nlines", "cr\r", "交点無し??"})
+      writer.Field(field);
     writer.EndRecord();
   }
   std::fclose(output);

@@ -25,17 +25,17 @@ TEST_P(DegreeFunction, GivesTheShortPiValueRoundedToSixPlaces) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DegreeFunction,
-    testing::Values(
-        TrigCase{"TanDeg", TanDeg, 45, 1}, TrigCase{"SinDeg", SinDeg, 30, 0.5}, TrigCase{"CosDeg", CosDeg, 60, 0.5},
-        TrigCase{"TanDeg", TanDeg, 90, 37320539.634355}, TrigCase{"TanDeg", TanDeg, -90, -37320539.634355},
-        TrigCase{"CosDeg", CosDeg, 90, 0}, TrigCase{"CosDeg", CosDeg, -90, 0}, TrigCase{"CosDeg", CosDeg, 270, 0},
-        TrigCase{"TanDeg", TanDeg, 180, 0}, TrigCase{"AtnDeg", AtnDeg, 1, 45.000001},
-        TrigCase{"AtnDeg", AtnDeg, -1, -45.000001}, TrigCase{"AtnDeg", AtnDeg, 0.5, 26.565052},
-        TrigCase{"AtnDeg", AtnDeg, 2, 63.43495}, TrigCase{"AsinDeg", AsinDeg, 0.5, 30.000001},
-        TrigCase{"AsinDeg", AsinDeg, -0.5, -30.000001}, TrigCase{"AsinDeg", AsinDeg, 0.8, 53.130103},
-        TrigCase{"AcosDeg", AcosDeg, 0.5, 60.000001}, TrigCase{"AcosDeg", AcosDeg, -0.5, -60.000001},
-        TrigCase{"AcosDeg", AcosDeg, 1, 0}, TrigCase{"AcosDeg", AcosDeg, -1, 0},
-        TrigCase{"AcosDeg", AcosDeg, 0.8, 36.869898}),
+    testing::Values(TrigCase{"TanDeg", TanDeg, 45, 1}, TrigCase{"SinDeg", SinDeg, 30, 0.5},
+                    TrigCase{"CosDeg", CosDeg, 60, 0.5}, TrigCase{"TanDeg", TanDeg, 90, 37320539.634355},
+                    TrigCase{"TanDeg", TanDeg, -90, -37320539.634355}, TrigCase{"CosDeg", CosDeg, 90, 0},
+                    TrigCase{"CosDeg", CosDeg, -90, 0}, TrigCase{"CosDeg", CosDeg, 270, 0},
+                    TrigCase{"TanDeg", TanDeg, 180, 0}, TrigCase{"AtnDeg", AtnDeg, 1, 45.000001},
+                    TrigCase{"AtnDeg", AtnDeg, -1, -45.000001}, TrigCase{"AtnDeg", AtnDeg, 0.5, 26.565052},
+                    TrigCase{"AtnDeg", AtnDeg, 2, 63.43495}, TrigCase{"AsinDeg", AsinDeg, 0.5, 30.000001},
+                    TrigCase{"AsinDeg", AsinDeg, -0.5, -30.000001}, TrigCase{"AsinDeg", AsinDeg, 0.8, 53.130103},
+                    TrigCase{"AcosDeg", AcosDeg, 0.5, 60.000001}, TrigCase{"AcosDeg", AcosDeg, -0.5, -60.000001},
+                    TrigCase{"AcosDeg", AcosDeg, 1, 0}, TrigCase{"AcosDeg", AcosDeg, -1, 0},
+                    TrigCase{"AcosDeg", AcosDeg, 0.8, 36.869898}),
     [](const testing::TestParamInfo<TrigCase>& info) { return info.param.name + std::to_string(info.index); });
 
 TEST(DegreeFunction, PiIsTheShortConstant) {

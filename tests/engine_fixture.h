@@ -43,7 +43,8 @@ inline ResultCaptions Calc(const Row& r1, const Row& r2, const Row& r3 = Unused(
 }
 
 // Expected captions, written in the order X, Y, A, R, remark.
-inline ResultCaptions Shows(std::string x, std::string y, std::string a = "", std::string r = "", std::string rem = "") {
+inline ResultCaptions Shows(std::string x, std::string y, std::string a = "", std::string r = "",
+                            std::string rem = "") {
   return {x, y, a, r, rem};
 }
 inline ResultCaptions Remark(std::string rem) { return {"", "", "", "", rem}; }

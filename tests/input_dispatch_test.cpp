@@ -96,22 +96,20 @@ TEST_P(ElementCount, FollowsTheRowThreeCode) {
       << "row-3 code \"" << GetParam().code << "\"";
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, ElementCount,
-                         testing::Values(ElementCountCase{"8", true}, ElementCountCase{"5", true},
-                                         ElementCountCase{"0", true}, ElementCountCase{"9.99", true},
-                                         ElementCountCase{" 3 ", true}, ElementCountCase{"1e0", true},
-                                         ElementCountCase{"-0", true}, ElementCountCase{"99", false},
-                                         ElementCountCase{"10", false}, ElementCountCase{"-1", false},
-                                         ElementCountCase{"", false}, ElementCountCase{"5a", false},
-                                         ElementCountCase{"x", false}, ElementCountCase{"1 2", false},
-                                         ElementCountCase{"&H5", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ElementCount,
+    testing::Values(ElementCountCase{"8", true}, ElementCountCase{"5", true}, ElementCountCase{"0", true},
+                    ElementCountCase{"9.99", true}, ElementCountCase{" 3 ", true}, ElementCountCase{"1e0", true},
+                    ElementCountCase{"-0", true}, ElementCountCase{"99", false}, ElementCountCase{"10", false},
+                    ElementCountCase{"-1", false}, ElementCountCase{"", false}, ElementCountCase{"5a", false},
+                    ElementCountCase{"x", false}, ElementCountCase{"1 2", false}, ElementCountCase{"&H5", false}));
 
 TEST(Dispatch, RefusesPairsInTheWrongOrder) {
   const Row line1{.d = "1", .a = "0"}, line2{.d = "2", .a = "90"}, line3 = Line("0", "0", "45");
   const Row circle = Circle("5", "0", "2"), point = Point("1", "1");
-  const std::pair<Row, Row> refused[] = {{line2, line1}, {line2, line2}, {line1, line1},
-                                         {circle, Row{.d = "1", .a = "45"}}, {point, line3}, {line3, point},
-                                         {Value("5"), circle}, {circle, Value("5")}};
+  const std::pair<Row, Row> refused[] = {
+      {line2, line1}, {line2, line2}, {line1, line1},       {circle, Row{.d = "1", .a = "45"}},
+      {point, line3}, {line3, point}, {Value("5"), circle}, {circle, Value("5")}};
   for (size_t i = 0; i < std::size(refused); ++i) {
     EXPECT_EQ(Calc(refused[i].first, refused[i].second), Remark(kWrongOrder)) << "pair " << i;
   }
@@ -133,9 +131,7 @@ TEST(Dispatch, ThreeElementsAlwaysReachASolver) {
 
 TEST(ResultFields, WriteAnswerPointRoundsToFourPlaces) {
   // A vertical line at x and a horizontal line at y meet at (x, y).
-  const auto crossing = [](const char* x, const char* y) {
-    return Calc(Line(x, "0", "90"), Line("0", y, "0"));
-  };
+  const auto crossing = [](const char* x, const char* y) { return Calc(Line(x, "0", "90"), Line("0", y, "0")); };
   EXPECT_EQ(crossing("1.23456", "5"), Shows("1.2346", "5"));
   EXPECT_EQ(crossing("0.00004", "1234567.8"), Shows("0", "1234567.8"));
   EXPECT_EQ(crossing("-0.00004", "2e15"), Shows("0", "2E+15"));

@@ -47,27 +47,37 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"HorizontalSideMinus", Line("0", "0", "0"), Circle("0", "0", "5", "-1"), {}, Shows("5", "0")},
         CalcCase{"AlmostHorizontal", Line("0", "0", "0.00001"), Circle("0", "0", "5", "1"), {}, Shows("5", "0")},
         CalcCase{"FullTurnIsNotHorizontal", Line("0", "0", "360"), Circle("0", "0", "5", "1"), {}, Shows("5", "0")},
-        CalcCase{"MinusHalfTurnIsNotHorizontal", Line("0", "0", "-180"), Circle("0", "0", "5", "1"), {}, Shows("5", "0")},
+        CalcCase{
+            "MinusHalfTurnIsNotHorizontal", Line("0", "0", "-180"), Circle("0", "0", "5", "1"), {}, Shows("5", "0")},
         CalcCase{"Misses", Line("0", "0", "45"), Circle("10", "0", "5"), {}, Remark(kMisses)},
         CalcCase{"DiagonalSidePlus", Line("0", "0", "45"), Circle("10", "0", "8", "1"), {}, Shows("7.6458", "7.6458")},
-        CalcCase{"DiagonalSideMinus", Line("0", "0", "45"), Circle("10", "0", "8", "-1"), {}, Shows("2.3542", "2.3542")},
+        CalcCase{
+            "DiagonalSideMinus", Line("0", "0", "45"), Circle("10", "0", "8", "-1"), {}, Shows("2.3542", "2.3542")},
         CalcCase{"DiagonalChordMidpoint", Line("0", "0", "45"), Circle("10", "0", "8", "0"), {}, Shows("5", "5")},
-        CalcCase{"LineRightOfCentreFlipsSide", Line("20", "0", "45"), Circle("10", "0", "8", "1"), {},
+        CalcCase{"LineRightOfCentreFlipsSide",
+                 Line("20", "0", "45"),
+                 Circle("10", "0", "8", "1"),
+                 {},
                  Shows("12.3542", "-7.6458")},
         CalcCase{"VerticalFlipped", Line("3", "0", "90"), Circle("0", "0", "5", "1"), {}, Shows("3", "-4")},
         CalcCase{"VerticalFlippedMinus", Line("3", "0", "90"), Circle("0", "0", "5", "-1"), {}, Shows("3", "4")},
-        CalcCase{"VerticalWithOffset", Line("0", "0", "90", "2"), Circle("0", "0", "5", "1"), {}, Shows("-2", "4.5826")},
+        CalcCase{
+            "VerticalWithOffset", Line("0", "0", "90", "2"), Circle("0", "0", "5", "1"), {}, Shows("-2", "4.5826")},
         CalcCase{"HorizontalMisses", Line("0", "10", "0"), Circle("0", "0", "5"), {}, Remark(kMisses)},
         CalcCase{"HorizontalMidpoint", Line("0", "3", "0"), Circle("0", "0", "5", "0"), {}, Shows("0", "3")},
-        CalcCase{"GeneralWithOffset", Line("0", "0", "30", "1"), Circle("5", "5", "4", "1"), {}, Shows("8.8037", "6.2375")},
+        CalcCase{
+            "GeneralWithOffset", Line("0", "0", "30", "1"), Circle("5", "5", "4", "1"), {}, Shows("8.8037", "6.2375")},
         CalcCase{"VerticalMisses", Line("9", "0", "-90"), Circle("0", "0", "5", "1"), {}, Remark(kMisses)},
         // Angles that are vertical only because CosDeg rounds to 0.
         CalcCase{"TwoSeventy", Line("3", "0", "270"), Circle("0", "0", "5", "1"), {}, Shows("3", "-4")},
-        CalcCase{"TwoSeventyWithOffset", Line("0", "0", "270", "2"), Circle("0", "0", "5", "-1"), {},
-                 Shows("2", "-4.5826")},
-        CalcCase{"RoundsToNinety", Line("0", "0", "89.999999", "2"), Circle("0", "0", "5", "1"), {},
-                 Shows("-2", "4.5826")},
-        CalcCase{"CosineRoundsToZero", Line("0", "0", "89.99998", "2"), Circle("0", "0", "5", "1"), {},
+        CalcCase{
+            "TwoSeventyWithOffset", Line("0", "0", "270", "2"), Circle("0", "0", "5", "-1"), {}, Shows("2", "-4.5826")},
+        CalcCase{
+            "RoundsToNinety", Line("0", "0", "89.999999", "2"), Circle("0", "0", "5", "1"), {}, Shows("-2", "4.5826")},
+        CalcCase{"CosineRoundsToZero",
+                 Line("0", "0", "89.99998", "2"),
+                 Circle("0", "0", "5", "1"),
+                 {},
                  Shows("-2", "4.5826")}),
     CaseName);
 

@@ -96,7 +96,47 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{123456789012345, "123456789012345"}, TextCase{999999999999999, "999999999999999"},
                     TextCase{1e15, "1E+15"}, TextCase{1.23456789012346e15, "1.23456789012346E+15"},
                     TextCase{-2.5e20, "-2.5E+20"}, TextCase{1e-5, "1E-05"}, TextCase{-0.00012, "-0.00012"},
-                    TextCase{1.7976931348623157e308, "1.79769313486232E+308"}, TextCase{5e-324, "4.94065645841247E-324"}));
+                    TextCase{1.7976931348623157e308, "1.79769313486232E+308"},
+                    TextCase{5e-324, "4.94065645841247E-324"}));
+
+std::string ReferenceGeneralText(double value) {
+  std::array<char, 64> text{};
+  const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 15).ptr;
+  std::string result(text.data(), end);
+  if (const auto e = result.find('e'); e != std::string::npos) result[e] = 'E';
+  return result == "-0" ? "0" : result;
+}
+
+// The short route for values of few decimals must give exactly what the
+// general 15-digit formatting gives, for rounded and unrounded values alike.
+TEST(GeneralNumberText, AgreesWithFifteenDigitFormattingOnManyValues) {
+  std::mt19937_64 random(42);
+  std::uniform_real_distribution<double> magnitude(-12, 17);
+  std::uniform_int_distribution<int> placesOf(0, 8);
+  for (int i = 0; i < 300'000; ++i) {
+    const double raw = std::pow(10.0, magnitude(random)) * (i % 2 == 0 ? 1 : -1);
+    for (double value : {raw, RoundTo(raw, placesOf(random) % 7), ParseLeadingNumber(std::to_string(raw))}) {
+      ASSERT_EQ(NumberText(value), ReferenceGeneralText(value)) << "value " << value;
+    }
+  }
+}
+
+// Plain decimals take a shortcut in the parse; it must agree with the
+// correctly rounded conversion.
+TEST(GeneralNumberText, PlainDecimalsParseAsTheCorrectlyRoundedValue) {
+  std::mt19937_64 random(43);
+  std::uniform_int_distribution<long long> digits(0, 999'999'999'999'999LL);
+  std::uniform_int_distribution<int> point(0, 16);
+  for (int i = 0; i < 300'000; ++i) {
+    std::string text = std::to_string(digits(random));
+    const auto at = static_cast<size_t>(point(random));
+    if (at <= text.size()) text.insert(text.size() - at, ".");
+    if (i % 3 == 0) text.insert(0, "-");
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(ParseLeadingNumber(text), expected) << text;
+  }
+}
 
 // Every number text reads back through the leading-number parse.
 TEST(GeneralNumberText, ReadsBackAsTheNumberItShows) {

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages draftcalc needs to build, test and run, when
+# any of them is missing (as root, or through sudo).
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++          # build
+  libgtest-dev libbenchmark-dev  # tests and benchmarks
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
