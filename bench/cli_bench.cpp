@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <string>
 
-#include "catalogue.h"
+#include "examples/catalogue_examples.h"
 
 extern char** environ;
 
@@ -34,7 +34,7 @@ std::filesystem::path WriteInput() {
   }
   std::fprintf(file, "%s\n", line.c_str());
   for (long i = 0; i < kRecords; ++i) {
-    const auto& entry = draftcalc::bench::kCatalogue[static_cast<size_t>(i) % draftcalc::bench::kCatalogue.size()];
+    const auto& entry = draftcalc::examples::kCatalogue[static_cast<size_t>(i) % draftcalc::examples::kCatalogue.size()];
     line.clear();
     for (const auto& row : entry.rows) {
       for (std::string_view text : row) {

@@ -2,12 +2,12 @@
 // catalogue calculation.
 #include <benchmark/benchmark.h>
 
-#include "catalogue.h"
+#include "examples/catalogue_examples.h"
 #include "core/calculation.h"
 
 namespace {
 
-void BM_Calculate(benchmark::State& state, const draftcalc::bench::CatalogueEntry& entry) {
+void BM_Calculate(benchmark::State& state, const draftcalc::examples::CatalogueEntry& entry) {
   const draftcalc::InputTexts texts = entry.Texts();
   for (auto _ : state) {
     draftcalc::ResultCaptions captions = draftcalc::Calculate(texts);
@@ -16,7 +16,7 @@ void BM_Calculate(benchmark::State& state, const draftcalc::bench::CatalogueEntr
 }
 
 // The window and the batch command keep one state and reuse its captions.
-void BM_RunCalculationOnKeptState(benchmark::State& state, const draftcalc::bench::CatalogueEntry& entry) {
+void BM_RunCalculationOnKeptState(benchmark::State& state, const draftcalc::examples::CatalogueEntry& entry) {
   const draftcalc::InputTexts texts = entry.Texts();
   draftcalc::CalcState calcState;
   for (auto _ : state) {
@@ -26,7 +26,7 @@ void BM_RunCalculationOnKeptState(benchmark::State& state, const draftcalc::benc
 }
 
 const bool registered = [] {
-  for (const auto& entry : draftcalc::bench::kCatalogue) {
+  for (const auto& entry : draftcalc::examples::kCatalogue) {
     benchmark::RegisterBenchmark(("Calculate/" + std::string(entry.name)).c_str(), BM_Calculate, entry)
         ->Repetitions(5)
         ->ReportAggregatesOnly(true);

@@ -5,7 +5,7 @@
 
 #include "core/input_texts.h"
 
-namespace draftcalc::bench {
+namespace draftcalc::examples {
 
 // One typical input for each of the twelve catalogue calculations, as the
 // 24 box texts.
@@ -34,4 +34,4 @@ inline constexpr std::array<CatalogueEntry, 12> kCatalogue = {{
 }};
 // clang-format on
 
-}  // namespace draftcalc::bench
+}  // namespace draftcalc::examples

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "view/draw_surface.h"
+
+namespace draftcalc::view {
+
+// A drawing surface that writes down what is drawn, one text per figure,
+// coordinates to 4 decimals: "move 500 10", "line -500 10 c9",
+// "circle 10 20 r1 c9", "box 11.5 -4 13.5 -2 c12", "clear".
+class RecordingSurface : public DrawSurface {
+ public:
+  std::vector<std::string> figures;
+
+  void Clear() override { figures.push_back("clear"); }
+  void MoveTo(float x, float y) override { figures.push_back("move " + Num(x) + " " + Num(y)); }
+  void LineTo(float x, float y, int colour) override {
+    figures.push_back("line " + Num(x) + " " + Num(y) + " c" + std::to_string(colour));
+  }
+  void Box(float x1, float y1, float x2, float y2, int colour) override {
+    figures.push_back("box " + Num(x1) + " " + Num(y1) + " " + Num(x2) + " " + Num(y2) + " c" +
+                      std::to_string(colour));
+  }
+  void Circle(float x, float y, float radius, int colour) override {
+    figures.push_back("circle " + Num(x) + " " + Num(y) + " r" + Num(radius) + " c" + std::to_string(colour));
+  }
+
+  static std::string Num(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    std::string s(text);
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
+  }
+};
+
+}  // namespace draftcalc::view

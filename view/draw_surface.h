@@ -1,0 +1,27 @@
+#pragma once
+
+namespace draftcalc::view {
+
+// Indices into the standard 16-colour palette used by the drawing.
+enum PaletteColour : int { kBlack = 0, kLightBlue = 9, kLightRed = 12, kWhite = 15 };
+
+// The picture area as the drawing routines see it: coordinates in drawing
+// units of the current coordinate window (y grows upwards), lines one pixel
+// wide, outlines never filled.
+class DrawSurface {
+ public:
+  virtual ~DrawSurface() = default;
+
+  // Fills the whole picture area with the background colour (white).
+  virtual void Clear() = 0;
+  // Makes (x, y) the current point; draws nothing.
+  virtual void MoveTo(float x, float y) = 0;
+  // Draws from the current point to (x, y), which becomes the current point.
+  virtual void LineTo(float x, float y, int colour) = 0;
+  // Outline of the axis-parallel rectangle with opposite corners (x1, y1), (x2, y2).
+  virtual void Box(float x1, float y1, float x2, float y2, int colour) = 0;
+  // Outline of the circle around (x, y); radius 0 draws nothing visible.
+  virtual void Circle(float x, float y, float radius, int colour) = 0;
+};
+
+}  // namespace draftcalc::view

@@ -1,0 +1,172 @@
+#include "view/drawing.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "core/number_parse.h"
+#include "trig/degree_trig.h"
+#include "view/clip.h"
+
+namespace draftcalc::view {
+namespace {
+
+// Input lines are drawn across the square |x|, |y| <= 500; vertical ones
+// from y = -250 to y = 800.
+constexpr double kHalfSpan = 500;
+constexpr double kVerticalBottom = -250;
+constexpr double kVerticalTop = 800;
+
+bool FitsSingle(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }
+
+// A text converted as a whole, as a 32-bit value; nullopt when the text is
+// not a number or the number does not fit.
+std::optional<float> WholeSingle(std::string_view text) {
+  const auto value = ConvertWholeText(text);
+  if (!value || !FitsSingle(*value)) return std::nullopt;
+  return static_cast<float>(*value);
+}
+
+double Sign(double value) { return value > 0 ? 1 : value < 0 ? -1 : 0; }
+
+// Angles whose cosine rounds to 0 draw as the vertical lines they are, like
+// the calculation treats them; the exact verticals move by the sign of
+// their angle, which SinDeg(+-90) gives as well.
+bool IsVerticalAngle(double angle) { return angle == 90 || angle == -90 || CosDeg(angle) == 0; }
+
+}  // namespace
+
+void Drawing::Redraw() {
+  surface_.Clear();
+  DrawAxes();
+  for (int row = 0; row < kRowCount; ++row) DrawInputRow(row);
+  DrawAnswer();
+}
+
+void Drawing::PenPlot(std::string_view mode, double x, double y) {
+  if (mode == "S") {
+    surface_.MoveTo(static_cast<float>(x), static_cast<float>(y));
+  } else {
+    surface_.LineTo(static_cast<float>(x), static_cast<float>(y), penColor_);
+  }
+}
+
+void Drawing::DrawAxes() {
+  penColor_ = kBlack;
+  PenPlot("S", -10, 0);
+  PenPlot("L", 10, 0);
+  PenPlot("S", 0, -10);
+  PenPlot("L", 0, 10);
+}
+
+void Drawing::DrawInputRow(int row) {
+  penColor_ = kLightBlue;
+  const std::string_view code = texts_(row, colD);
+  if (code == "8") {
+    DrawInputPoint(row);
+  } else if (code == "1" || code == "2" || code == "3") {
+    DrawInputLine(row);
+  } else if (code == "0") {
+    DrawInputCircle(row);
+  }
+}
+
+// A point is a circle of radius 1 unit, so the marker grows with the zoom.
+void Drawing::DrawInputPoint(int row) {
+  const auto x = WholeSingle(texts_(row, colX));
+  const auto y = WholeSingle(texts_(row, colY));
+  if (x && y) surface_.Circle(*x, *y, 1, penColor_);
+}
+
+void Drawing::DrawInputCircle(int row) {
+  const auto x = WholeSingle(texts_(row, colX));
+  const auto y = WholeSingle(texts_(row, colY));
+  const double radius = std::fabs(ParseLeadingNumber(texts_(row, colR)));
+  if (x && y && FitsSingle(radius)) surface_.Circle(*x, *y, static_cast<float>(radius), penColor_);
+}
+
+// From the right end (x = 500) to the left end (x = -500), an end beyond
+// |y| = 500 moved along the line to y = 500 (first end) or y = -500 (second).
+// B shifts the line to the left of its direction for every line code.
+void Drawing::DrawInputLine(int row) {
+  const double angle = ParseLeadingNumber(texts_(row, colA));
+  if (IsVerticalAngle(angle)) return DrawInputVerticalLine(row, Sign(SinDeg(angle)));
+
+  const double m = TanDeg(angle);
+  const double x0 = ParseLeadingNumber(texts_(row, colX));
+  const double y0 = ParseLeadingNumber(texts_(row, colY));
+  const double offset = ParseLeadingNumber(texts_(row, colB));
+  const double c = (y0 - m * x0) + offset / CosDeg(angle);
+
+  double x1 = kHalfSpan, y1 = m * kHalfSpan + c;
+  double x2 = -kHalfSpan, y2 = m * -kHalfSpan + c;
+  // A level line outside the band cannot be moved to it: it is not drawn.
+  if (m == 0 && std::fabs(c) > kHalfSpan) return;
+  if (std::fabs(y1) > kHalfSpan) {
+    y1 = kHalfSpan;
+    x1 = (kHalfSpan - c) / m;
+  }
+  if (std::fabs(y2) > kHalfSpan) {
+    y2 = -kHalfSpan;
+    x2 = (-kHalfSpan - c) / m;
+  }
+  if (!FitsSingle(x1) || !FitsSingle(x2) || !std::isfinite(y1) || !std::isfinite(y2)) return;
+  PenPlot("S", x1, y1);
+  PenPlot("L", x2, y2);
+}
+
+void Drawing::DrawInputVerticalLine(int row, double side) {
+  const auto x0 = ConvertWholeText(texts_(row, colX));
+  const auto angle = ConvertWholeText(texts_(row, colA));
+  if (!x0 || !angle) return;
+  const double x = *x0 - side * ParseLeadingNumber(texts_(row, colB));
+  if (!FitsSingle(x)) return;
+  PenPlot("S", x, kVerticalBottom);
+  PenPlot("L", x, kVerticalTop);
+}
+
+// A point answer shows as a small square, a circle answer as its circle with
+// the square at the centre, an angle answer as a line through the point.
+// A figure whose centre or x is missing is left out.
+void Drawing::DrawAnswer() {
+  penColor_ = kLightRed;
+  if (!captions_.ansR.empty()) {
+    const auto x = WholeSingle(captions_.ansX);
+    const auto y = WholeSingle(captions_.ansY);
+    const double radius = std::fabs(ParseLeadingNumber(captions_.ansR));
+    if (x && y && FitsSingle(radius)) surface_.Circle(*x, *y, static_cast<float>(radius), penColor_);
+  }
+  if (!captions_.ansA.empty()) DrawAnswerLine();
+  if (!captions_.ansX.empty()) {
+    const auto x = ConvertWholeText(captions_.ansX);
+    const auto y = ConvertWholeText(captions_.ansY);
+    if (x && y && FitsSingle(*x + 1) && FitsSingle(*y + 1)) {
+      surface_.Box(static_cast<float>(*x - 1), static_cast<float>(*y - 1), static_cast<float>(*x + 1),
+                   static_cast<float>(*y + 1), penColor_);
+    }
+  }
+}
+
+// From x = -500 to x = 500 however steep, clipped to the visible window so
+// that a near-vertical line keeps drawable coordinates.
+void Drawing::DrawAnswerLine() {
+  const double angle = ParseLeadingNumber(captions_.ansA);
+  if (IsVerticalAngle(angle)) return DrawAnswerVerticalLine();
+
+  const double m = TanDeg(angle);
+  const double c = ParseLeadingNumber(captions_.ansY) - ParseLeadingNumber(captions_.ansX) * m;
+  const Segment line{-kHalfSpan, m * -kHalfSpan + c, kHalfSpan, m * kHalfSpan + c};
+  const auto shown = ClipSegment(line, visible_.left, visible_.Bottom(), visible_.Right(), visible_.top);
+  if (!shown) return;
+  PenPlot("S", shown->x1, shown->y1);
+  PenPlot("L", shown->x2, shown->y2);
+}
+
+void Drawing::DrawAnswerVerticalLine() {
+  const auto x = ConvertWholeText(captions_.ansX);
+  if (!x || !FitsSingle(*x)) return;
+  PenPlot("S", *x, kVerticalBottom);
+  PenPlot("L", *x, kVerticalTop);
+}
+
+}  // namespace draftcalc::view

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/calc_state.h"
+#include "core/input_texts.h"
+#include "view/draw_surface.h"
+#include "view/view_geometry.h"
+
+namespace draftcalc::view {
+
+// One redraw of the picture area: the axis cross, the three input rows as
+// typed (light blue) and the answer read back from the result captions
+// (light red). Keeps nothing between redraws; the picture follows from the
+// texts, the captions and the visible window alone.
+class Drawing {
+ public:
+  // `visible` is the part of the plane the picture area shows; the answer
+  // line is clipped to it.
+  Drawing(DrawSurface& surface, const InputTexts& texts, const ResultCaptions& captions,
+          const CoordinateWindow& visible)
+      : surface_(surface), texts_(texts), captions_(captions), visible_(visible) {}
+
+  // Clears the picture and draws everything, later figures over earlier ones.
+  void Redraw();
+
+  void DrawAxes();
+  void DrawInputRow(int row);
+  void DrawAnswer();
+
+  // The palette colour of the next figure; 12 after a redraw.
+  int penColor() const { return penColor_; }
+
+ private:
+  // Mode "S" moves the pen to (x, y); any other mode draws to it.
+  void PenPlot(std::string_view mode, double x, double y);
+
+  void DrawInputPoint(int row);
+  void DrawInputLine(int row);
+  void DrawInputVerticalLine(int row, double side);
+  void DrawInputCircle(int row);
+  void DrawAnswerLine();
+  void DrawAnswerVerticalLine();
+
+  DrawSurface& surface_;
+  const InputTexts& texts_;
+  const ResultCaptions& captions_;
+  CoordinateWindow visible_;
+  int penColor_ = kBlack;
+};
+
+}  // namespace draftcalc::view
