@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++          # build
+  qt6-base-dev                   # the window (Qt 6 Widgets)
+  fonts-ipaexfont-gothic         # Japanese captions and messages
   libgtest-dev libbenchmark-dev  # tests and benchmarks
 )
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPointF>
+#include <QRectF>
+
+#include "view/draw_surface.h"
+#include "view/view_geometry.h"
+
+namespace draftcalc::app {
+
+QColor PaletteColour(int index);
+
+// Draws the view's figures with a QPainter on the picture area: plane
+// coordinates mapped to pixels, cosmetic one-pixel lines, no antialiasing,
+// so that every drawn pixel has exactly its palette colour. Lines and
+// outlines are clipped to the area first, so that far-away coordinates never
+// reach the painter.
+class PainterSurface final : public view::DrawSurface {
+ public:
+  PainterSurface(QPainter& painter, const view::PixelMapping& mapping, QRectF area);
+
+  void Clear() override;
+  void MoveTo(float x, float y) override;
+  void LineTo(float x, float y, int colour) override;
+  void Box(float x1, float y1, float x2, float y2, int colour) override;
+  void Circle(float x, float y, float radius, int colour) override;
+
+ private:
+  QPointF Map(double x, double y) const { return {mapping_.PixelX(x), mapping_.PixelY(y)}; }
+  void DrawClippedLine(QPointF from, QPointF to, int colour);
+  void DrawArcThroughArea(QPointF centre, double radius, int colour);
+
+  QPainter& painter_;
+  view::PixelMapping mapping_;
+  QRectF area_;
+  QRectF clipArea_;  // the area with a margin, so that clipped ends stay outside it
+  QPointF current_;
+};
+
+}  // namespace draftcalc::app

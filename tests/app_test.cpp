@@ -1,0 +1,255 @@
+// The window driven as a user drives it, on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTest>
+#include <QTextLayout>
+#include <cmath>
+#include <string>
+
+#include "app/catalogue.h"
+#include "app/form_miret.h"
+#include "core/calculation.h"
+#include "examples/catalogue_examples.h"
+#include "view/view_geometry.h"
+
+namespace draftcalc::app {
+namespace {
+
+std::string Str(const QString& text) { return text.toStdString(); }
+
+ResultCaptions Shown(const Form_miret& form) {
+  return {Str(form.ansX->text()), Str(form.ansY->text()), Str(form.ansA->text()), Str(form.ansR->text()),
+          Str(form.ansRem->text())};
+}
+
+void TypeRows(Form_miret& form, const examples::CatalogueEntry& entry) {
+  for (int row = 0; row < kRowCount; ++row) {
+    const std::array<QLineEdit*, kColumnCount> boxes = {form.inpX[row], form.inpY[row], form.inpD[row],
+                                                        form.inpA[row], form.inpB[row], form.inpC[row],
+                                                        form.inpR[row], form.inpS[row]};
+    for (int column = 0; column < kColumnCount; ++column) {
+      const std::string_view text = entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+      boxes[static_cast<size_t>(column)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+  }
+}
+
+class Window : public testing::Test {
+ protected:
+  void SetUp() override {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  }
+  Form_miret form;
+};
+
+TEST_F(Window, StartsWithTheDesignTextsAndView) {
+  EXPECT_EQ(Str(form.windowTitle()), "calculate");
+  ASSERT_EQ(form.List1->count(), 51);
+  for (int i = 0; i < 51; ++i) EXPECT_EQ(Str(form.List1->item(i)->text()), kCatalogue[static_cast<size_t>(i)]);
+  EXPECT_EQ(Str(form.List1->item(50)->text()), "      ");
+  EXPECT_EQ(form.List1->currentRow(), 5);
+  for (int row = 0; row < kRowCount; ++row) {
+    EXPECT_EQ(Str(form.inpX[row]->text()), "0.000");
+    EXPECT_EQ(Str(form.inpY[row]->text()), "0.000");
+    EXPECT_EQ(Str(form.inpD[row]->text()), row == 2 ? "99" : "");
+    EXPECT_EQ(Str(form.inpA[row]->text()), "");
+  }
+  EXPECT_EQ(Str(form.butStart->text()), "計算");
+  EXPECT_EQ(Str(form.butCLR->text()), "クリア");
+  EXPECT_EQ(Str(form.Label1->text()), "100%");
+  EXPECT_EQ(form.ZoomScale(), 1);
+  EXPECT_EQ(form.HScroll1->value(), 20);
+  EXPECT_EQ(form.VScroll1->value(), 30);
+  EXPECT_EQ(form.ShownWindow().left, -50);
+  EXPECT_EQ(form.ShownWindow().top, 70);
+  EXPECT_EQ(Shown(form), ResultCaptions{});
+  EXPECT_EQ(Str(form.StatusPanel1->text()), "");
+  EXPECT_EQ(form.palette().color(QPalette::Window), QColor(128, 255, 128));
+}
+
+TEST_F(Window, CalculateShowsTheEngineCaptionsForEveryCatalogueCalculation) {
+  for (const auto& entry : examples::kCatalogue) {
+    TypeRows(form, entry);
+    QTest::mouseClick(form.butStart, Qt::LeftButton);
+    EXPECT_EQ(Shown(form), Calculate(entry.Texts())) << entry.name;
+    EXPECT_TRUE(form.ansRem->text().isEmpty()) << entry.name;
+  }
+}
+
+TEST_F(Window, StartUpCalculationIsTheAngleOfTwoPointsAtTheOrigin) {
+  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  EXPECT_EQ(Shown(form), (ResultCaptions{"0", "0", "90", "", ""}));
+}
+
+TEST_F(Window, EnterInABoxPressesCalculate) {
+  form.inpD[0]->setText("8");
+  form.inpD[1]->setText("8");
+  form.inpX[1]->clear();
+  QTest::keyClicks(form.inpX[1], "3");
+  form.inpY[1]->setText("4");
+  QTest::keyClick(form.inpY[1], Qt::Key_Return);
+  EXPECT_EQ(Str(form.ansA->text()), "53.1301");
+}
+
+TEST_F(Window, TabMovesThroughTheBoxesRowByRow) {
+  EXPECT_EQ(form.inpX[0]->nextInFocusChain(), form.inpY[0]);
+  EXPECT_EQ(form.inpR[0]->nextInFocusChain(), form.inpS[0]);
+  EXPECT_EQ(form.inpS[0]->nextInFocusChain(), form.inpX[1]);
+  EXPECT_EQ(form.inpS[1]->nextInFocusChain(), form.inpX[2]);
+  EXPECT_EQ(form.inpS[2]->nextInFocusChain(), form.butStart);
+}
+
+TEST_F(Window, ClearResetsBoxesAndResultsButNotTheView) {
+  TypeRows(form, examples::kCatalogue[4]);
+  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  ASSERT_FALSE(form.ansX->text().isEmpty());
+  form.Slider1->setValue(200);
+  form.HScroll1->setValue(7);
+  form.List1->setCurrentRow(12);
+
+  QTest::mouseClick(form.butCLR, Qt::LeftButton);
+  EXPECT_EQ(Shown(form), ResultCaptions{});
+  for (int row = 0; row < kRowCount; ++row) {
+    EXPECT_EQ(Str(form.inpX[row]->text()), "0.000");
+    EXPECT_EQ(Str(form.inpD[row]->text()), row == 2 ? "99" : "");
+    EXPECT_EQ(Str(form.inpR[row]->text()), "");
+    EXPECT_EQ(Str(form.inpS[row]->text()), "");
+  }
+  EXPECT_EQ(form.Slider1->value(), 200);
+  EXPECT_EQ(form.HScroll1->value(), 7);
+  EXPECT_EQ(form.List1->currentRow(), 12);
+}
+
+TEST_F(Window, SliderAtZeroZoomsToTenPercent) {
+  const float widthAtFull = form.ShownWindow().width;
+  form.Slider1->setValue(0);
+  EXPECT_EQ(form.Slider1->value(), 10);
+  EXPECT_EQ(Str(form.Label1->text()), "10%");
+  EXPECT_EQ(form.ZoomScale(), 0.1);
+  EXPECT_FLOAT_EQ(form.ShownWindow().width, widthAtFull * 10);
+  form.Slider1->setValue(500);
+  EXPECT_EQ(Str(form.Label1->text()), "500%");
+  EXPECT_DOUBLE_EQ(form.PictureAreaPoint(form.ShownWindow().left + 1, 0).x(), 295 / form.TwipsPerPixel());
+}
+
+TEST_F(Window, ScrollBarsMoveTheViewAndWriteItsCorner) {
+  const std::pair<int, float> horizontal[] = {{0, -450}, {20, -50}, {50, 550}};
+  for (const auto& [value, left] : horizontal) {
+    form.HScroll1->setValue(value);
+    EXPECT_EQ(form.ShownWindow().left, left);
+    EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(form.ShownWindow()));
+  }
+  const std::pair<int, float> vertical[] = {{0, 550}, {30, 70}, {50, -250}};
+  for (const auto& [value, top] : vertical) {
+    form.VScroll1->setValue(value);
+    EXPECT_EQ(form.ShownWindow().top, top);
+  }
+  EXPECT_EQ(Str(form.StatusPanel1->text()),
+            "X=550.Y=" + view::SingleText(-250 + form.ShownWindow().height));
+  // A zoom change leaves the text until the next scroll.
+  const QString before = form.StatusPanel1->text();
+  form.Slider1->setValue(300);
+  EXPECT_EQ(form.StatusPanel1->text(), before);
+}
+
+TEST_F(Window, IsWidenedAndHeightenedBelowItsSmallestSize) {
+  const double tpp = form.TwipsPerPixel();
+  form.resize(100, 100);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.frameGeometry().width(), std::lround(4500 / tpp));
+  EXPECT_EQ(form.frameGeometry().height(), std::lround(5000 / tpp));
+  const int justWideEnough = static_cast<int>(std::ceil(4000 / tpp));
+  form.resize(justWideEnough, 600);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.width(), justWideEnough);
+  // The picture fills the width left of the vertical scroll bar.
+  EXPECT_EQ(form.Picture1->width() + form.VScroll1->width(), form.width());
+  EXPECT_EQ(form.HScroll1->y(), form.Picture1->y() + form.Picture1->height());
+}
+
+TEST_F(Window, EnlargingKeepsThePlaneFixedAtTheTopLeft) {
+  const QPointF before = form.PictureAreaPoint(10, 20);
+  form.resize(form.width() + 200, form.height() + 150);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.PictureAreaPoint(10, 20), before);
+  EXPECT_GT(form.ShownWindow().width, 100);
+}
+
+TEST_F(Window, MinimisedWindowIsNotLaidOutAndRestoresCleanly) {
+  const QRect picture = form.Picture1->geometry();
+  form.showMinimized();
+  QCoreApplication::processEvents();
+  form.showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.Picture1->geometry(), picture);
+}
+
+// The answer of a line-circle intersection is drawn in light red where it lies.
+TEST_F(Window, DrawsTheAnswerInLightRedWhereItLies) {
+  TypeRows(form, examples::kCatalogue[4]);  // answer (8.8037, 6.2375)
+  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  const QImage picture = form.Picture1->grab().toImage();
+  const QPointF answer = form.PictureAreaPoint(8.8037, 6.2375);
+  const int reach = static_cast<int>(std::ceil(1.5 * form.PictureAreaPoint(1, 0).x() -
+                                               1.5 * form.PictureAreaPoint(0, 0).x()));
+  int red = 0, redFar = 0, blue = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const QColor colour = picture.pixelColor(x, y);
+      if (colour == QColor(255, 0, 0)) {
+        (std::abs(x - answer.x()) <= reach && std::abs(y - answer.y()) <= reach ? red : redFar)++;
+      }
+      if (colour == QColor(0, 0, 255)) ++blue;
+    }
+  }
+  EXPECT_GT(red, 8);
+  EXPECT_EQ(redFar, 0);
+  EXPECT_GT(blue, 100);  // the input line and circle
+  EXPECT_EQ(picture.pixelColor(1, 1), QColor(255, 255, 255));
+}
+
+TEST_F(Window, ClickOnTheWindowRedrawsWithoutAFailedAnswer) {
+  form.inpD[0]->setText("2");
+  form.inpD[1]->setText("1");
+  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  EXPECT_EQ(Str(form.ansRem->text()), "入力順違いで計算出来ない");
+  QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 5, form.Picture1->y() - 5));
+  const QImage picture = form.Picture1->grab().toImage();
+  for (int y = 0; y < picture.height(); y += 2) {
+    for (int x = 0; x < picture.width(); x += 2) ASSERT_NE(picture.pixelColor(x, y), QColor(255, 0, 0));
+  }
+}
+
+// Japanese captions render in the Japanese font the set-up installs, with
+// no missing glyphs.
+TEST_F(Window, JapaneseTextRendersInTheJapaneseFont) {
+  ASSERT_TRUE(QFontDatabase::hasFamily("IPAexGothic")) << "fonts-ipaexfont-gothic is not installed";
+  for (QLabel* label : {form.Label3, form.ansRem}) {
+    label->setText(QString::fromUtf8("入力データガイド 交点が求められませんでした。"));
+    QTextLayout layout(label->text(), label->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const auto runs = layout.glyphRuns();
+    ASSERT_FALSE(runs.isEmpty());
+    for (const QGlyphRun& run : runs) {
+      EXPECT_EQ(run.rawFont().familyName(), "IPAexGothic");
+      for (quint32 glyph : run.glyphIndexes()) EXPECT_NE(glyph, 0u);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace draftcalc::app
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
