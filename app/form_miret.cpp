@@ -1,5 +1,6 @@
 #include "app/form_miret.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QResizeEvent>
@@ -136,6 +137,7 @@ void Form_miret::CreateControls() {
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setSizeGripEnabled(false);
+  SetBackground(StatusBar1, QApplication::palette().color(QPalette::Window));
   StatusPanel1 = new QLabel(StatusBar1);
   StatusBar1->addWidget(StatusPanel1);
   Place(StatusBar1, 0, 7152, kClientWidth, kStatusBarHeight);

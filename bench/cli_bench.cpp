@@ -34,7 +34,8 @@ std::filesystem::path WriteInput() {
   }
   std::fprintf(file, "%s\n", line.c_str());
   for (long i = 0; i < kRecords; ++i) {
-    const auto& entry = draftcalc::examples::kCatalogue[static_cast<size_t>(i) % draftcalc::examples::kCatalogue.size()];
+    const auto& entry =
+        draftcalc::examples::kCatalogue[static_cast<size_t>(i) % draftcalc::examples::kCatalogue.size()];
     line.clear();
     for (const auto& row : entry.rows) {
       for (std::string_view text : row) {

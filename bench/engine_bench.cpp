@@ -2,8 +2,8 @@
 // catalogue calculation.
 #include <benchmark/benchmark.h>
 
-#include "examples/catalogue_examples.h"
 #include "core/calculation.h"
+#include "examples/catalogue_examples.h"
 
 namespace {
 

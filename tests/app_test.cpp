@@ -28,9 +28,8 @@ ResultCaptions Shown(const Form_miret& form) {
 
 void TypeRows(Form_miret& form, const examples::CatalogueEntry& entry) {
   for (int row = 0; row < kRowCount; ++row) {
-    const std::array<QLineEdit*, kColumnCount> boxes = {form.inpX[row], form.inpY[row], form.inpD[row],
-                                                        form.inpA[row], form.inpB[row], form.inpC[row],
-                                                        form.inpR[row], form.inpS[row]};
+    const std::array<QLineEdit*, kColumnCount> boxes = {form.inpX[row], form.inpY[row], form.inpD[row], form.inpA[row],
+                                                        form.inpB[row], form.inpC[row], form.inpR[row], form.inpS[row]};
     for (int column = 0; column < kColumnCount; ++column) {
       const std::string_view text = entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
       boxes[static_cast<size_t>(column)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -149,8 +148,7 @@ TEST_F(Window, ScrollBarsMoveTheViewAndWriteItsCorner) {
     form.VScroll1->setValue(value);
     EXPECT_EQ(form.ShownWindow().top, top);
   }
-  EXPECT_EQ(Str(form.StatusPanel1->text()),
-            "X=550.Y=" + view::SingleText(-250 + form.ShownWindow().height));
+  EXPECT_EQ(Str(form.StatusPanel1->text()), "X=550.Y=" + view::SingleText(-250 + form.ShownWindow().height));
   // A zoom change leaves the text until the next scroll.
   const QString before = form.StatusPanel1->text();
   form.Slider1->setValue(300);
@@ -195,8 +193,8 @@ TEST_F(Window, DrawsTheAnswerInLightRedWhereItLies) {
   QTest::mouseClick(form.butStart, Qt::LeftButton);
   const QImage picture = form.Picture1->grab().toImage();
   const QPointF answer = form.PictureAreaPoint(8.8037, 6.2375);
-  const int reach = static_cast<int>(std::ceil(1.5 * form.PictureAreaPoint(1, 0).x() -
-                                               1.5 * form.PictureAreaPoint(0, 0).x()));
+  const int reach =
+      static_cast<int>(std::ceil(1.5 * form.PictureAreaPoint(1, 0).x() - 1.5 * form.PictureAreaPoint(0, 0).x()));
   int red = 0, redFar = 0, blue = 0;
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) {

@@ -21,8 +21,7 @@ class RecordingSurface : public DrawSurface {
     figures.push_back("line " + Num(x) + " " + Num(y) + " c" + std::to_string(colour));
   }
   void Box(float x1, float y1, float x2, float y2, int colour) override {
-    figures.push_back("box " + Num(x1) + " " + Num(y1) + " " + Num(x2) + " " + Num(y2) + " c" +
-                      std::to_string(colour));
+    figures.push_back("box " + Num(x1) + " " + Num(y1) + " " + Num(x2) + " " + Num(y2) + " c" + std::to_string(colour));
   }
   void Circle(float x, float y, float radius, int colour) override {
     figures.push_back("circle " + Num(x) + " " + Num(y) + " r" + Num(radius) + " c" + std::to_string(colour));

@@ -33,7 +33,7 @@ TEST(ViewGeometry, StartUpWindowShowsTheOriginNearTheTopLeft) {
 }
 
 TEST(ViewGeometry, ZoomSetsTheSizeOfADrawingUnit) {
-  EXPECT_EQ(ScaleWidthFor(295, 5), 1);    // 500 %: one unit spans 295 twips
+  EXPECT_EQ(ScaleWidthFor(295, 5), 1);        // 500 %: one unit spans 295 twips
   EXPECT_EQ(ScaleWidthFor(5900, 0.1), 1000);  // 10 %: ten times as much as at 100 %
   EXPECT_EQ(ScaleHeightFor(5900, 0.1), -1000);
   EXPECT_DOUBLE_EQ(MappingFor({}, 1, 15).pixelsPerUnit, 59.0 / 15);
@@ -104,7 +104,7 @@ Figures DrawRow(std::string_view x, std::string_view y, std::string_view d, std:
                 std::string_view b = "", std::string_view r = "", int* penColor = nullptr) {
   InputTexts texts = StartupTexts();
   texts(0, colX) = x, texts(0, colY) = y, texts(0, colD) = d, texts(0, colA) = a, texts(0, colB) = b,
-  texts(0, colR) = r;
+           texts(0, colR) = r;
   const ResultCaptions captions;
   RecordingSurface surface;
   Drawing drawing(surface, texts, captions, {-50, 70, 100, -50});

@@ -49,7 +49,8 @@ std::optional<Size> EnforcedOuterSize(Size outer) {
 ViewLayout LayoutViewArea(Size client, double ansBottom, double statusHeight, double hScrollHeight,
                           double vScrollWidth) {
   ViewLayout layout;
-  layout.picture = {0, ansBottom, client.width - vScrollWidth, client.height - hScrollHeight - ansBottom - statusHeight};
+  layout.picture = {0, ansBottom, client.width - vScrollWidth,
+                    client.height - hScrollHeight - ansBottom - statusHeight};
   layout.hScroll = {0, ansBottom + layout.picture.height, layout.picture.width, hScrollHeight};
   layout.vScroll = {layout.picture.width, ansBottom, vScrollWidth, layout.picture.height};
   return layout;

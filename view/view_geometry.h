@@ -37,8 +37,8 @@ std::string SingleText(float value);
 
 // Maps plane coordinates to pixels of the picture area.
 struct PixelMapping {
-  double left = 0, top = 0;   // plane point at the top-left pixel corner
-  double pixelsPerUnit = 1;   // 59 twips times the zoom, in pixels
+  double left = 0, top = 0;  // plane point at the top-left pixel corner
+  double pixelsPerUnit = 1;  // 59 twips times the zoom, in pixels
 
   double PixelX(double x) const { return (x - left) * pixelsPerUnit; }
   double PixelY(double y) const { return (top - y) * pixelsPerUnit; }

@@ -1,0 +1,55 @@
+// One full redraw of the picture area, three input elements and an answer,
+// painted on the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/form_miret.h"
+#include "examples/catalogue_examples.h"
+
+namespace {
+
+void ShowCalculation(draftcalc::app::Form_miret& form, const draftcalc::examples::CatalogueEntry& entry) {
+  for (int row = 0; row < draftcalc::kRowCount; ++row) {
+    const std::array<QLineEdit*, draftcalc::kColumnCount> boxes = {form.inpX[row], form.inpY[row], form.inpD[row],
+                                                                   form.inpA[row], form.inpB[row], form.inpC[row],
+                                                                   form.inpR[row], form.inpS[row]};
+    for (int column = 0; column < draftcalc::kColumnCount; ++column) {
+      const auto text = entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+      boxes[static_cast<size_t>(column)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+  }
+  form.butStart->click();
+}
+
+void BM_Redraw(benchmark::State& state, int catalogueIndex) {
+  draftcalc::app::Form_miret form;
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) {
+    state.SkipWithError("window not exposed");
+    return;
+  }
+  ShowCalculation(form, draftcalc::examples::kCatalogue[static_cast<size_t>(catalogueIndex)]);
+  for (auto _ : state) form.Redraw();
+}
+// Three lines and the circle touching them; three points and their circle.
+BENCHMARK_CAPTURE(BM_Redraw, three_lines, 11)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_Redraw, three_points, 10)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
