@@ -58,8 +58,12 @@ void SolveCircleTangentToTwoCircles(CalcState& s) {
     return;
   }
 
+  // The arccosine of -1 comes out as 0, not 180: a circle touching on the
+  // far side of centre 1 needs the half turn stated.
   double alpha = 90;
-  if (k != 0) {
+  if (k == -1) {
+    alpha = 180;
+  } else if (k != 0) {
     alpha = AcosDeg(k);
     if (alpha < 0) alpha += 180;
   }
