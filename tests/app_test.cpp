@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTest>
 #include <QTextLayout>
 #include <cmath>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/catalogue.h"
 #include "app/form_miret.h"
@@ -240,6 +243,97 @@ TEST_F(Window, JapaneseTextRendersInTheJapaneseFont) {
       for (quint32 glyph : run.glyphIndexes()) EXPECT_NE(glyph, 0u);
     }
   }
+}
+
+// A circle far larger than the picture shows as the arc that crosses it.
+TEST_F(Window, DrawsAHugeCircleAsTheArcThatCrossesThePicture) {
+  form.inpD[0]->setText("0");
+  form.inpX[0]->setText("0");
+  form.inpY[0]->setText("-9999970");
+  form.inpR[0]->setText("10000000");
+  form.Redraw();
+  const QImage picture = form.Picture1->grab().toImage();
+  const int arcRow = static_cast<int>(std::lround(form.PictureAreaPoint(0, 30).y()));
+  int blueOnArc = 0;
+  for (int x = 0; x < picture.width(); ++x) {
+    for (int y = arcRow - 1; y <= arcRow + 1; ++y) {
+      if (picture.pixelColor(x, y) == QColor(0, 0, 255)) ++blueOnArc;
+    }
+  }
+  EXPECT_GT(blueOnArc, picture.width() * 9 / 10);
+}
+
+// Counts the warnings Qt reports (a painter handed impossible figures
+// complains through them).
+int qtWarnings = 0;
+void CountWarnings(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type != QtDebugMsg && type != QtInfoMsg) ++qtWarnings;
+}
+
+// Extreme numbers, long texts and garbage in every box, with every kind of
+// row, while the user calculates, clears, zooms, scrolls and resizes: every
+// step ends quickly, nothing fails, the painter never complains.
+TEST_F(Window, TakesAnyInputAndViewWithoutFailing) {
+  const std::string longText(20000, '7');
+  const std::vector<std::string> values = {
+      "1e300",    "-1e300", "1e-300", "3.4e38", "-1e15", longText, "x\x01\xff", "&HFFFFFFFFFFFFFFFFFFFFFFFF",
+      "89.99999", "270",    "-0",     "nan",    "1e",    ""};
+  const std::vector<std::array<const char*, 3>> codes = {
+      {"8", "8", "99"}, {"8", "0", "99"}, {"0", "0", "99"}, {"3", "3", "99"}, {"3", "0", "99"}, {"0", "5", "0"},
+      {"8", "5", "0"},  {"3", "5", "0"},  {"8", "8", "8"},  {"3", "3", "3"},  {"1", "2", "99"}, {"0", "3", "99"}};
+  qtWarnings = 0;
+  const QtMessageHandler previous = qInstallMessageHandler(CountWarnings);
+  QElapsedTimer step;
+  qint64 slowest = 0;
+  const auto timed = [&](const std::function<void()>& action) {
+    step.start();
+    action();
+    QCoreApplication::processEvents();
+    slowest = std::max(slowest, step.elapsed());
+  };
+
+  int round = 0;
+  for (const std::string& value : values) {
+    for (const auto& rowCodes : codes) {
+      const QString text = QString::fromStdString(value);
+      for (int row = 0; row < kRowCount; ++row) {
+        for (QLineEdit* box : {form.inpX[row], form.inpY[row], form.inpA[row], form.inpB[row], form.inpC[row],
+                               form.inpR[row], form.inpS[row]}) {
+          box->setText(text);
+        }
+        form.inpD[row]->setText(rowCodes[static_cast<size_t>(row)]);
+      }
+      timed([&] { form.butStart->click(); });
+      for (QLabel* caption : {form.ansX, form.ansY, form.ansA, form.ansR}) {
+        ASSERT_FALSE(caption->text().contains("nan", Qt::CaseInsensitive)) << value;
+        ASSERT_FALSE(caption->text().contains("inf", Qt::CaseInsensitive)) << value;
+      }
+      const int zoom[] = {0, 500, 10, 100};
+      const int scroll[] = {0, 50, 25};
+      timed([&] { form.Slider1->setValue(zoom[round % 4]); });
+      timed([&] { form.HScroll1->setValue(scroll[round % 3]); });
+      timed([&] { form.VScroll1->setValue(scroll[(round + 1) % 3]); });
+      if (round % 7 == 0) timed([&] { form.butCLR->click(); });
+      ++round;
+    }
+  }
+  // The window at its extremes.
+  timed([&] { form.resize(1, 1); });
+  timed([&] { form.resize(3000, 2200); });
+  timed([&] { form.Redraw(); });
+  timed([&] { form.showMinimized(); });
+  timed([&] { form.Redraw(); });
+  timed([&] { form.showNormal(); });
+  for (int zoom : {0, 500}) {
+    timed([&] { form.Slider1->setValue(zoom); });
+    for (int scroll : {0, 50}) {
+      timed([&] { form.HScroll1->setValue(scroll); });
+      timed([&] { form.VScroll1->setValue(scroll); });
+    }
+  }
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(qtWarnings, 0);
+  EXPECT_LT(slowest, 2000) << "milliseconds for the slowest step";
 }
 
 }  // namespace

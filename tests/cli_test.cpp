@@ -120,6 +120,33 @@ TEST_F(Cli, RejectsAHeaderThatIsNotUtf8OrNamesABoxTwice) {
   EXPECT_EQ(run.err, "<stdin>:1: header names input box x1 twice\n");
 }
 
+TEST_F(Cli, TakesAByteOrderMarkAndCrLfLineEnds) {
+  const Outcome run = Command("", "\xEF\xBB\xBFx2,y2\r\n1,1\r\n\r\n\"0\",\"5\"\r\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "x2,y2,ansX,ansY,ansA,ansR,ansRem\n1,1,0,0,45,,\n0,5,0,0,90,,\n");
+}
+
+TEST_F(Cli, PassesATenMegabyteFieldThrough) {
+  const std::string big(10 * 1024 * 1024, 'a');
+  const Outcome run = Command("", "note,x2,y2\n" + big + ",1,1\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "note,x2,y2,ansX,ansY,ansA,ansR,ansRem\n" + big + ",1,1,0,0,45,,\n");
+}
+
+TEST_F(Cli, BinaryGarbageIsReportedNotFatal) {
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
+  // Garbage as the header: not UTF-8.
+  Outcome run = Command("", garbage);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("<stdin>:"), std::string::npos);
+  // Garbage after a good record: that record is still answered.
+  run = Command("", "x2,y2\n1,1\n" + garbage);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out.substr(0, 46), "x2,y2,ansX,ansY,ansA,ansR,ansRem\n1,1,0,0,45,,\n");
+  EXPECT_NE(run.err.find("<stdin>:"), std::string::npos) << run.err;
+}
+
 TEST_F(Cli, CalcPrintsTheFiveCaptions) {
   Outcome run = Command("calc x1=0 y1=0 d1=8 x2=3 y2=4 d2=8");
   EXPECT_EQ(run.status, 0);

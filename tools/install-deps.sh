@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev                   # the window (Qt 6 Widgets)
   fonts-ipaexfont-gothic         # Japanese captions and messages
   libgtest-dev libbenchmark-dev  # tests and benchmarks
+  clang libclang-rt-14-dev       # libFuzzer targets
 )
 
 missing=()
