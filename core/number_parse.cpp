@@ -196,30 +196,29 @@ constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
 // division gives the correctly rounded value. Returns false for anything
 // else, which then takes the general route.
 bool TryPlainDecimal(std::string_view text, double& value) {
-  if (text.empty()) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  if (p == end) {
     value = 0;
     return true;
   }
-  size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+
+  // Digits wrap around beyond 19 of them, but more than 15 are refused below.
   uint64_t digits = 0;
-  int digitCount = 0;
-  int places = -1;  // digits after the point, once one is seen
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      digits = digits * 10 + static_cast<uint64_t>(c - '0');
-      if (++digitCount > 15) return false;
-      if (places >= 0) ++places;
-    } else if (c == '.' && places < 0) {
-      places = 0;
-    } else {
-      return false;
-    }
+  const char* const wholeStart = p;
+  while (p != end && IsDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+  const auto wholeCount = static_cast<size_t>(p - wholeStart);
+  size_t places = 0;
+  if (p != end && *p == '.') {
+    const char* const fractionStart = ++p;
+    while (p != end && IsDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+    places = static_cast<size_t>(p - fractionStart);
   }
-  if (digitCount == 0) return false;
-  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[places > 0 ? places : 0];
+  if (p != end || wholeCount + places == 0 || wholeCount + places > 15) return false;
+
+  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[places];
   value = negative ? -magnitude : magnitude;
   return true;
 }
