@@ -144,7 +144,7 @@ void Form_miret::CreateControls() {
 
   QWidget* previous = inpX[0];
   for (int row = 0; row < kRowCount; ++row) {
-    for (QLineEdit* box : {inpX[row], inpY[row], inpD[row], inpA[row], inpB[row], inpC[row], inpR[row], inpS[row]}) {
+    for (QLineEdit* box : RowBoxes(row)) {
       if (box != previous) setTabOrder(previous, box);
       previous = box;
     }
@@ -185,8 +185,7 @@ void Form_miret::FillCatalogue() {
 
 void Form_miret::ReadBoxes(BoxTexts& texts) const {
   for (int row = 0; row < kRowCount; ++row) {
-    const std::array<QLineEdit*, kColumnCount> boxes = {inpX[row], inpY[row], inpD[row], inpA[row],
-                                                        inpB[row], inpC[row], inpR[row], inpS[row]};
+    const auto boxes = RowBoxes(row);
     for (int column = 0; column < kColumnCount; ++column) {
       auto& text = texts.storage[static_cast<size_t>(row)][static_cast<size_t>(column)];
       text = boxes[static_cast<size_t>(column)]->text().toStdString();

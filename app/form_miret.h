@@ -38,6 +38,11 @@ class Form_miret final : public QWidget {
   QStatusBar* StatusBar1 = nullptr;
   QLabel* StatusPanel1 = nullptr;  // the first panel of the status bar
 
+  // The eight boxes of a row, in column order X Y D A B C R S.
+  std::array<QLineEdit*, kColumnCount> RowBoxes(int row) const {
+    return {inpX[row], inpY[row], inpD[row], inpA[row], inpB[row], inpC[row], inpR[row], inpS[row]};
+  }
+
   // The view as it stands: the zoom factor and the visible part of the plane.
   double ZoomScale() const { return zoomScale; }
   const view::CoordinateWindow& ShownWindow() const { return coordinateWindow; }

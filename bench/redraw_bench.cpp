@@ -12,9 +12,7 @@ namespace {
 
 void ShowCalculation(draftcalc::app::Form_miret& form, const draftcalc::examples::CatalogueEntry& entry) {
   for (int row = 0; row < draftcalc::kRowCount; ++row) {
-    const std::array<QLineEdit*, draftcalc::kColumnCount> boxes = {form.inpX[row], form.inpY[row], form.inpD[row],
-                                                                   form.inpA[row], form.inpB[row], form.inpC[row],
-                                                                   form.inpR[row], form.inpS[row]};
+    const auto boxes = form.RowBoxes(row);
     for (int column = 0; column < draftcalc::kColumnCount; ++column) {
       const auto text = entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
       boxes[static_cast<size_t>(column)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

@@ -31,8 +31,7 @@ ResultCaptions Shown(const Form_miret& form) {
 
 void TypeRows(Form_miret& form, const examples::CatalogueEntry& entry) {
   for (int row = 0; row < kRowCount; ++row) {
-    const std::array<QLineEdit*, kColumnCount> boxes = {form.inpX[row], form.inpY[row], form.inpD[row], form.inpA[row],
-                                                        form.inpB[row], form.inpC[row], form.inpR[row], form.inpS[row]};
+    const auto boxes = form.RowBoxes(row);
     for (int column = 0; column < kColumnCount; ++column) {
       const std::string_view text = entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
       boxes[static_cast<size_t>(column)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
