@@ -10,6 +10,8 @@ namespace draftcalc {
 
 double Sgn(double value) { return value > 0 ? 1 : value < 0 ? -1 : 0; }
 
+bool IsVerticalAngle(double angle) { return angle == 90 || angle == -90 || CosDeg(angle) == 0; }
+
 LineForm LineFormOf(double x, double y, double angle, double offset) {
   LineForm line;
   const double cosine = CosDeg(angle);

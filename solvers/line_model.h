@@ -8,6 +8,10 @@ namespace draftcalc {
 // -1, 0 or +1.
 double Sgn(double value);
 
+// An angle whose line is vertical: exactly 90 or -90 degrees, or any angle
+// where CosDeg rounds to 0 (270, 89.99999 ...).
+bool IsVerticalAngle(double angle);
+
 // An input line through (x, y) at `angle` degrees, moved sideways by
 // `offset` to the left of its direction, in the form the solvers use:
 // - vertical (exactly 90 or -90 degrees, or wherever CosDeg rounds to 0, such

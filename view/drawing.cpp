@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/number_parse.h"
+#include "solvers/line_model.h"
 #include "trig/degree_trig.h"
 #include "view/clip.h"
 
@@ -26,13 +27,6 @@ std::optional<float> WholeSingle(std::string_view text) {
   if (!value || !FitsSingle(*value)) return std::nullopt;
   return static_cast<float>(*value);
 }
-
-double Sign(double value) { return value > 0 ? 1 : value < 0 ? -1 : 0; }
-
-// Angles whose cosine rounds to 0 draw as the vertical lines they are, like
-// the calculation treats them; the exact verticals move by the sign of
-// their angle, which SinDeg(+-90) gives as well.
-bool IsVerticalAngle(double angle) { return angle == 90 || angle == -90 || CosDeg(angle) == 0; }
 
 }  // namespace
 
@@ -90,7 +84,7 @@ void Drawing::DrawInputCircle(int row) {
 // B shifts the line to the left of its direction for every line code.
 void Drawing::DrawInputLine(int row) {
   const double angle = ParseLeadingNumber(texts_(row, colA));
-  if (IsVerticalAngle(angle)) return DrawInputVerticalLine(row, Sign(SinDeg(angle)));
+  if (IsVerticalAngle(angle)) return DrawInputVerticalLine(row, Sgn(SinDeg(angle)));
 
   const double m = TanDeg(angle);
   const double x0 = ParseLeadingNumber(texts_(row, colX));
