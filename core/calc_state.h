@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "core/calculation_id.h"
+
 namespace draftcalc {
 
 // The five result labels. ansX, ansY, ansA and ansR hold a number text or
@@ -43,6 +45,7 @@ struct CalcState {
   int skipAnswer = 0;               // 1: WriteAnswerPoint leaves ansX and ansY alone
 
   ResultCaptions captions;
+  CalculationId ran = CalculationId::kNone;  // the calculation the last dispatch ran
 
   CalcState() {
     // Filled explicitly: small stores, where value-initializing each array

@@ -18,6 +18,7 @@ void ClearResults(CalcState& s) {
   }
   s.twoElem = 1;
   s.captions = {};
+  s.ran = CalculationId::kNone;
 }
 
 void WriteAnswerPoint(CalcState& s) {

@@ -7,8 +7,8 @@
 
 namespace draftcalc {
 
-// Empties the five captions, zeroes element rows 1..3 and resets elemNo and
-// twoElem. Spare slots and work values are left as they are.
+// Empties the five captions, zeroes element rows 1..3 and resets elemNo,
+// twoElem and the record of the calculation that ran. Spare slots and work values are left as they are.
 void ClearResults(CalcState& s);
 
 // Shows ansXVal and ansYVal, rounded to 4 places, in ansX and ansY, unless

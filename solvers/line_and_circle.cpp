@@ -40,7 +40,10 @@ void SolvePointAndCircleCases(CalcState& s) {
   const double r = s.elemA[n + 2];
   const double d = Distance(s.elemX[n + 2] - s.elemX[n], s.elemY[n + 2] - s.elemY[n]);
 
-  if (d > std::fabs(c + std::fabs(r))) return SolveCircleTangentToCircleAndTangentLine(s);
+  if (d > std::fabs(c + std::fabs(r))) {
+    s.ran = CalculationId::kCircleTouchingCircleAndTangent;
+    return SolveCircleTangentToCircleAndTangentLine(s);
+  }
 
   // The point becomes a circle of radius 0; its S of -2 is never read.
   s.elemD[n] = kCircleCode;

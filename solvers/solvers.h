@@ -29,14 +29,17 @@ void SolveLineCircleIntersection(CalcState& s, double touchTolerance = 0);
 // Circle first, line second: exchanges the rows, then solves.
 void SwapCircleLineAndSolve(CalcState& s);
 
-// Centre of a circle of radius c (value row) touching two circles.
+// Centre of a circle of radius c (value row) touching two circles. A c of
+// at most 0.01 in magnitude asks for an intersection of the two circles.
 void SolveCircleTangentToTwoCircles(CalcState& s);
+bool IsIntersectionRadius(double c);
 
 // Circle of radius c touching a line and a circle: the line moved by c meets
 // the circle grown or shrunk by c at the centre.
 void SolveCircleTangentToLineAndCircle(CalcState& s, double touchTolerance = 0);
 // Point, value row, circle: through the point, or touching the tangent line
-// from the point to the circle, as the distances decide.
+// from the point to the circle, as the distances decide (the route taken is
+// recorded in s.ran).
 void SolvePointAndCircleCases(CalcState& s);
 void SolveCircleTangentToCircleAndTangentLine(CalcState& s);
 

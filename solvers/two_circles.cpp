@@ -23,6 +23,8 @@ double ApplySideRule(double alpha, double a1, double a2, double s2) {
 
 }  // namespace
 
+bool IsIntersectionRadius(double c) { return std::fabs(c) <= kIntersectionRadius; }
+
 // Circle 1 at elemNo, the value row with c at elemNo + 1, circle 2 at
 // elemNo + 2. The centre P lies at |r1 - c| from centre 1 and |r2 - c| from
 // centre 2; the law of cosines gives the angle at centre 1.
@@ -32,7 +34,7 @@ void SolveCircleTangentToTwoCircles(CalcState& s) {
   const double x2 = s.elemX[n + 2], y2 = s.elemY[n + 2], r2 = s.elemA[n + 2], s2 = s.elemB[n + 2];
 
   double c = s.elemB[n + 1];
-  if (std::fabs(c) <= kIntersectionRadius) {
+  if (IsIntersectionRadius(c)) {
     c = 0;
     s.elemB[n + 1] = 0;
   }

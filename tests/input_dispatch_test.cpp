@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "core/result_fields.h"
 #include "engine_fixture.h"
+#include "examples/catalogue_examples.h"
 
 namespace draftcalc {
 namespace {
@@ -165,6 +166,54 @@ TEST(ResultFields, ClearResultsEmptiesCaptionsAndRowsButNotSpareSlots) {
   EXPECT_EQ(s.elemX[4], 42);
   EXPECT_EQ(s.elemNo, 1);
   EXPECT_EQ(s.twoElem, 1);
+}
+
+}  // namespace
+}  // namespace draftcalc
+
+namespace draftcalc {
+namespace {
+
+// The calculation recorded as run is the catalogue entry whose example was
+// typed, including the two pairs that share their rows.
+TEST(Dispatch, RecordsWhichCatalogueCalculationRan) {
+  for (size_t i = 0; i < examples::kCatalogue.size(); ++i) {
+    CalcState s;
+    RunCalculation(s, examples::kCatalogue[i].Texts());
+    EXPECT_EQ(static_cast<size_t>(s.ran), i + 1) << examples::kCatalogue[i].name;
+  }
+}
+
+TEST(Dispatch, RecordsTheRouteTheSharedRowsTook) {
+  struct Case {
+    Row r1, r2, r3;
+    CalculationId ran;
+  };
+  const Case cases[] = {
+      // Two circles: an intersection up to |C| = 0.01, a touching circle beyond.
+      {Circle("0", "0", "10", "1"), Value("-0.01"), Circle("12", "0", "10", "1"), CalculationId::kTwoCircles},
+      {Circle("0", "0", "10", "1"), Value("0.0101"), Circle("12", "0", "10", "1"),
+       CalculationId::kCircleTouchingTwoCircles},
+      // Point, value, circle: through the point while it is near enough.
+      {Point("0", "0"), Value("5"), Circle("15", "0", "10", "1"), CalculationId::kCircleThroughPointTouchingCircle},
+      {Point("0", "0"), Value("5"), Circle("15.1", "0", "10", "1"), CalculationId::kCircleTouchingCircleAndTangent},
+      // Circle then point is the point's tangent too; a bad order runs nothing.
+      {Circle("10", "0", "5", "1"), Point("0", "0"), Unused(), CalculationId::kTangentPointCircle},
+      {Circle("10", "0", "5", "1"), Line("0", "0", "30"), Unused(), CalculationId::kLineAndCircle},
+      {Value("5"), Point("0", "0"), Unused(), CalculationId::kNone},
+  };
+  for (const Case& c : cases) {
+    CalcState s;
+    RunCalculation(s, TextsOf(c.r1, c.r2, c.r3));
+    EXPECT_EQ(s.ran, c.ran) << CatalogueNumber(c.ran);
+  }
+}
+
+TEST(Dispatch, ANewCalculationForgetsWhichRanBefore) {
+  CalcState s;
+  RunCalculation(s, examples::kCatalogue[11].Texts());
+  RunCalculation(s, TextsOf(Value("5"), Point("0", "0"), Unused()));
+  EXPECT_EQ(s.ran, CalculationId::kNone);
 }
 
 }  // namespace
