@@ -2,7 +2,12 @@
 // figures drawn for inputs and answers.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/calc_state.h"
@@ -124,7 +129,60 @@ TEST(InputDrawing, LinesRunAcrossTheBand) {
   EXPECT_EQ(DrawRow("0", "0", "3", "0", "5"), (Figures{"move 500 5", "line -500 5 c9"}));
   EXPECT_EQ(DrawRow("0", "0", "2", "45"), (Figures{"move 500 500", "line -500 -500 c9"}));
   EXPECT_EQ(DrawRow("0", "0", "1", "80"), (Figures{"move 88.1635 500", "line -88.1635 -500 c9"}));
-  EXPECT_EQ(DrawRow("0", "600", "1", "-45"), (Figures{"move 500 100", "line 1100 -500 c9"}));
+  EXPECT_EQ(DrawRow("0", "600", "1", "-45"), (Figures{"move 500 100", "line 100 500 c9"}));
+}
+
+// Each end that leaves the band |y| <= 500 is moved along the line to the
+// band edge on the side it left; ends worked out by hand from y = m x + c.
+struct BandCase {
+  const char *x, *y, *angle;
+  Figures expected;
+};
+
+TEST(InputDrawing, EndsLeavingTheBandStopAtTheEdgeTheyCross) {
+  const BandCase cases[] = {
+      // Rising lines (m = 1, c = 300 or -300): the right end leaves at the top, the left end at the bottom.
+      {"0", "300", "45", {"move 200 500", "line -500 -200 c9"}},
+      {"0", "-300", "45", {"move 500 200", "line -200 -500 c9"}},
+      // Falling lines (m = -1): the right end leaves at the bottom, the left end at the top.
+      {"0", "-300", "-45", {"move 200 -500", "line -500 200 c9"}},
+      {"0", "300", "-45", {"move 500 -200", "line -200 500 c9"}},
+      {"0", "-10", "135", {"move 490 -500", "line -500 490 c9"}},
+      {"10", "0", "135", {"move 500 -490", "line -490 500 c9"}},
+      // Steep falling line through the origin: both ends leave (m = -5.671282).
+      {"0", "0", "-80", {"move 88.1635 -500", "line -88.1635 500 c9"}},
+      {"0", "0", "100", {"move 88.1635 -500", "line -88.1635 500 c9"}},
+  };
+  for (const BandCase& c : cases) {
+    EXPECT_EQ(DrawRow(c.x, c.y, "1", c.angle), c.expected) << c.x << " " << c.y << " " << c.angle;
+  }
+}
+
+// Whatever the line, what is drawn lies on it and inside the square
+// |x|, |y| <= 500, and reaches the square's edge at both ends.
+TEST(InputDrawing, DrawnLinesStayOnTheLineInsideTheSquare) {
+  for (const char* angle : {"10", "45", "60", "85", "-10", "-45", "-60", "-85", "120", "135", "170", "-135"}) {
+    for (const char* y : {"-700", "-450", "-20", "0", "20", "450", "700"}) {
+      const Figures figures = DrawRow("30", y, "1", angle);
+      if (figures.empty()) continue;
+      ASSERT_EQ(figures.size(), 2u);
+      double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+      ASSERT_EQ(std::sscanf(figures[0].c_str(), "move %lf %lf", &x1, &y1), 2);
+      ASSERT_EQ(std::sscanf(figures[1].c_str(), "line %lf %lf", &x2, &y2), 2);
+      const double m = std::tan(std::atof(angle) * std::numbers::pi / 180);
+      const double c = std::atof(y) - m * 30;
+      for (const auto& [x, yEnd] : {std::pair{x1, y1}, std::pair{x2, y2}}) {
+        EXPECT_LE(std::fabs(x), 500.0001) << angle << " " << y;
+        EXPECT_LE(std::fabs(yEnd), 500.0001) << angle << " " << y;
+        EXPECT_NEAR(yEnd, m * x + c, 1e-3 * std::max(1.0, std::fabs(m))) << angle << " " << y;
+        EXPECT_TRUE(std::fabs(std::fabs(x) - 500) < 1e-3 || std::fabs(std::fabs(yEnd) - 500) < 1e-3)
+            << angle << " " << y;
+      }
+      EXPECT_GT(x1, x2) << "drawn from the right end to the left end";
+    }
+  }
+  // The line through (600, 0) at 80 degrees crosses the band only right of x = 500.
+  EXPECT_EQ(DrawRow("600", "0", "1", "80"), Figures{});
 }
 
 TEST(InputDrawing, VerticalLinesSpanFromMinus250To800) {

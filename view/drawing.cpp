@@ -79,9 +79,12 @@ void Drawing::DrawInputCircle(int row) {
   if (x && y && FitsSingle(radius)) surface_.Circle(*x, *y, static_cast<float>(radius), penColor_);
 }
 
-// From the right end (x = 500) to the left end (x = -500), an end beyond
-// |y| = 500 moved along the line to y = 500 (first end) or y = -500 (second).
-// B shifts the line to the left of its direction for every line code.
+// From the right end (x = 500) to the left end (x = -500), an end beyond the
+// band |y| <= 500 moved along the line to the band edge on the side it left
+// (y = 500 above it, y = -500 below it): the line's part inside the square
+// |x|, |y| <= 500. A line that misses the square, such as a level line
+// outside the band, is not drawn. B shifts the line to the left of its
+// direction for every line code.
 void Drawing::DrawInputLine(int row) {
   const double angle = ParseLeadingNumber(texts_(row, colA));
   if (IsVerticalAngle(angle)) return DrawInputVerticalLine(row, Sgn(SinDeg(angle)));
@@ -92,21 +95,11 @@ void Drawing::DrawInputLine(int row) {
   const double offset = ParseLeadingNumber(texts_(row, colB));
   const double c = (y0 - m * x0) + offset / CosDeg(angle);
 
-  double x1 = kHalfSpan, y1 = m * kHalfSpan + c;
-  double x2 = -kHalfSpan, y2 = m * -kHalfSpan + c;
-  // A level line outside the band cannot be moved to it: it is not drawn.
-  if (m == 0 && std::fabs(c) > kHalfSpan) return;
-  if (std::fabs(y1) > kHalfSpan) {
-    y1 = kHalfSpan;
-    x1 = (kHalfSpan - c) / m;
-  }
-  if (std::fabs(y2) > kHalfSpan) {
-    y2 = -kHalfSpan;
-    x2 = (-kHalfSpan - c) / m;
-  }
-  if (!FitsSingle(x1) || !FitsSingle(x2) || !std::isfinite(y1) || !std::isfinite(y2)) return;
-  PenPlot("S", x1, y1);
-  PenPlot("L", x2, y2);
+  const Segment across{kHalfSpan, m * kHalfSpan + c, -kHalfSpan, m * -kHalfSpan + c};
+  const auto shown = ClipSegment(across, -kHalfSpan, -kHalfSpan, kHalfSpan, kHalfSpan);
+  if (!shown) return;
+  PenPlot("S", shown->x1, shown->y1);
+  PenPlot("L", shown->x2, shown->y2);
 }
 
 void Drawing::DrawInputVerticalLine(int row, double side) {
