@@ -16,6 +16,8 @@ constexpr double kLargestEllipse = 20'000;
 // Beyond this the arc's points cannot be placed to a pixel any more.
 constexpr double kLargestArc = 1e12;
 constexpr int kArcPoints = 256;
+// Dashes and gaps, in pixels: long enough to read as dashes on a short arc.
+constexpr qreal kDash = 5, kGap = 3;
 
 }  // namespace
 
@@ -23,6 +25,8 @@ QColor PaletteColour(int index) {
   switch (index) {
     case view::kBlack:
       return QColor(0, 0, 0);
+    case view::kGrey:
+      return QColor(128, 128, 128);
     case view::kLightBlue:
       return QColor(0, 0, 255);
     case view::kLightRed:
@@ -40,6 +44,12 @@ PainterSurface::PainterSurface(QPainter& painter, const view::PixelMapping& mapp
   painter_.setBrush(Qt::NoBrush);
 }
 
+QPen PainterSurface::PenOf(int colour) const {
+  QPen pen(PaletteColour(colour), 0);
+  if (style_ == view::LineStyle::kDashed) pen.setDashPattern({kDash, kGap});
+  return pen;
+}
+
 void PainterSurface::Clear() { painter_.fillRect(area_, PaletteColour(view::kWhite)); }
 
 void PainterSurface::MoveTo(float x, float y) { current_ = Map(x, y); }
@@ -54,7 +64,7 @@ void PainterSurface::DrawClippedLine(QPointF from, QPointF to, int colour) {
   const auto shown = view::ClipSegment({from.x(), from.y(), to.x(), to.y()}, clipArea_.left(), clipArea_.top(),
                                        clipArea_.right(), clipArea_.bottom());
   if (!shown) return;
-  painter_.setPen(QPen(PaletteColour(colour), 0));
+  painter_.setPen(PenOf(colour));
   painter_.drawLine(QLineF(shown->x1, shown->y1, shown->x2, shown->y2));
 }
 
@@ -71,7 +81,7 @@ void PainterSurface::Circle(float x, float y, float radius, int colour) {
   const double r = static_cast<double>(radius) * mapping_.pixelsPerUnit;
   if (!(r > 0) || !std::isfinite(centre.x()) || !std::isfinite(centre.y())) return;
   if (r > kLargestEllipse) return DrawArcThroughArea(centre, r, colour);
-  painter_.setPen(QPen(PaletteColour(colour), 0));
+  painter_.setPen(PenOf(colour));
   painter_.drawEllipse(centre, r, r);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPen>
 #include <QPointF>
 #include <QRectF>
 
@@ -26,8 +27,10 @@ class PainterSurface final : public view::DrawSurface {
   void LineTo(float x, float y, int colour) override;
   void Box(float x1, float y1, float x2, float y2, int colour) override;
   void Circle(float x, float y, float radius, int colour) override;
+  void SetLineStyle(view::LineStyle style) override { style_ = style; }
 
  private:
+  QPen PenOf(int colour) const;
   QPointF Map(double x, double y) const { return {mapping_.PixelX(x), mapping_.PixelY(y)}; }
   void DrawClippedLine(QPointF from, QPointF to, int colour);
   void DrawArcThroughArea(QPointF centre, double radius, int colour);
@@ -37,6 +40,7 @@ class PainterSurface final : public view::DrawSurface {
   QRectF area_;
   QRectF clipArea_;  // the area with a margin, so that clipped ends stay outside it
   QPointF current_;
+  view::LineStyle style_ = view::LineStyle::kSolid;
 };
 
 }  // namespace draftcalc::app

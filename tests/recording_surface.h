@@ -10,7 +10,8 @@ namespace draftcalc::view {
 
 // A drawing surface that writes down what is drawn, one text per figure,
 // coordinates to 4 decimals: "move 500 10", "line -500 10 c9",
-// "circle 10 20 r1 c9", "box 11.5 -4 13.5 -2 c12", "clear".
+// "circle 10 20 r1 c9", "box 11.5 -4 13.5 -2 c12", "clear". A figure
+// stroked dashed ends in " dashed".
 class RecordingSurface : public DrawSurface {
  public:
   std::vector<std::string> figures;
@@ -18,14 +19,15 @@ class RecordingSurface : public DrawSurface {
   void Clear() override { figures.push_back("clear"); }
   void MoveTo(float x, float y) override { figures.push_back("move " + Num(x) + " " + Num(y)); }
   void LineTo(float x, float y, int colour) override {
-    figures.push_back("line " + Num(x) + " " + Num(y) + " c" + std::to_string(colour));
+    figures.push_back("line " + Num(x) + " " + Num(y) + Stroke(colour));
   }
   void Box(float x1, float y1, float x2, float y2, int colour) override {
-    figures.push_back("box " + Num(x1) + " " + Num(y1) + " " + Num(x2) + " " + Num(y2) + " c" + std::to_string(colour));
+    figures.push_back("box " + Num(x1) + " " + Num(y1) + " " + Num(x2) + " " + Num(y2) + Stroke(colour));
   }
   void Circle(float x, float y, float radius, int colour) override {
-    figures.push_back("circle " + Num(x) + " " + Num(y) + " r" + Num(radius) + " c" + std::to_string(colour));
+    figures.push_back("circle " + Num(x) + " " + Num(y) + " r" + Num(radius) + Stroke(colour));
   }
+  void SetLineStyle(LineStyle style) override { style_ = style; }
 
   static std::string Num(double value) {
     char text[64];
@@ -35,6 +37,13 @@ class RecordingSurface : public DrawSurface {
     if (s.back() == '.') s.pop_back();
     return s == "-0" ? "0" : s;
   }
+
+ private:
+  std::string Stroke(int colour) const {
+    return " c" + std::to_string(colour) + (style_ == LineStyle::kDashed ? " dashed" : "");
+  }
+
+  LineStyle style_ = LineStyle::kSolid;
 };
 
 }  // namespace draftcalc::view

@@ -270,6 +270,34 @@ TEST(Redraw, ClearsThenDrawsAxesRowsAndAnswerInThatOrder) {
   EXPECT_EQ(drawing.penColor(), kLightRed);
 }
 
+// An answer that no longer belongs to the rows keeps its figures but is
+// drawn dashed in grey; axes and rows keep their solid colours.
+TEST(Redraw, OutOfDateAnswerIsTheSameFiguresDashedInGrey) {
+  InputTexts texts = StartupTexts();
+  texts(0, colD) = "3", texts(0, colA) = "30";
+  texts(1, colD) = "0", texts(1, colX) = "10", texts(1, colR) = "8";
+  const ResultCaptions answers[] = {
+      {"0", "0", "-53.1301", "", ""}, {"10", "10", "", "5", ""}, {"7", "0", "90", "", ""}, {"12.5", "-3", "", "", ""}};
+  for (const ResultCaptions& captions : answers) {
+    RecordingSurface current, outOfDate;
+    Drawing(current, texts, captions, {-1000, 1000, 2000, -2000}).Redraw();
+    Drawing stale(outOfDate, texts, captions, {-1000, 1000, 2000, -2000}, AnswerLook::kOutOfDate);
+    stale.Redraw();
+    Figures expected = current.figures;
+    for (std::string& figure : expected) {
+      if (const auto red = figure.find(" c12"); red != std::string::npos) figure.replace(red, 4, " c8 dashed");
+    }
+    EXPECT_EQ(outOfDate.figures, expected) << captions.ansX << " " << captions.ansA;
+    EXPECT_EQ(stale.penColor(), kGrey);
+    // The rows drawn after a stale answer are solid again.
+    RecordingSurface after;
+    Drawing again(after, texts, captions, {-1000, 1000, 2000, -2000}, AnswerLook::kOutOfDate);
+    again.DrawAnswer();
+    again.DrawInputRow(0);
+    EXPECT_EQ(after.figures.back(), "line -500 -288.675 c9");
+  }
+}
+
 TEST(Redraw, BeforeAnyCalculationOnlyAxesAndRows) {
   const InputTexts texts = StartupTexts();
   const ResultCaptions captions;

@@ -3,7 +3,11 @@
 namespace draftcalc::view {
 
 // Indices into the standard 16-colour palette used by the drawing.
-enum PaletteColour : int { kBlack = 0, kLightBlue = 9, kLightRed = 12, kWhite = 15 };
+enum PaletteColour : int { kBlack = 0, kGrey = 8, kLightBlue = 9, kLightRed = 12, kWhite = 15 };
+
+// How lines and outlines are stroked: solid, or dashed for an answer that no
+// longer belongs to the inputs.
+enum class LineStyle { kSolid, kDashed };
 
 // The picture area as the drawing routines see it: coordinates in drawing
 // units of the current coordinate window (y grows upwards), lines one pixel
@@ -22,6 +26,8 @@ class DrawSurface {
   virtual void Box(float x1, float y1, float x2, float y2, int colour) = 0;
   // Outline of the circle around (x, y); radius 0 draws nothing visible.
   virtual void Circle(float x, float y, float radius, int colour) = 0;
+  // The stroke of every line and outline drawn from now on; solid at first.
+  virtual void SetLineStyle(LineStyle style) = 0;
 };
 
 }  // namespace draftcalc::view

@@ -45,8 +45,13 @@ void Drawing::PenPlot(std::string_view mode, double x, double y) {
   }
 }
 
+void Drawing::UsePen(int colour, LineStyle style) {
+  penColor_ = colour;
+  surface_.SetLineStyle(style);
+}
+
 void Drawing::DrawAxes() {
-  penColor_ = kBlack;
+  UsePen(kBlack, LineStyle::kSolid);
   PenPlot("S", -10, 0);
   PenPlot("L", 10, 0);
   PenPlot("S", 0, -10);
@@ -54,7 +59,7 @@ void Drawing::DrawAxes() {
 }
 
 void Drawing::DrawInputRow(int row) {
-  penColor_ = kLightBlue;
+  UsePen(kLightBlue, LineStyle::kSolid);
   const std::string_view code = texts_(row, colD);
   if (code == "8") {
     DrawInputPoint(row);
@@ -116,7 +121,11 @@ void Drawing::DrawInputVerticalLine(int row, double side) {
 // the square at the centre, an angle answer as a line through the point.
 // A figure whose centre or x is missing is left out.
 void Drawing::DrawAnswer() {
-  penColor_ = kLightRed;
+  if (look_ == AnswerLook::kCurrent) {
+    UsePen(kLightRed, LineStyle::kSolid);
+  } else {
+    UsePen(kGrey, LineStyle::kDashed);
+  }
   if (!captions_.ansR.empty()) {
     const auto x = WholeSingle(captions_.ansX);
     const auto y = WholeSingle(captions_.ansY);

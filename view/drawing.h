@@ -9,17 +9,24 @@
 
 namespace draftcalc::view {
 
+// Whether the shown answer belongs to the input rows as they stand.
+enum class AnswerLook {
+  kCurrent,    // light red, solid
+  kOutOfDate,  // grey, dashed: the rows were edited after the calculation
+};
+
 // One redraw of the picture area: the axis cross, the three input rows as
 // typed (light blue) and the answer read back from the result captions
-// (light red). Keeps nothing between redraws; the picture follows from the
-// texts, the captions and the visible window alone.
+// (light red, or dashed grey when out of date). Keeps nothing between
+// redraws; the picture follows from the texts, the captions, the answer's
+// look and the visible window alone.
 class Drawing {
  public:
   // `visible` is the part of the plane the picture area shows; the answer
   // line is clipped to it.
   Drawing(DrawSurface& surface, const InputTexts& texts, const ResultCaptions& captions,
-          const CoordinateWindow& visible)
-      : surface_(surface), texts_(texts), captions_(captions), visible_(visible) {}
+          const CoordinateWindow& visible, AnswerLook look = AnswerLook::kCurrent)
+      : surface_(surface), texts_(texts), captions_(captions), visible_(visible), look_(look) {}
 
   // Clears the picture and draws everything, later figures over earlier ones.
   void Redraw();
@@ -28,10 +35,12 @@ class Drawing {
   void DrawInputRow(int row);
   void DrawAnswer();
 
-  // The palette colour of the next figure; 12 after a redraw.
+  // The palette colour of the next figure; the answer's colour after a redraw.
   int penColor() const { return penColor_; }
 
  private:
+  // Sets the colour and the stroke of the figures that follow.
+  void UsePen(int colour, LineStyle style);
   // Mode "S" moves the pen to (x, y); any other mode draws to it.
   void PenPlot(std::string_view mode, double x, double y);
 
@@ -46,6 +55,7 @@ class Drawing {
   const InputTexts& texts_;
   const ResultCaptions& captions_;
   CoordinateWindow visible_;
+  AnswerLook look_;
   int penColor_ = kBlack;
 };
 
