@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/calculation_id.h"
+
 namespace draftcalc::app {
 
 // The calculation catalogue of the list box: for each of the twelve
@@ -64,5 +66,13 @@ inline constexpr std::array<std::string_view, 51> kCatalogue = {
 
 // The line selected at start-up: the first guide line of 1.2.
 inline constexpr int kCatalogueStartIndex = 5;
+
+// The index of a calculation's title line; the guide lines follow it.
+constexpr int CatalogueTitleIndex(CalculationId id) { return 4 * (static_cast<int>(id) - 1); }
+
+// "3.2 円と接線に接する円" and the like; empty for kNone.
+constexpr std::string_view CatalogueTitle(CalculationId id) {
+  return id == CalculationId::kNone ? std::string_view() : kCatalogue[static_cast<size_t>(CatalogueTitleIndex(id))];
+}
 
 }  // namespace draftcalc::app

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -9,45 +9,65 @@
 #include <QStatusBar>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
+#include "app/answer_row.h"
+#include "app/clear_undo.h"
+#include "app/column_header.h"
+#include "app/context_menus.h"
+#include "app/help_window.h"
+#include "app/input_box.h"
 #include "app/picture_box.h"
+#include "app/result_freshness.h"
+#include "app/row_texts.h"
+#include "app/twip_scale.h"
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "view/view_geometry.h"
 
 namespace draftcalc::app {
 
-// The calculator's one window: three input rows, the Calculate and Clear
-// buttons, the result labels, the catalogue, and the picture area with its
-// zoom slider, scroll bars and status bar. Positions and sizes are kept in
-// twips (1440 to the inch) and placed at the screen's logical DPI.
+// The calculator's one window: three input rows under their column
+// captions, the Calculate and Clear buttons, the results under theirs, the
+// catalogue, and the picture area with its zoom slider, scroll bars and
+// status bar. Positions and sizes are kept in twips (1440 to the inch) and
+// placed at the screen's logical DPI.
 class Form_miret final : public QWidget {
  public:
   explicit Form_miret(QWidget* parent = nullptr);
+  ~Form_miret() override;
 
   // Controls. The input boxes are indexed by row 0..2.
-  std::array<QLineEdit*, kRowCount> inpX{}, inpY{}, inpD{}, inpA{}, inpB{}, inpC{}, inpR{}, inpS{};
+  std::array<InputBox*, kRowCount> inpX{}, inpY{}, inpD{}, inpA{}, inpB{}, inpC{}, inpR{}, inpS{};
   QLabel *ansX = nullptr, *ansY = nullptr, *ansA = nullptr, *ansR = nullptr, *ansRem = nullptr;
   QPushButton *butStart = nullptr, *butCLR = nullptr;
   QSlider* Slider1 = nullptr;
-  QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
+  QLabel *Label1 = nullptr, *Label3 = nullptr;
+  ColumnHeader* Label2 = nullptr;  // the column captions over the input rows
   QListWidget* List1 = nullptr;
   PictureBox* Picture1 = nullptr;
   QScrollBar *HScroll1 = nullptr, *VScroll1 = nullptr;
   QStatusBar* StatusBar1 = nullptr;
-  QLabel* StatusPanel1 = nullptr;  // the first panel of the status bar
+  QLabel* StatusPanel1 = nullptr;  // the view's lower-left corner
+  QLabel* StatusPanel2 = nullptr;  // the calculation that ran last
+  // Ctrl+Shift+C, F1, and Ctrl+Z outside the input boxes.
+  QAction *copyAnswerAction = nullptr, *helpAction = nullptr, *undoClearAction = nullptr;
 
   // The eight boxes of a row, in column order X Y D A B C R S.
-  std::array<QLineEdit*, kColumnCount> RowBoxes(int row) const {
+  std::array<InputBox*, kColumnCount> RowBoxes(int row) const {
     return {inpX[row], inpY[row], inpD[row], inpA[row], inpB[row], inpC[row], inpR[row], inpS[row]};
   }
+  const AnswerRow& Answers() const { return *answers_; }
+  const ContextMenus& Menus() const { return *menus_; }
+  // The help window once F1 has made it, else nullptr.
+  HelpWindow* Help() const { return help_; }
 
   // The view as it stands: the zoom factor and the visible part of the plane.
   double ZoomScale() const { return zoomScale; }
   const view::CoordinateWindow& ShownWindow() const { return coordinateWindow; }
   // Twips per device-independent pixel (15 at 96 DPI).
-  double TwipsPerPixel() const { return twipsPerPixel; }
+  double TwipsPerPixel() const { return scale_.twipsPerPixel; }
   // Where a plane point lies in the picture area, in its pixels.
   QPointF PictureAreaPoint(double x, double y) const;
 
@@ -57,12 +77,21 @@ class Form_miret final : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
+  void CreateInputRows();
+  void CreateColumnHeader();
+  void CreateButtons();
+  void CreateZoomControls();
+  void CreateCatalogue();
+  void CreatePictureArea();
+  void CreateStatusBar();
+  void CreateActions();
+  void SetTabOrder();
   void Place(QWidget* control, double left, double top, double width, double height);
-  QLineEdit* CreateInputBox(double left, double top, double width, Qt::Alignment alignment);
-  QLabel* CreateResultLabel(double left, const QColor& background);
+  InputBox* CreateInputBox(double left, double top, double width, Qt::Alignment alignment);
 
   void Form_Load();
   void FillCatalogue();
@@ -77,7 +106,17 @@ class Form_miret final : public QWidget {
   void ApplyHorizontalScroll();
   void ApplyVerticalScroll();
   void UpdateCoordinateText();
-  void ShowCaptions();
+
+  RowTexts CurrentRows() const;
+  // Sets the boxes without counting it as an edit of the rows.
+  void SetRows(const RowTexts& rows);
+  void RowsEdited();
+  void ShowResults();
+  void ShowFreshness();
+  void ShowCalculationThatRan();
+  void CopyAnswerLine();
+  void ShowHelp();
+  bool UndoClear();
 
   // The 24 box texts, kept alive for the views that a calculation reads.
   struct BoxTexts {
@@ -89,11 +128,18 @@ class Form_miret final : public QWidget {
   CalcState calc;
   double zoomScale = 1;
   int loadingFlag = 0;
-  int ansBottom = 0;     // twips: bottom edge of the result labels
+  int ansBottom = 0;     // twips: bottom edge of the results
   int statusHeight = 0;  // twips
   view::CoordinateWindow coordinateWindow;
   double pictureWidthTwips = 0, pictureHeightTwips = 0;
-  double twipsPerPixel = 15;
+  TwipScale scale_;
+
+  std::unique_ptr<AnswerRow> answers_;
+  std::unique_ptr<ContextMenus> menus_;
+  HelpWindow* help_ = nullptr;
+  ResultFreshness freshness_;
+  ClearUndo clearUndo_;
+  bool settingRows_ = false;
 };
 
 }  // namespace draftcalc::app

@@ -18,35 +18,10 @@
 #include "core/calculation.h"
 #include "examples/catalogue_examples.h"
 #include "view/view_geometry.h"
+#include "window_fixture.h"
 
 namespace draftcalc::app {
 namespace {
-
-std::string Str(const QString& text) { return text.toStdString(); }
-
-ResultCaptions Shown(const Form_miret& form) {
-  return {Str(form.ansX->text()), Str(form.ansY->text()), Str(form.ansA->text()), Str(form.ansR->text()),
-          Str(form.ansRem->text())};
-}
-
-void TypeRows(Form_miret& form, const examples::CatalogueEntry& entry) {
-  for (int row = 0; row < kRowCount; ++row) {
-    const auto boxes = form.RowBoxes(row);
-    for (int column = 0; column < kColumnCount; ++column) {
-      const std::string_view text = entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
-      boxes[static_cast<size_t>(column)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
-  }
-}
-
-class Window : public testing::Test {
- protected:
-  void SetUp() override {
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  }
-  Form_miret form;
-};
 
 TEST_F(Window, StartsWithTheDesignTextsAndView) {
   EXPECT_EQ(Str(form.windowTitle()), "calculate");
@@ -69,7 +44,8 @@ TEST_F(Window, StartsWithTheDesignTextsAndView) {
   EXPECT_EQ(form.ShownWindow().left, -50);
   EXPECT_EQ(form.ShownWindow().top, 70);
   EXPECT_EQ(Shown(form), ResultCaptions{});
-  EXPECT_EQ(Str(form.StatusPanel1->text()), "");
+  EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(form.ShownWindow()));
+  EXPECT_EQ(Str(form.StatusPanel1->text()).substr(0, 8), "X=-50.Y=");
   EXPECT_EQ(form.palette().color(QPalette::Window), QColor(128, 255, 128));
 }
 
@@ -151,10 +127,11 @@ TEST_F(Window, ScrollBarsMoveTheViewAndWriteItsCorner) {
     EXPECT_EQ(form.ShownWindow().top, top);
   }
   EXPECT_EQ(Str(form.StatusPanel1->text()), "X=550.Y=" + view::SingleText(-250 + form.ShownWindow().height));
-  // A zoom change leaves the text until the next scroll.
+  // A zoom change writes the new bottom edge at once.
   const QString before = form.StatusPanel1->text();
   form.Slider1->setValue(300);
-  EXPECT_EQ(form.StatusPanel1->text(), before);
+  EXPECT_NE(form.StatusPanel1->text(), before);
+  EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(form.ShownWindow()));
 }
 
 TEST_F(Window, IsWidenedAndHeightenedBelowItsSmallestSize) {

@@ -1,0 +1,92 @@
+#include "app/answer_row.h"
+
+#include <QPalette>
+
+#include "app/look.h"
+
+namespace draftcalc::app {
+namespace {
+
+// Twips. Three columns of fields across the design width of 9288.
+constexpr double kLeft = 120, kGap = 120, kLineWidth = 9048;
+constexpr double kColumnWidth = (kLineWidth - 2 * kGap) / 3;
+constexpr double kBandHeight = 252, kFieldHeight = 252, kLineGap = 48;
+// Pixels between a field's edge and its text.
+constexpr int kTextMargin = 3;
+
+constexpr double ColumnLeft(int column) { return kLeft + column * (kColumnWidth + kGap); }
+
+QString Caption(const char* text) { return QString::fromUtf8(text); }
+
+}  // namespace
+
+AnswerRow::AnswerRow(QWidget* parent, const TwipScale& scale, double top) {
+  const double upperFields = top + kBandHeight;
+  const double lowerBand = upperFields + kFieldHeight + kLineGap;
+  const double lowerFields = lowerBand + kBandHeight;
+  bottom_ = lowerFields + kFieldHeight;
+
+  ansX = CreateField(parent, scale.Rect(ColumnLeft(0), upperFields, kColumnWidth, kFieldHeight), kAnswerYellow);
+  ansY = CreateField(parent, scale.Rect(ColumnLeft(1), upperFields, kColumnWidth, kFieldHeight), kAnswerYellow);
+  ansA = CreateField(parent, scale.Rect(ColumnLeft(2), upperFields, kColumnWidth, kFieldHeight), kAnswerYellow);
+  ansRem =
+      CreateField(parent, scale.Rect(ColumnLeft(0), lowerFields, 2 * kColumnWidth + kGap, kFieldHeight), kRemarkWhite);
+  ansR = CreateField(parent, scale.Rect(ColumnLeft(2), lowerFields, kColumnWidth, kFieldHeight), kAnswerYellow);
+
+  upperCaptions = new ColumnHeader(parent);
+  upperCaptions->setGeometry(scale.Rect(kLeft, top, kLineWidth, kBandHeight));
+  upperCaptions->AddCaption(Caption("[  X  ]"), ansX->geometry());
+  upperCaptions->AddCaption(Caption("[  Y  ]"), ansY->geometry());
+  upperCaptions->AddCaption(Caption("[  A  ]"), ansA->geometry());
+  lowerCaptions = new ColumnHeader(parent);
+  lowerCaptions->setGeometry(scale.Rect(kLeft, lowerBand, kLineWidth, kBandHeight));
+  lowerCaptions->AddCaption(Caption("[ 備考 ]"), ansRem->geometry());
+  lowerCaptions->AddCaption(Caption("[  R  ]"), ansR->geometry());
+}
+
+QLabel* AnswerRow::CreateField(QWidget* parent, const QRect& place, const QColor& background) {
+  auto* field = new QLabel(parent);
+  field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  field->setContentsMargins(kTextMargin, 0, kTextMargin, 0);
+  field->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  field->setGeometry(place);
+  SetBackground(field, background);
+  return field;
+}
+
+void AnswerRow::Show(const ResultCaptions& captions) {
+  ansX->setText(QString::fromStdString(captions.ansX));
+  ansY->setText(QString::fromStdString(captions.ansY));
+  ansA->setText(QString::fromStdString(captions.ansA));
+  ansR->setText(QString::fromStdString(captions.ansR));
+  ansRem->setText(QString::fromStdString(captions.ansRem));
+}
+
+ResultCaptions AnswerRow::Shown() const {
+  return {ansX->text().toStdString(), ansY->text().toStdString(), ansA->text().toStdString(),
+          ansR->text().toStdString(), ansRem->text().toStdString()};
+}
+
+void AnswerRow::SetOutOfDate(bool outOfDate) {
+  outOfDate_ = outOfDate;
+  const QColor text = ansX->parentWidget()->palette().color(QPalette::WindowText);
+  for (QLabel* field : Fields()) {
+    const QColor background = field == ansRem ? kRemarkWhite : kAnswerYellow;
+    ShowLook(field, outOfDate ? kOutOfDateBackground : background, outOfDate ? kOutOfDateText : text);
+  }
+}
+
+void AnswerRow::ShowLook(QLabel* field, const QColor& background, const QColor& text) {
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::WindowText, text);
+  field->setPalette(palette);
+}
+
+QString AnswerRow::AnswerLine() const {
+  QStringList parts;
+  for (const QLabel* field : Fields()) parts << field->text();
+  return parts.join('\t');
+}
+
+}  // namespace draftcalc::app

@@ -1,0 +1,24 @@
+#include "app/context_menus.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace draftcalc::app {
+
+void ContextMenus::AttachToAnswerField(QLabel* field) const {
+  field->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(field, &QWidget::customContextMenuRequested, field,
+                   [this, field](const QPoint& at) { AnswerFieldMenu(field)->exec(field->mapToGlobal(at)); });
+}
+
+std::unique_ptr<QMenu> ContextMenus::AnswerFieldMenu(QLabel* field) const {
+  auto menu = std::make_unique<QMenu>();
+  QAction* copy = menu->addAction("Copy", field, [field] {
+    QGuiApplication::clipboard()->setText(field->hasSelectedText() ? field->selectedText() : field->text());
+  });
+  copy->setEnabled(!field->text().isEmpty());
+  menu->addAction(copyAnswerLine_);
+  return menu;
+}
+
+}  // namespace draftcalc::app

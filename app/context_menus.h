@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <memory>
+
+namespace draftcalc::app {
+
+// Every right-click menu of the window is made here, from actions the
+// window owns, so that a menu entry and its keyboard shortcut are one action.
+class ContextMenus {
+ public:
+  explicit ContextMenus(QAction* copyAnswerLine) : copyAnswerLine_(copyAnswerLine) {}
+
+  // Gives an answer field its menu on a right click.
+  void AttachToAnswerField(QLabel* field) const;
+  // An answer field's menu: copy the field's selection (its whole text when
+  // nothing is selected), and copy the whole answer line.
+  std::unique_ptr<QMenu> AnswerFieldMenu(QLabel* field) const;
+
+ private:
+  QAction* copyAnswerLine_;
+};
+
+}  // namespace draftcalc::app

@@ -1,0 +1,98 @@
+// The window's calculation and what follows from it: the results and
+// whether they still belong to the rows, Clear and its undo, copying the
+// answer, the help.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include "app/catalogue.h"
+#include "app/form_miret.h"
+#include "app/look.h"
+#include "core/calculation.h"
+#include "core/result_fields.h"
+
+namespace draftcalc::app {
+
+void Form_miret::butStart_Click() {
+  clearUndo_.Forget();
+  BoxTexts texts;
+  ReadBoxes(texts);
+  RunCalculation(calc, texts.views);
+  freshness_.Calculated(CurrentRows());
+  ShowResults();
+  ShowCalculationThatRan();
+  Redraw();
+}
+
+// Resets the boxes and empties the results and the picture; Ctrl+Z brings
+// the rows back until they are next changed.
+void Form_miret::butCLR_Click() {
+  const RowTexts before = CurrentRows();
+  SetRows(StartupRows());
+  clearUndo_.Remember(before);
+  ClearResults(calc);
+  freshness_.Cleared();
+  ShowResults();
+  StatusPanel2->clear();
+  Redraw();
+  inpX[0]->setFocus();
+}
+
+void Form_miret::ShowResults() {
+  answers_->Show(calc.captions);
+  ShowFreshness();
+}
+
+// The catalogue entry of the calculation that ran, selected and named in the
+// status bar: 3.1 and 3.2 share their rows, and only the geometry decides.
+void Form_miret::ShowCalculationThatRan() {
+  StatusPanel2->setText(Utf8(CatalogueTitle(calc.ran)));
+  if (calc.ran == CalculationId::kNone) return;
+  List1->setCurrentRow(CatalogueTitleIndex(calc.ran));
+  List1->scrollToItem(List1->currentItem(), QAbstractItemView::PositionAtTop);
+}
+
+void Form_miret::RowsEdited() {
+  if (settingRows_) return;
+  clearUndo_.Forget();
+  ShowFreshness();
+}
+
+// Greys the results and redraws the answer dashed as soon as the rows
+// differ from the ones calculated, and undoes both when they match again.
+void Form_miret::ShowFreshness() {
+  const bool outOfDate = freshness_.IsOutOfDate(CurrentRows());
+  copyAnswerAction->setEnabled(!outOfDate && answers_->Shown() != ResultCaptions{});
+  if (outOfDate == answers_->IsOutOfDate()) return;
+  answers_->SetOutOfDate(outOfDate);
+  Redraw();
+}
+
+void Form_miret::CopyAnswerLine() { QGuiApplication::clipboard()->setText(answers_->AnswerLine()); }
+
+bool Form_miret::UndoClear() {
+  const auto rows = clearUndo_.Take();
+  if (!rows) return false;
+  SetRows(*rows);
+  Redraw();
+  return true;
+}
+
+// Ctrl+Z in an input box right after Clear undoes the Clear, not the box's
+// own last edit (it has none: Clear set its text).
+bool Form_miret::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && clearUndo_.CanRestore() &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)) {
+    return UndoClear();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form_miret::ShowHelp() {
+  if (help_ == nullptr) help_ = new HelpWindow(this);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+}  // namespace draftcalc::app

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+namespace draftcalc::app {
+
+// A short help of its own window: the D codes, what the signs of R, S and C
+// choose in each calculation, and the keys. Made on the first F1 only, so
+// that start-up does not pay for it; Esc closes it.
+class HelpWindow final : public QWidget {
+ public:
+  explicit HelpWindow(QWidget* parent);
+
+  // The help as HTML, as the window shows it.
+  static QString Html();
+};
+
+}  // namespace draftcalc::app

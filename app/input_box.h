@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFont>
+#include <QLineEdit>
+#include <QString>
+
+namespace draftcalc::app {
+
+// An input box that shows its text whole wherever it can. The font shrinks
+// from the window's size in half points, down to 8 pt, until the text fits.
+// A text that does not fit even then shows, while the box does not have the
+// focus, its beginning (the sign first) and an elision mark, with the whole
+// text in the tooltip; with the focus it scrolls as any line edit does.
+// Texts of any length are kept whole.
+class InputBox final : public QLineEdit {
+ public:
+  static constexpr double kSmallestPointSize = 8;
+
+  InputBox(QWidget* parent, Qt::Alignment alignment);
+
+  // The width in pixels the text may take, inside the frame and margins.
+  int TextAreaWidth() const;
+  // What the box shows without the focus: the text, or its elided beginning.
+  QString UnfocusedText() const;
+  bool ShowsWholeText() const { return UnfocusedText() == text(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void FitToText();
+  bool Fits(const QFont& font) const;
+  void PaintElided();
+
+  QFont fullSizeFont_;
+};
+
+}  // namespace draftcalc::app

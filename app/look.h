@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+#include <string_view>
+
+namespace draftcalc::app {
+
+// The window's own colours.
+inline const QColor kWindowGreen(128, 255, 128);
+inline const QColor kHeaderPeach(255, 224, 192);  // column caption bands
+inline const QColor kAnswerYellow(255, 255, 192);
+inline const QColor kRemarkWhite(255, 255, 255);
+// Results that no longer belong to the input rows.
+inline const QColor kOutOfDateBackground(224, 224, 224);
+inline const QColor kOutOfDateText(128, 128, 128);
+
+inline void SetBackground(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+inline QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace draftcalc::app

@@ -1,0 +1,66 @@
+// The F1 help: made on demand, and the sign rules it shows are the ones the
+// README gives.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <fstream>
+#include <span>
+#include <sstream>
+#include <string>
+
+#include "app/catalogue.h"
+#include "app/help_text.h"
+#include "app/help_window.h"
+#include "window_fixture.h"
+
+namespace draftcalc::app {
+namespace {
+
+TEST_F(Window, F1OpensTheHelpAndEscClosesIt) {
+  EXPECT_EQ(form.Help(), nullptr) << "made on the first F1 only";
+  QTest::keyClick(form.inpA[0], Qt::Key_F1);
+  ASSERT_NE(form.Help(), nullptr);
+  EXPECT_TRUE(form.Help()->isVisible());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Help()));
+
+  QTest::keyClick(form.Help(), Qt::Key_Escape);
+  EXPECT_FALSE(form.Help()->isVisible());
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  HelpWindow* first = form.Help();
+  QTest::keyClick(form.inpA[0], Qt::Key_F1);
+  EXPECT_EQ(form.Help(), first) << "made once";
+  EXPECT_TRUE(form.Help()->isVisible());
+}
+
+TEST(Help, NamesEveryCodeRuleAndKeyUnderTheCatalogueTitles) {
+  const QString html = HelpWindow::Html();
+  for (const auto& entries :
+       {std::span<const help::Entry>(help::kCodes), std::span<const help::Entry>(help::kShortcuts)}) {
+    for (const help::Entry& entry : entries) {
+      EXPECT_TRUE(html.contains(QStr(entry.key).toHtmlEscaped())) << entry.key;
+      EXPECT_TRUE(html.contains(QStr(entry.text).toHtmlEscaped())) << entry.text;
+    }
+  }
+  for (size_t k = 1; k <= help::kSignRules.size(); ++k) {
+    const auto id = static_cast<CalculationId>(k);
+    EXPECT_EQ(help::kSignRules[k - 1].key, CatalogueNumber(id));
+    EXPECT_TRUE(html.contains(QStr(CatalogueTitle(id)).toHtmlEscaped())) << k;
+    EXPECT_TRUE(html.contains(QStr(help::kSignRules[k - 1].text).toHtmlEscaped())) << k;
+  }
+}
+
+TEST(Help, TheReadmeGivesTheSameSignRulesWordForWord) {
+  std::ifstream file(DRAFTCALC_README);
+  ASSERT_TRUE(file) << DRAFTCALC_README;
+  std::stringstream readme;
+  readme << file.rdbuf();
+  EXPECT_NE(readme.str().find(help::kSignNote), std::string::npos);
+  for (const help::Entry& rule : help::kSignRules) {
+    EXPECT_NE(readme.str().find("- **" + std::string(rule.key) + "** " + std::string(rule.text)), std::string::npos)
+        << rule.key;
+  }
+}
+
+}  // namespace
+}  // namespace draftcalc::app
