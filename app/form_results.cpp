@@ -52,20 +52,22 @@ void Form_miret::ShowCalculationThatRan() {
   List1->scrollToItem(List1->currentItem(), QAbstractItemView::PositionAtTop);
 }
 
+// The picture follows the rows as they are typed, so that it never shows
+// rows and an answer that do not belong together without saying so. The
+// repaint is scheduled: a burst of edits paints once.
 void Form_miret::RowsEdited() {
   if (settingRows_) return;
   clearUndo_.Forget();
   ShowFreshness();
+  Picture1->update();
 }
 
-// Greys the results and redraws the answer dashed as soon as the rows
-// differ from the ones calculated, and undoes both when they match again.
+// Greys the results (and with them the drawn answer) while the rows differ
+// from the ones calculated, and makes them current again when they match.
 void Form_miret::ShowFreshness() {
   const bool outOfDate = freshness_.IsOutOfDate(CurrentRows());
   copyAnswerAction->setEnabled(!outOfDate && answers_->Shown() != ResultCaptions{});
-  if (outOfDate == answers_->IsOutOfDate()) return;
-  answers_->SetOutOfDate(outOfDate);
-  Redraw();
+  if (outOfDate != answers_->IsOutOfDate()) answers_->SetOutOfDate(outOfDate);
 }
 
 void Form_miret::CopyAnswerLine() { QGuiApplication::clipboard()->setText(answers_->AnswerLine()); }

@@ -78,10 +78,13 @@ TEST_F(Results, EditingARowGreysTheResultsAndDashesTheAnswerUntilTheNextCalculat
   ASSERT_FALSE(form.Answers().IsOutOfDate());
   EXPECT_EQ(form.ansX->palette().color(QPalette::Window), kAnswerYellow);
 
+  const int blueBefore = Pixels(form, kBlue);
   PaintCounter counter(form.Picture1);
   QTest::keyClicks(form.inpR[1], "5");  // radius 4 becomes 45
   EXPECT_TRUE(form.Answers().IsOutOfDate());
-  EXPECT_EQ(counter.paints, 1) << "redrawn at once";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(counter.paints, 1) << "redrawn with the next paint";
+  EXPECT_GT(Pixels(form, kBlue), blueBefore) << "the circle as typed";
   EXPECT_EQ(Shown(form), calculated) << "the captions' texts stay";
   for (QLabel* field : form.Answers().Fields()) {
     EXPECT_EQ(field->palette().color(QPalette::Window), kOutOfDateBackground);
