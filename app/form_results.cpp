@@ -29,7 +29,8 @@ void Form_miret::butStart_Click() {
 void Form_miret::butCLR_Click() {
   const RowTexts before = CurrentRows();
   SetRows(StartupRows());
-  clearUndo_.Remember(before);
+  // A second Clear empties nothing: Ctrl+Z still brings back what the first emptied.
+  if (before != StartupRows() || !clearUndo_.CanRestore()) clearUndo_.Remember(before);
   ClearResults(calc);
   freshness_.Cleared();
   ShowResults();
