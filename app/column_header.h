@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLabel>
+#include <QPaintEvent>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -8,20 +8,29 @@
 
 namespace draftcalc::app {
 
-// A band of column captions in the header colours. Each caption is its own
-// label centred over the column it names, so that it stands over its box
-// whatever the font's widths.
+// A band of column captions in the header colours. Each caption is centred
+// over the column it names, so that it stands over its box whatever the
+// font's widths. The band paints its captions itself: a dozen labels would
+// cost start-up time for nothing.
 class ColumnHeader final : public QWidget {
  public:
+  struct Caption {
+    QString text;
+    QRect place;  // in the band's pixels: the text's width, centred over the column
+  };
+
   explicit ColumnHeader(QWidget* parent);
 
   // Adds a caption centred over `column`, given in the parent's pixels; the
   // band must already be in place.
-  QLabel* AddCaption(const QString& text, const QRect& column);
-  const std::vector<QLabel*>& Captions() const { return captions_; }
+  void AddCaption(const QString& text, const QRect& column);
+  const std::vector<Caption>& Captions() const { return captions_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::vector<QLabel*> captions_;
+  std::vector<Caption> captions_;
 };
 
 }  // namespace draftcalc::app

@@ -3,6 +3,7 @@
 // 96 DPI, and with QT_SCALE_FACTOR=2 (device pixel ratio 2).
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
@@ -86,17 +87,34 @@ TEST_F(WholeTexts, RemarkFieldHoldsEveryRemark) {
 
 // Each caption label is wide enough for its text and stands centred over
 // its box or field, inside its band.
-void ExpectCentredOver(const ColumnHeader* band, const std::vector<QWidget*>& columns,
+void ExpectCentredOver(ColumnHeader* band, const std::vector<QWidget*>& columns,
                        const std::vector<std::string>& texts) {
   ASSERT_EQ(band->Captions().size(), columns.size());
   for (size_t i = 0; i < columns.size(); ++i) {
-    const QLabel* caption = band->Captions()[i];
-    EXPECT_EQ(Str(caption->text()), texts[i]);
-    EXPECT_GE(caption->width(), TextWidth(caption, caption->text())) << texts[i];
-    const QRect onForm(band->mapToParent(caption->pos()), caption->size());
+    const ColumnHeader::Caption& caption = band->Captions()[i];
+    EXPECT_EQ(Str(caption.text), texts[i]);
+    EXPECT_GE(caption.place.width(), TextWidth(band, caption.text)) << texts[i];
+    const QRect onForm(band->mapToParent(caption.place.topLeft()), caption.place.size());
     EXPECT_NEAR(onForm.center().x(), columns[i]->geometry().center().x(), 1) << texts[i];
-    EXPECT_TRUE(band->rect().contains(caption->geometry())) << texts[i];
+    EXPECT_TRUE(band->rect().contains(caption.place)) << texts[i];
+    EXPECT_GE(caption.place.height(), QFontMetrics(band->font(), band).height()) << texts[i];
   }
+  // As painted: ink only within the captions' places, and in each of them.
+  const QImage image = band->grab().toImage();
+  const double ratio = image.devicePixelRatio();
+  std::vector<int> inked(columns.size(), 0);
+  int stray = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) == band->palette().color(QPalette::Window)) continue;
+      const QPoint at(static_cast<int>(x / ratio), static_cast<int>(y / ratio));
+      size_t i = 0;
+      while (i < columns.size() && !band->Captions()[i].place.adjusted(-1, -1, 1, 1).contains(at)) ++i;
+      (i < columns.size() ? inked[i] : stray)++;
+    }
+  }
+  EXPECT_EQ(stray, 0);
+  for (size_t i = 0; i < columns.size(); ++i) EXPECT_GT(inked[i], 10) << texts[i];
 }
 
 TEST_F(WholeTexts, OneCaptionCentredOverEachInputColumn) {
