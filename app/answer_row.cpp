@@ -2,13 +2,14 @@
 
 #include <QPalette>
 
+#include "app/form_layout.h"
 #include "app/look.h"
 
 namespace draftcalc::app {
 namespace {
 
-// Twips. Three columns of fields across the design width of 9288.
-constexpr double kLeft = 120, kGap = 120, kLineWidth = 9048;
+// Twips. Three columns of fields across the window's design width.
+constexpr double kLeft = 120, kGap = 120, kLineWidth = kClientWidth - 2 * kLeft;
 constexpr double kColumnWidth = (kLineWidth - 2 * kGap) / 3;
 constexpr double kBandHeight = 252, kFieldHeight = 252, kLineGap = 48;
 // Pixels between a field's edge and its text.

@@ -16,7 +16,7 @@ namespace {
 
 // Design sizes in twips.
 constexpr double kRowTop = 600, kRowStep = 240, kBoxHeight = 264;
-constexpr double kAnswersTop = 1392;
+constexpr double kAnswersTop = 1392;  // a little below the third row's bottom edge (1344)
 constexpr double kStatusPanelWidth = 4000;
 
 // Left edge, width and text alignment of the boxes of each column.
