@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTextBrowser>
 #include <fstream>
-#include <span>
 #include <sstream>
 #include <string>
 
@@ -22,6 +22,8 @@ TEST_F(Window, F1OpensTheHelpAndEscClosesIt) {
   ASSERT_NE(form.Help(), nullptr);
   EXPECT_TRUE(form.Help()->isVisible());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Help()));
+  const QString shown = form.Help()->findChild<QTextBrowser*>()->toPlainText();
+  for (const help::Entry& rule : help::kSignRules) EXPECT_TRUE(shown.contains(QStr(rule.text))) << rule.key;
 
   QTest::keyClick(form.Help(), Qt::Key_Escape);
   EXPECT_FALSE(form.Help()->isVisible());
@@ -33,30 +35,15 @@ TEST_F(Window, F1OpensTheHelpAndEscClosesIt) {
   EXPECT_TRUE(form.Help()->isVisible());
 }
 
-TEST(Help, NamesEveryCodeRuleAndKeyUnderTheCatalogueTitles) {
-  const QString html = HelpWindow::Html();
-  for (const auto& entries :
-       {std::span<const help::Entry>(help::kCodes), std::span<const help::Entry>(help::kShortcuts)}) {
-    for (const help::Entry& entry : entries) {
-      EXPECT_TRUE(html.contains(QStr(entry.key).toHtmlEscaped())) << entry.key;
-      EXPECT_TRUE(html.contains(QStr(entry.text).toHtmlEscaped())) << entry.text;
-    }
-  }
-  for (size_t k = 1; k <= help::kSignRules.size(); ++k) {
-    const auto id = static_cast<CalculationId>(k);
-    EXPECT_EQ(help::kSignRules[k - 1].key, CatalogueNumber(id));
-    EXPECT_TRUE(html.contains(QStr(CatalogueTitle(id)).toHtmlEscaped())) << k;
-    EXPECT_TRUE(html.contains(QStr(help::kSignRules[k - 1].text).toHtmlEscaped())) << k;
-  }
-}
-
 TEST(Help, TheReadmeGivesTheSameSignRulesWordForWord) {
   std::ifstream file(DRAFTCALC_README);
   ASSERT_TRUE(file) << DRAFTCALC_README;
   std::stringstream readme;
   readme << file.rdbuf();
   EXPECT_NE(readme.str().find(help::kSignNote), std::string::npos);
-  for (const help::Entry& rule : help::kSignRules) {
+  for (size_t k = 1; k <= help::kSignRules.size(); ++k) {
+    const help::Entry& rule = help::kSignRules[k - 1];
+    EXPECT_EQ(rule.key, CatalogueNumber(static_cast<CalculationId>(k)));
     EXPECT_NE(readme.str().find("- **" + std::string(rule.key) + "** " + std::string(rule.text)), std::string::npos)
         << rule.key;
   }

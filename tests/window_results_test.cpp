@@ -106,15 +106,6 @@ TEST_F(Results, EditingARowGreysTheResultsAndDashesTheAnswerUntilTheNextCalculat
   EXPECT_EQ(Pixels(form, kGrey), 0);
 }
 
-TEST_F(Results, ARemarkGoesOutOfDateToo) {
-  form.inpD[0]->setText("2");
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  ASSERT_FALSE(form.ansRem->text().isEmpty());
-  QTest::keyClicks(form.inpD[0], "0");
-  EXPECT_TRUE(form.Answers().IsOutOfDate());
-  EXPECT_EQ(form.ansRem->palette().color(QPalette::Window), kOutOfDateBackground);
-}
-
 TEST_F(Results, StatusBarShowsTheViewCornerAfterEveryChange) {
   const auto shows = [&] { return Str(form.StatusPanel1->text()) == view::CoordinateText(form.ShownWindow()); };
   EXPECT_TRUE(shows()) << Str(form.StatusPanel1->text());
