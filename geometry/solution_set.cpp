@@ -7,6 +7,8 @@ namespace {
 
 // Dimensionless tolerance of two directions, in degrees.
 constexpr double kMergeDegrees = kMergeTolerance * 180 / std::numbers::pi;
+// Angles around a reference are compared in steps of 1e-6 degrees.
+constexpr double kAngleSteps = 1e6;
 
 double MergeDistance(Point a, Point b, double scale) {
   return kMergeTolerance * std::max({scale, Magnitude(a), Magnitude(b)});
@@ -35,7 +37,7 @@ OrderKey OrderAround(Point reference, Point p, double direction, double scale) {
   if (SamePoint(reference, p, scale)) return {-1, 0, towardsDirection};
   double angle = DirectionOf(p - reference);
   if (angle < 0) angle += 360;
-  return {angle, Distance(reference, p), towardsDirection};
+  return {std::round(angle * kAngleSteps) / kAngleSteps, Distance(reference, p), towardsDirection};
 }
 
 }  // namespace draftcalc::geometry

@@ -56,8 +56,9 @@ void MergeDuplicates(std::vector<T>& answers, Same same) {
 // The order of answers around a reference point: counter-clockwise by the
 // angle of the answer's point seen from the reference, starting at the
 // positive X direction (an answer at the reference itself comes first);
-// at the same angle the nearer first; at the same point by direction
-// (taken in [0, 360)).
+// at the same angle (to 1e-6 degrees, so that answers on one ray keep
+// their order whatever the rounding) the nearer first; at the same point by
+// direction (taken in [0, 360)).
 struct OrderKey {
   double angle, distance, direction;
   auto operator<=>(const OrderKey&) const = default;

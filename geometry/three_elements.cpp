@@ -48,6 +48,8 @@ std::vector<Circle> CirclesTouchingThreeLines(const Line& line1, const Line& lin
   for (const double sign2 : {1.0, -1.0}) {
     for (const double sign3 : {1.0, -1.0}) {
       const Vector a = f1.n + (-sign2) * f2.n, b = f1.n + (-sign3) * f3.n;
+      // Parallel lines taken the same way round: no centre at equal distances.
+      if (std::hypot(a.x, a.y) <= kParallelSine || std::hypot(b.x, b.y) <= kParallelSine) continue;
       const auto centre = SolveTwoByTwo(a, f1.k - sign2 * f2.k, b, f1.k - sign3 * f3.k);
       if (!centre) continue;
       const double radius = std::fabs(Dot(f1.n, Vector{centre->x, centre->y}) - f1.k);
