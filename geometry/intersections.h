@@ -18,4 +18,9 @@ std::vector<Point> Intersections(const Line& line, const Circle& circle);
 // counter-clockwise around the first centre. Concentric circles: none.
 std::vector<Point> Intersections(const Circle& circle1, const Circle& circle2);
 
+// The same points appended to `to` in no particular order, for
+// constructions that gather the points of several and order them once.
+void AppendIntersections(const Line& line, const Circle& circle, std::vector<Point>& to);
+void AppendIntersections(const Circle& circle1, const Circle& circle2, std::vector<Point>& to);
+
 }  // namespace draftcalc::geometry

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "geometry/degrees.h"
@@ -33,7 +35,14 @@ double ScaleOf(const Elements&... elements) {
   return std::max({0.0, Magnitude(elements)...});
 }
 
-inline double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+// The length of a vector; std::hypot only where the squares would leave
+// the double range, since it costs several times the plain square root.
+inline double Length(Vector v) {
+  const double squares = v.x * v.x + v.y * v.y;
+  if (squares > 1e-290 && squares < 1e290) return std::sqrt(squares);
+  return std::hypot(v.x, v.y);
+}
+inline double Distance(Point a, Point b) { return Length(a - b); }
 
 bool SamePoint(Point a, Point b, double scale);
 bool SameCircle(const Circle& a, const Circle& b, double scale);
@@ -42,15 +51,18 @@ bool SameCircle(const Circle& a, const Circle& b, double scale);
 bool SameTangent(const TangentLine& a, const TangentLine& b, double scale);
 bool SameCircleOnTangent(const CircleOnTangent& a, const CircleOnTangent& b, double scale);
 
-// Keeps the first of every run of answers that `same` finds equal.
+// Keeps the first of every group of answers that `same` finds equal.
 template <class T, class Same>
 void MergeDuplicates(std::vector<T>& answers, Same same) {
-  std::vector<T> kept;
-  kept.reserve(answers.size());
-  for (const T& answer : answers) {
-    if (std::none_of(kept.begin(), kept.end(), [&](const T& k) { return same(k, answer); })) kept.push_back(answer);
+  size_t kept = 0;
+  for (size_t i = 0; i < answers.size(); ++i) {
+    const auto keptEnd = answers.begin() + static_cast<std::ptrdiff_t>(kept);
+    if (std::none_of(answers.begin(), keptEnd, [&](const T& k) { return same(k, answers[i]); })) {
+      if (kept != i) answers[kept] = std::move(answers[i]);
+      ++kept;
+    }
   }
-  answers = std::move(kept);
+  answers.resize(kept);
 }
 
 // The order of answers around a reference point: counter-clockwise by the
@@ -67,13 +79,21 @@ OrderKey OrderAround(Point reference, Point p, double direction, double scale);
 
 // Sorts answers by OrderAround; `placeOf(answer)` gives its point and direction
 // (0 where it has none) as a std::pair.
+// Each key is computed once; equal keys keep their order.
 template <class T, class PlaceOf>
 void SortAround(Point reference, std::vector<T>& answers, double scale, PlaceOf placeOf) {
-  std::stable_sort(answers.begin(), answers.end(), [&](const T& a, const T& b) {
-    const auto [pa, da] = placeOf(a);
-    const auto [pb, db] = placeOf(b);
-    return OrderAround(reference, pa, da, scale) < OrderAround(reference, pb, db, scale);
-  });
+  if (answers.size() < 2) return;
+  std::vector<std::pair<OrderKey, size_t>> keys;
+  keys.reserve(answers.size());
+  for (size_t i = 0; i < answers.size(); ++i) {
+    const auto [point, direction] = placeOf(answers[i]);
+    keys.push_back({OrderAround(reference, point, direction, scale), i});
+  }
+  std::sort(keys.begin(), keys.end());
+  std::vector<T> sorted;
+  sorted.reserve(answers.size());
+  for (const auto& key : keys) sorted.push_back(std::move(answers[key.second]));
+  answers = std::move(sorted);
 }
 
 }  // namespace draftcalc::geometry

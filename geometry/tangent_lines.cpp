@@ -21,7 +21,7 @@ std::vector<TangentLine> CommonTangents(const Circle& circle1, const Circle& cir
   const double tolerance = kTouchTolerance * scale;
   const double r1 = std::fabs(circle1.radius), r2 = std::fabs(circle2.radius);
   const Vector between = circle2.centre - circle1.centre;
-  const double d = std::hypot(between.x, between.y);
+  const double d = Length(between);
   if (d <= tolerance) return {};
   const Vector e = (1 / d) * between;
 

@@ -23,7 +23,7 @@ NormalForm NormalFormOf(const Line& l) {
 // parallel (relative to their lengths).
 std::optional<Point> SolveTwoByTwo(Vector a, double ka, Vector b, double kb) {
   const double det = Cross(a, b);
-  if (std::fabs(det) <= kParallelSine * std::hypot(a.x, a.y) * std::hypot(b.x, b.y)) return std::nullopt;
+  if (std::fabs(det) <= kParallelSine * Length(a) * Length(b)) return std::nullopt;
   return Point{(ka * b.y - kb * a.y) / det, (a.x * kb - b.x * ka) / det};
 }
 
@@ -35,7 +35,7 @@ std::optional<Circle> CircleThroughThreePoints(Point p1, Point p2, Point p3) {
   const double det = 2 * Cross(a, b);
   if (aa == 0 || bb == 0 || std::fabs(det) <= 2 * kParallelSine * std::sqrt(aa * bb)) return std::nullopt;
   const Vector toCentre{(b.y * aa - a.y * bb) / det, (a.x * bb - b.x * aa) / det};
-  return Circle{p1 + toCentre, std::hypot(toCentre.x, toCentre.y)};
+  return Circle{p1 + toCentre, Length(toCentre)};
 }
 
 // A centre at signed distances s1 = s2' = s3' from the lines, where each
@@ -49,7 +49,7 @@ std::vector<Circle> CirclesTouchingThreeLines(const Line& line1, const Line& lin
     for (const double sign3 : {1.0, -1.0}) {
       const Vector a = f1.n + (-sign2) * f2.n, b = f1.n + (-sign3) * f3.n;
       // Parallel lines taken the same way round: no centre at equal distances.
-      if (std::hypot(a.x, a.y) <= kParallelSine || std::hypot(b.x, b.y) <= kParallelSine) continue;
+      if (Length(a) <= kParallelSine || Length(b) <= kParallelSine) continue;
       const auto centre = SolveTwoByTwo(a, f1.k - sign2 * f2.k, b, f1.k - sign3 * f3.k);
       if (!centre) continue;
       const double radius = std::fabs(Dot(f1.n, Vector{centre->x, centre->y}) - f1.k);

@@ -27,14 +27,13 @@ std::vector<Circle> Finished(Point reference, std::vector<Point> centres, double
   return circles;
 }
 
-void Append(std::vector<Point>& to, const std::vector<Point>& more) { to.insert(to.end(), more.begin(), more.end()); }
-
 }  // namespace
 
 std::vector<Circle> CirclesThroughPointTouchingCircle(Point point, const Circle& circle, double radius) {
   const double rho = std::fabs(radius);
   std::vector<Point> centres;
-  for (const Circle& around : CentreCircles(circle, rho)) Append(centres, Intersections(Circle{point, rho}, around));
+  centres.reserve(8);
+  for (const Circle& around : CentreCircles(circle, rho)) AppendIntersections(Circle{point, rho}, around, centres);
   return Finished(point, std::move(centres), rho, ScaleOf(point, circle, radius));
 }
 
@@ -56,9 +55,10 @@ std::vector<CircleOnTangent> CirclesTouchingCircleAndTangent(Point point, const 
 std::vector<Circle> CirclesTouchingLineAndCircle(const Line& line, const Circle& circle, double radius) {
   const double rho = std::fabs(radius);
   std::vector<Point> centres;
+  centres.reserve(8);
   for (const double side : {rho, -rho}) {
     const Line moved{line.point, line.direction, line.offset + side};
-    for (const Circle& around : CentreCircles(circle, rho)) Append(centres, Intersections(moved, around));
+    for (const Circle& around : CentreCircles(circle, rho)) AppendIntersections(moved, around, centres);
   }
   return Finished(line.point, std::move(centres), rho, ScaleOf(line, circle, radius));
 }
@@ -66,8 +66,9 @@ std::vector<Circle> CirclesTouchingLineAndCircle(const Line& line, const Circle&
 std::vector<Circle> CirclesTouchingTwoCircles(const Circle& circle1, const Circle& circle2, double radius) {
   const double rho = std::fabs(radius);
   std::vector<Point> centres;
+  centres.reserve(8);
   for (const Circle& around1 : CentreCircles(circle1, rho)) {
-    for (const Circle& around2 : CentreCircles(circle2, rho)) Append(centres, Intersections(around1, around2));
+    for (const Circle& around2 : CentreCircles(circle2, rho)) AppendIntersections(around1, around2, centres);
   }
   return Finished(circle1.centre, std::move(centres), rho, ScaleOf(circle1, circle2, radius));
 }
