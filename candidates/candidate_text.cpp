@@ -13,10 +13,10 @@ std::string RowNumber(int row) { return std::to_string(row + 1); }
 
 char ColumnLetter(Column column) { return kColumnLetters[static_cast<size_t>(column)]; }
 
-// "C = 5" (there is one value row), "S3 = -1".
+// "C = 5" (the value row is row 2), "S3 = -1".
 std::string InWords(const BoxEdit& edit) {
   std::string box(1, ColumnLetter(edit.column));
-  if (edit.column != colC) box += RowNumber(edit.row);
+  if (edit.column != colC || edit.row != 1) box += RowNumber(edit.row);
   return box + " = " + edit.text;
 }
 

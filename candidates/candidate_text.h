@@ -10,7 +10,7 @@
 namespace draftcalc::candidates {
 
 // The edits that select the candidate in the user's words, joined by ", "
-// in box order: "C = -5", "S3 = -1", "R1 = -10, S3 = 1", "row 1 reversed"
+// in box order: "C = -5" (the value row's C), "S3 = -1", "R1 = -10, S3 = 1", "row 1 reversed"
 // (for both boxes of a reversed line); "" for the answer as typed;
 // "not reachable with these rows" when no edits give it.
 std::string EditsInWords(const Candidate& candidate);

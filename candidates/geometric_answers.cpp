@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "geometry/intersections.h"
 #include "geometry/solution_set.h"
@@ -126,7 +128,14 @@ std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, double& sc
   return {};
 }
 
+bool IsFinite(const Candidate& c) {
+  const auto finite = [](const std::optional<double>& v) { return !v || std::isfinite(*v); };
+  return finite(c.radius) && (!c.secondTouch || (std::isfinite(c.secondTouch->x) && std::isfinite(c.secondTouch->y)));
+}
+
+// Sorting drops answers at a point or in a direction beyond the double range.
 void Append(std::vector<Candidate>& to, std::vector<Candidate> family, Point reference, double scale) {
+  std::erase_if(family, [](const Candidate& c) { return !IsFinite(c); });
   SortAround(reference, family, scale, [](const Candidate& c) { return std::pair{c.point, c.direction.value_or(0)}; });
   to.insert(to.end(), family.begin(), family.end());
 }

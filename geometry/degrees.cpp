@@ -33,20 +33,13 @@ double SineOfDegrees(double degrees) { return UnitVector(degrees).y; }
 double DirectionOf(Vector v) {
   if (v.y == 0) return v.x < 0 ? 180 : 0;
   if (v.x == 0) return v.y > 0 ? 90 : -90;
-  return std::atan2(v.y, v.x) / kRadiansPerDegree;
-}
-
-double NormalizedDirection(double degrees) {
-  double d = std::fmod(degrees, 360.0);
-  if (d > 180) d -= 360;
-  if (d <= -180) d += 360;
-  return d;
+  // The division may round a direction just above -180 (or at 180) past the end.
+  const double degrees = std::atan2(v.y, v.x) / kRadiansPerDegree;
+  return degrees <= -180 || degrees > 180 ? 180 : degrees;
 }
 
 double AngleBetween(double degrees1, double degrees2, bool asLines) {
-  const double period = asLines ? 180 : 360;
-  const double d = std::fabs(std::remainder(degrees1 - degrees2, period));
-  return d;
+  return std::fabs(std::remainder(degrees1 - degrees2, asLines ? 180.0 : 360.0));
 }
 
 }  // namespace draftcalc::geometry

@@ -16,9 +16,6 @@ double SineOfDegrees(double degrees);
 // the axes (0, 90, 180, -90).
 double DirectionOf(Vector v);
 
-// Any angle in degrees brought into (-180, 180].
-double NormalizedDirection(double degrees);
-
 // The smallest angle between two directions, in degrees: in [0, 180], or in
 // [0, 90] when `asLines` (directions a half turn apart are the same line).
 double AngleBetween(double degrees1, double degrees2, bool asLines);

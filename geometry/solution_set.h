@@ -78,15 +78,16 @@ struct OrderKey {
 OrderKey OrderAround(Point reference, Point p, double direction, double scale);
 
 // Sorts answers by OrderAround; `placeOf(answer)` gives its point and direction
-// (0 where it has none) as a std::pair.
-// Each key is computed once; equal keys keep their order.
+// (0 where it has none) as a std::pair. Each key is computed once; equal keys
+// keep their order. Answers whose point or direction is not finite (figures
+// beyond the range of doubles) are dropped.
 template <class T, class PlaceOf>
 void SortAround(Point reference, std::vector<T>& answers, double scale, PlaceOf placeOf) {
-  if (answers.size() < 2) return;
   std::vector<std::pair<OrderKey, size_t>> keys;
   keys.reserve(answers.size());
   for (size_t i = 0; i < answers.size(); ++i) {
     const auto [point, direction] = placeOf(answers[i]);
+    if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(direction)) continue;
     keys.push_back({OrderAround(reference, point, direction, scale), i});
   }
   std::sort(keys.begin(), keys.end());

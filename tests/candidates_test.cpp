@@ -191,6 +191,8 @@ TEST(CandidateText, EditsInTheUsersWordsAndAsBoxWords) {
 
   const Candidate twoLines = WithEdits({{1, colA, "315", true}, {2, colR, "45", true}, {2, colS, "-3", true}});
   EXPECT_EQ(EditsInWords(twoLines), "row 2 reversed, row 3 reversed");
+  // A C box outside the value row is named with its row.
+  EXPECT_EQ(EditsInWords(WithEdits({{2, colC, "1"}})), "C3 = 1");
 }
 
 TEST(CandidateText, ShortestNumberTexts) {

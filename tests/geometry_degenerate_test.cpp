@@ -209,5 +209,15 @@ TEST(GeometryOrder, AnswersGoCounterClockwiseAroundTheFirstElement) {
   EXPECT_EQ(points[1].x, -4);
 }
 
+// Directions come out in (-180, 180] even where the conversion to degrees
+// rounds a direction just above -180 past the end, and exact on the axes.
+TEST(GeometryDirections, StayInTheirRange) {
+  EXPECT_EQ(*DirectionBetween({1e33, 1000}, {1, 0}), 180);
+  EXPECT_EQ(*DirectionBetween(kOrigin, {-5, 0}), 180);
+  EXPECT_EQ(*DirectionBetween(kOrigin, {0, -5}), -90);
+  EXPECT_EQ(UnitVector(270).x, 0);
+  EXPECT_EQ(UnitVector(-630).y, 1);
+}
+
 }  // namespace
 }  // namespace draftcalc::geometry
