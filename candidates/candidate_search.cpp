@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cstdint>
+#include <cstddef>
+#include <utility>
+#include <vector>
 
 #include "candidates/answer_match.h"
 #include "candidates/candidate.h"
@@ -26,23 +28,31 @@ struct EditCost {
   auto operator<=>(const EditCost&) const = default;
 };
 
+using SelectorStates = std::array<int, kMaxSelectors>;  // per selector: kAsTyped or an alternative's index
+
 struct Combination {
-  std::array<int, kMaxSelectors> state{};  // per selector: kAsTyped or an index into its alternatives
+  SelectorStates state{};
   EditCost cost;
 };
 
-EditCost CostOf(const std::array<int, kMaxSelectors>& state, const std::vector<Selector>& selectors) {
+// Calls visit(alternative) for each selector not left as typed.
+template <class Visit>
+void ForEachChosen(const SelectorStates& state, const std::vector<Selector>& selectors, Visit visit) {
+  for (size_t i = 0; i < selectors.size(); ++i) {
+    if (state[i] != kAsTyped) visit(selectors[i].alternatives[static_cast<size_t>(state[i])]);
+  }
+}
+
+EditCost CostOf(const SelectorStates& state, const std::vector<Selector>& selectors) {
   EditCost cost;
   cost.positions.fill(kRowCount * kColumnCount);
-  for (size_t i = 0; i < selectors.size(); ++i) {
-    if (state[i] == kAsTyped) continue;
-    const SelectorState& chosen = selectors[i].alternatives[static_cast<size_t>(state[i])];
+  ForEachChosen(state, selectors, [&](const SelectorState& chosen) {
     for (int b = 0; b < chosen.boxCount; ++b) {
       const auto& box = chosen.boxes[static_cast<size_t>(b)];
       cost.positions.at(static_cast<size_t>(cost.boxes++)) = box.row * kColumnCount + box.column;
     }
     cost.reversals += chosen.reversesLine ? 1 : 0;
-  }
+  });
   std::sort(cost.positions.begin(), cost.positions.end());  // the padding stays last
   return cost;
 }
@@ -50,11 +60,11 @@ EditCost CostOf(const std::array<int, kMaxSelectors>& state, const std::vector<S
 // Every combination of selector states but the texts as typed, cheapest first.
 size_t CombinationsByCost(const std::vector<Selector>& selectors, std::array<Combination, kMaxCombinations>& out) {
   assert(selectors.size() <= kMaxSelectors);
-  std::array<int, kMaxSelectors> first{};
+  SelectorStates first{};
   for (size_t i = 0; i < selectors.size(); ++i) first[i] = selectors[i].typedIsAState ? kAsTyped : 0;
   size_t count = 0;
-  for (std::array<int, kMaxSelectors> state = first;;) {
-    const bool asTyped = std::all_of(state.begin(), state.begin() + static_cast<long>(selectors.size()),
+  for (SelectorStates state = first;;) {
+    const bool asTyped = std::all_of(state.begin(), state.begin() + static_cast<std::ptrdiff_t>(selectors.size()),
                                      [](int s) { return s == kAsTyped; });
     if (!asTyped) {
       assert(count < kMaxCombinations);
@@ -69,33 +79,29 @@ size_t CombinationsByCost(const std::vector<Selector>& selectors, std::array<Com
     if (i == 0) break;
     ++state[i - 1];
   }
-  std::stable_sort(out.begin(), out.begin() + static_cast<long>(count),
+  std::stable_sort(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(count),
                    [](const Combination& a, const Combination& b) { return a.cost < b.cost; });
   return count;
 }
 
 InputTexts Applied(InputTexts texts, const Combination& combination, const std::vector<Selector>& selectors) {
-  for (size_t i = 0; i < selectors.size(); ++i) {
-    if (combination.state[i] == kAsTyped) continue;
-    const SelectorState& chosen = selectors[i].alternatives[static_cast<size_t>(combination.state[i])];
+  ForEachChosen(combination.state, selectors, [&](const SelectorState& chosen) {
     for (int b = 0; b < chosen.boxCount; ++b) {
       const auto& box = chosen.boxes[static_cast<size_t>(b)];
       texts(box.row, box.column) = box.text;
     }
-  }
+  });
   return texts;
 }
 
 std::vector<BoxEdit> EditsOf(const Combination& combination, const std::vector<Selector>& selectors) {
   std::vector<BoxEdit> edits;
-  for (size_t i = 0; i < selectors.size(); ++i) {
-    if (combination.state[i] == kAsTyped) continue;
-    const SelectorState& chosen = selectors[i].alternatives[static_cast<size_t>(combination.state[i])];
+  ForEachChosen(combination.state, selectors, [&](const SelectorState& chosen) {
     for (int b = 0; b < chosen.boxCount; ++b) {
       const auto& box = chosen.boxes[static_cast<size_t>(b)];
       edits.push_back({box.row, box.column, box.text, chosen.reversesLine});
     }
-  }
+  });
   std::sort(edits.begin(), edits.end(), [](const BoxEdit& a, const BoxEdit& b) {
     return std::pair{a.row, a.column} < std::pair{b.row, b.column};
   });

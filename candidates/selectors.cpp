@@ -2,25 +2,13 @@
 
 #include <optional>
 
+#include "core/input_reading.h"
 #include "core/number_text.h"
 
 namespace draftcalc::candidates {
 namespace {
 
 using enum CalculationId;
-
-// The boxes the row's A and B values are read from, by its D code.
-std::optional<Column> ColumnOfA(std::string_view code) {
-  if (code == "0") return colR;
-  if (code == "1" || code == "2" || code == "3") return colA;
-  return std::nullopt;
-}
-std::optional<Column> ColumnOfB(std::string_view code) {
-  if (code == "0") return colS;
-  if (code == "3") return colB;
-  if (code == "5") return colC;
-  return std::nullopt;
-}
 
 SelectorState OneBox(int row, Column column, std::string text) {
   SelectorState state;
@@ -35,7 +23,8 @@ class SelectorList {
 
   // A value whose sign counts and whose magnitude is kept: R or C.
   SelectorList& Negated(int row, bool fromB = false) {
-    const auto column = fromB ? ColumnOfB(Code(row)) : ColumnOfA(Code(row));
+    const RowColumns columns = ColumnsReadFor(Code(row));
+    const auto column = fromB ? columns.b : columns.a;
     const double value = fromB ? table_.elemB[row + 1] : table_.elemA[row + 1];
     if (column && value != 0) selectors_.push_back({true, {OneBox(row, *column, NumberText(-value))}});
     return *this;
@@ -43,7 +32,7 @@ class SelectorList {
 
   // A value of which only the sign counts: S, written as 1 or -1.
   SelectorList& Sign(int row) {
-    const auto column = ColumnOfB(Code(row));
+    const auto column = ColumnsReadFor(Code(row)).b;
     const double value = table_.elemB[row + 1];
     if (!column) return *this;
     Selector selector{value != 0, {}};
@@ -57,10 +46,9 @@ class SelectorList {
   // line-circle intersection treats as horizontal one way round (exactly 0
   // or 180 at 5 places) and not the other is also turned back by 180.
   SelectorList& Reversed(int row, bool bothWays) {
-    const auto angleColumn = ColumnOfA(Code(row));
+    const auto [angleColumn, offsetColumn] = ColumnsReadFor(Code(row));
     if (!angleColumn) return *this;
     const double angle = table_.elemA[row + 1], offset = table_.elemB[row + 1];
-    const auto offsetColumn = ColumnOfB(Code(row));
     std::vector<double> turns = {angle + 180};
     if (bothWays && IsHorizontal(angle + 180) != IsHorizontal(angle - 180)) turns.push_back(angle - 180);
     Selector selector;
