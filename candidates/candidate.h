@@ -67,7 +67,10 @@ struct Candidate {
 // intersection treats differently from 180), only those the calculation's
 // choice depends on. Of the edits that give a candidate, the fewest boxes;
 // then the fewest lines reversed; then the edits whose boxes come first in
-// box order.
+// box order. Which shown result is which candidate: see answer_match.h.
+//
+// The selectors do not move the geometry, so applying a candidate's edits
+// gives the same candidates in the same order, that one now the answer.
 std::vector<Candidate> FindCandidates(const InputTexts& texts);
 
 }  // namespace draftcalc::candidates
