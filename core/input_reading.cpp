@@ -5,47 +5,29 @@
 namespace draftcalc {
 namespace {
 
-// Each reader stores the row with index elemNo as element elemNo + 1, in the
-// order D, A, B. Columns a reader does not mention are not read.
-void ReadPointRow(CalcState& s, const InputTexts&) {
-  const int e = s.elemNo + 1;
-  s.elemD[e] = kPointCode;
-  s.elemA[e] = 0;
-  s.elemB[e] = 0;
+// The element code stored for a typed D code: the digit of a line code, the
+// internal codes of the others; nothing for a code that matches none.
+std::optional<double> ElementCode(std::string_view code) {
+  if (code == "8") return kPointCode;
+  if (code == "1" || code == "2" || code == "3") return code[0] - '0';
+  if (code == "5") return kValueRowCode;
+  if (code == "0") return kCircleCode;
+  return std::nullopt;
 }
 
-// The code text is exactly "1", "2" or "3" here, so its value is its digit.
-double LineCode(const InputTexts& in, int row) { return in(row, colD)[0] - '0'; }
-
-void ReadLineRow(CalcState& s, const InputTexts& in) {
-  const int e = s.elemNo + 1;
-  s.elemD[e] = LineCode(in, s.elemNo);
-  s.elemA[e] = ParseLeadingNumber(in(s.elemNo, colA));
-  s.elemB[e] = 0;
-}
-
-void ReadLine3Row(CalcState& s, const InputTexts& in) {
-  const int e = s.elemNo + 1;
-  s.elemD[e] = LineCode(in, s.elemNo);
-  s.elemA[e] = ParseLeadingNumber(in(s.elemNo, colA));
-  s.elemB[e] = ParseLeadingNumber(in(s.elemNo, colB));
-}
-
-void ReadValueRow(CalcState& s, const InputTexts& in) {
-  const int e = s.elemNo + 1;
-  s.elemD[e] = kValueRowCode;
-  s.elemA[e] = 0;
-  s.elemB[e] = ParseLeadingNumber(in(s.elemNo, colC));
-}
-
-void ReadCircleRow(CalcState& s, const InputTexts& in) {
-  const int e = s.elemNo + 1;
-  s.elemD[e] = kCircleCode;
-  s.elemA[e] = ParseLeadingNumber(in(s.elemNo, colR));
-  s.elemB[e] = ParseLeadingNumber(in(s.elemNo, colS));
+double ReadOrZero(const InputTexts& in, int row, std::optional<Column> column) {
+  return column ? ParseLeadingNumber(in(row, *column)) : 0;
 }
 
 }  // namespace
+
+RowColumns ColumnsReadFor(std::string_view code) {
+  if (code == "1" || code == "2") return {colA, std::nullopt};
+  if (code == "3") return {colA, colB};
+  if (code == "5") return {std::nullopt, colC};
+  if (code == "0") return {colR, colS};
+  return {};
+}
 
 void ReadInputRows(CalcState& s, const InputTexts& in) {
   for (s.elemNo = 0; s.elemNo <= 2; ++s.elemNo) {
@@ -54,19 +36,14 @@ void ReadInputRows(CalcState& s, const InputTexts& in) {
     s.elemY[e] = ParseLeadingNumber(in(s.elemNo, colY));
 
     // Exact, case-sensitive codes: " 8" or "8.0" match nothing and leave
-    // the row a point at its X, Y.
+    // the row a point at its X, Y. Columns the code does not name are not read.
     const std::string_view code = in(s.elemNo, colD);
-    if (code == "8") {
-      ReadPointRow(s, in);
-    } else if (code == "1" || code == "2") {
-      ReadLineRow(s, in);
-    } else if (code == "3") {
-      ReadLine3Row(s, in);
-    } else if (code == "5") {
-      ReadValueRow(s, in);
-    } else if (code == "0") {
-      ReadCircleRow(s, in);
-    }
+    const auto elementCode = ElementCode(code);
+    if (!elementCode) continue;
+    const RowColumns columns = ColumnsReadFor(code);
+    s.elemD[e] = *elementCode;
+    s.elemA[e] = ReadOrZero(in, s.elemNo, columns.a);
+    s.elemB[e] = ReadOrZero(in, s.elemNo, columns.b);
   }
 }
 

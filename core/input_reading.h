@@ -1,9 +1,21 @@
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 
 namespace draftcalc {
+
+// The boxes a row's A and B values are read from, by its typed D code:
+// "1" and "2" (line) A; "3" (line with offset) A and B; "5" (value row) B
+// from C; "0" (circle) A from R and B from S; none for a point ("8") or any
+// other code.
+struct RowColumns {
+  std::optional<Column> a, b;
+};
+RowColumns ColumnsReadFor(std::string_view code);
 
 // Reads input rows 0..2 into elements 1..3: X and Y always, the other
 // columns as the typed D code says. Leaves elemNo at 3.

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev                   # the window (Qt 6 Widgets)
   fonts-ipaexfont-gothic         # Japanese captions and messages
   libgtest-dev libbenchmark-dev  # tests and benchmarks
+  libocct-modeling-algorithms-dev libocct-modeling-data-dev  # reference geometry for the tests
   clang libclang-rt-14-dev       # libFuzzer targets
 )
 

@@ -1,0 +1,160 @@
+#include "candidates/geometric_answers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "geometry/intersections.h"
+#include "geometry/solution_set.h"
+#include "geometry/tangent_lines.h"
+#include "geometry/three_elements.h"
+#include "geometry/touching_circles.h"
+
+namespace draftcalc::candidates {
+namespace {
+
+using namespace geometry;
+using enum CalculationId;
+
+// Rows 1..3 of the table as the calculation reads them: X and Y, then A and
+// B as a line's angle and offset, or A as a circle's radius, or B as C.
+struct Rows {
+  const CalcState& t;
+  Point PointAt(int i) const { return {t.elemX[i], t.elemY[i]}; }
+  Line LineAt(int i) const { return {PointAt(i), t.elemA[i], t.elemB[i]}; }
+  Circle CircleAt(int i) const { return {PointAt(i), t.elemA[i]}; }
+  double C() const { return t.elemB[2]; }
+};
+
+Candidate AtPoint(CalculationId id, Point p) {
+  Candidate candidate;
+  candidate.point = p;
+  candidate.calculation = id;
+  return candidate;
+}
+Candidate OfCircle(CalculationId id, const Circle& c) {
+  Candidate candidate = AtPoint(id, c.centre);
+  candidate.radius = std::fabs(c.radius);
+  return candidate;
+}
+
+std::vector<Candidate> Points(CalculationId id, const std::vector<Point>& points) {
+  std::vector<Candidate> out;
+  for (const Point& p : points) out.push_back(AtPoint(id, p));
+  return out;
+}
+std::vector<Candidate> Circles(CalculationId id, const std::vector<Circle>& circles) {
+  std::vector<Candidate> out;
+  for (const Circle& c : circles) out.push_back(OfCircle(id, c));
+  return out;
+}
+
+std::vector<Candidate> Tangents(CalculationId id, const Circle& first, const Circle& second) {
+  std::vector<Candidate> out;
+  for (const TangentLine& t : CommonTangents(first, second)) {
+    Candidate candidate = AtPoint(id, t.first);
+    candidate.direction = t.direction;
+    candidate.secondTouch = t.second;
+    out.push_back(candidate);
+  }
+  return out;
+}
+
+std::vector<Candidate> OnTangents(Point point, const Circle& circle, double c) {
+  std::vector<Candidate> out;
+  for (const CircleOnTangent& a : CirclesTouchingCircleAndTangent(point, circle, c)) {
+    Candidate candidate = OfCircle(kCircleTouchingCircleAndTangent, a.circle);
+    candidate.direction = a.tangentDirection;
+    out.push_back(candidate);
+  }
+  return out;
+}
+
+// One family of answers, before ordering; `scale` grows to the figure's.
+std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, double& scale) {
+  const auto grow = [&](const auto&... elements) { scale = std::max(scale, ScaleOf(elements...)); };
+  switch (ran) {
+    case kAngleOfTwoPoints: {
+      grow(rows.PointAt(1), rows.PointAt(2));
+      const auto direction = DirectionBetween(rows.PointAt(1), rows.PointAt(2));
+      if (!direction) return {};
+      Candidate candidate = AtPoint(ran, rows.PointAt(1));
+      candidate.direction = direction;
+      return {candidate};
+    }
+    case kTangentPointCircle:
+    case kTangentTwoCircles:
+      grow(rows.CircleAt(1), rows.CircleAt(2));
+      return Tangents(ran, rows.CircleAt(1), rows.CircleAt(2));
+    case kTwoLines: {
+      grow(rows.LineAt(1), rows.LineAt(2));
+      const auto p = Intersection(rows.LineAt(1), rows.LineAt(2));
+      return p ? std::vector{AtPoint(ran, *p)} : std::vector<Candidate>{};
+    }
+    case kLineAndCircle: {
+      const bool circleFirst = rows.t.elemD[1] == kCircleCode;
+      const Line line = rows.LineAt(circleFirst ? 2 : 1);
+      const Circle circle = rows.CircleAt(circleFirst ? 1 : 2);
+      grow(line, circle);
+      return Points(ran, Intersections(line, circle));
+    }
+    case kTwoCircles:
+      grow(rows.CircleAt(1), rows.C(), rows.CircleAt(3));
+      return Points(ran, Intersections(rows.CircleAt(1), rows.CircleAt(3)));
+    case kCircleThroughPointTouchingCircle:
+      grow(rows.PointAt(1), rows.C(), rows.CircleAt(3));
+      return Circles(ran, CirclesThroughPointTouchingCircle(rows.PointAt(1), rows.CircleAt(3), rows.C()));
+    case kCircleTouchingCircleAndTangent:
+      grow(rows.PointAt(1), rows.C(), rows.CircleAt(3));
+      return OnTangents(rows.PointAt(1), rows.CircleAt(3), rows.C());
+    case kCircleTouchingLineAndCircle:
+      grow(rows.LineAt(1), rows.C(), rows.CircleAt(3));
+      return Circles(ran, CirclesTouchingLineAndCircle(rows.LineAt(1), rows.CircleAt(3), rows.C()));
+    case kCircleTouchingTwoCircles:
+      grow(rows.CircleAt(1), rows.C(), rows.CircleAt(3));
+      return Circles(ran, CirclesTouchingTwoCircles(rows.CircleAt(1), rows.CircleAt(3), rows.C()));
+    case kCircleThroughThreePoints: {
+      grow(rows.PointAt(1), rows.PointAt(2), rows.PointAt(3));
+      const auto circle = CircleThroughThreePoints(rows.PointAt(1), rows.PointAt(2), rows.PointAt(3));
+      return circle ? std::vector{OfCircle(ran, *circle)} : std::vector<Candidate>{};
+    }
+    case kCircleTouchingThreeLines:
+      grow(rows.LineAt(1), rows.LineAt(2), rows.LineAt(3));
+      return Circles(ran, CirclesTouchingThreeLines(rows.LineAt(1), rows.LineAt(2), rows.LineAt(3)));
+    case kNone:
+      break;
+  }
+  return {};
+}
+
+bool IsFinite(const Candidate& c) {
+  const auto finite = [](const std::optional<double>& v) { return !v || std::isfinite(*v); };
+  return finite(c.radius) && (!c.secondTouch || (std::isfinite(c.secondTouch->x) && std::isfinite(c.secondTouch->y)));
+}
+
+// Sorting drops answers at a point or in a direction beyond the double range.
+void Append(std::vector<Candidate>& to, std::vector<Candidate> family, Point reference, double scale) {
+  std::erase_if(family, [](const Candidate& c) { return !IsFinite(c); });
+  SortAround(reference, family, scale, [](const Candidate& c) { return std::pair{c.point, c.direction.value_or(0)}; });
+  to.insert(to.end(), family.begin(), family.end());
+}
+
+}  // namespace
+
+GeometricAnswers GeometricAnswersOf(CalculationId ran, const CalcState& table) {
+  const Rows rows{table};
+  GeometricAnswers answers;
+  // The answers of both routes of the shared rows, through the point first.
+  const bool bothRoutes = ran == kCircleThroughPointTouchingCircle || ran == kCircleTouchingCircleAndTangent;
+  const CalculationId first = bothRoutes ? kCircleThroughPointTouchingCircle : ran;
+  std::vector<Candidate> family = AnswersOf(first, rows, answers.scale);
+  std::vector<Candidate> second;
+  if (bothRoutes) second = AnswersOf(kCircleTouchingCircleAndTangent, rows, answers.scale);
+  const Point reference = rows.PointAt(1);
+  Append(answers.candidates, std::move(family), reference, answers.scale);
+  Append(answers.candidates, std::move(second), reference, answers.scale);
+  return answers;
+}
+
+}  // namespace draftcalc::candidates

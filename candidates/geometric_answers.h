@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+#include "candidates/candidate.h"
+#include "core/calc_state.h"
+
+namespace draftcalc::candidates {
+
+// The geometric answers of a calculation, unnumbered and without edits, in
+// the order of FindCandidates, and the scale of the figure (the largest
+// magnitude among its coordinates, radii, offsets and the value C).
+struct GeometricAnswers {
+  std::vector<Candidate> candidates;
+  double scale = 0;
+};
+
+// `ran` is the calculation the texts ask for; `table` holds rows 1..3 as
+// ReadInputRows reads them. For the point, value row and circle rows, the
+// answers of both routes, whichever ran.
+GeometricAnswers GeometricAnswersOf(CalculationId ran, const CalcState& table);
+
+}  // namespace draftcalc::candidates

@@ -1,0 +1,69 @@
+// The candidate search on 24 arbitrary box texts (split at line feeds, as
+// for pipeline_fuzz): never a crash, and candidates that keep their
+// promises: numbered 1..n, finite, directions in (-180, 180], at most one
+// the answer, edits exactly for the reachable ones that are not the answer,
+// written as number texts, and the same candidates on a second search.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "candidates/candidate.h"
+#include "candidates/candidate_text.h"
+#include "core/number_parse.h"
+#include "core/number_text.h"
+
+namespace {
+
+using draftcalc::candidates::Candidate;
+
+bool Finite(draftcalc::geometry::Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+void Check(const std::vector<Candidate>& candidates) {
+  int answers = 0;
+  for (size_t i = 0; i < candidates.size(); ++i) {
+    const Candidate& c = candidates[i];
+    if (c.number != static_cast<int>(i) + 1 || !Finite(c.point)) std::abort();
+    if (c.direction && !(*c.direction > -180 && *c.direction <= 180)) std::abort();
+    if (c.radius && !(std::isfinite(*c.radius) && *c.radius >= 0)) std::abort();
+    if (c.secondTouch && !Finite(*c.secondTouch)) std::abort();
+    answers += c.isAnswer ? 1 : 0;
+    if (c.isAnswer && !c.reachable) std::abort();
+    if (c.edits.empty() != (c.isAnswer || !c.reachable)) std::abort();
+    for (const auto& edit : c.edits) {
+      if (draftcalc::NumberText(draftcalc::ParseLeadingNumber(edit.text)) != edit.text) std::abort();
+    }
+    if (draftcalc::candidates::ShortestNumberText(c.point.x).empty()) std::abort();
+  }
+  if (answers > 1) std::abort();
+}
+
+bool Same(const std::vector<Candidate>& a, const std::vector<Candidate>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (!(a[i].point == b[i].point) || a[i].isAnswer != b[i].isAnswer || a[i].edits != b[i].edits) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  draftcalc::InputTexts texts = draftcalc::StartupTexts();
+  size_t start = 0;
+  for (size_t box = 0; box < 24; ++box) {
+    const size_t end = input.find('\n', start);
+    texts.box[box / 8][box % 8] =
+        input.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  const std::vector<Candidate> found = draftcalc::candidates::FindCandidates(texts);
+  Check(found);
+  if (!Same(found, draftcalc::candidates::FindCandidates(texts))) std::abort();
+  return 0;
+}

@@ -1,0 +1,76 @@
+#include "geometry/touching_circles.h"
+
+#include <array>
+#include <cmath>
+
+#include "geometry/intersections.h"
+#include "geometry/solution_set.h"
+#include "geometry/tangent_lines.h"
+
+namespace draftcalc::geometry {
+namespace {
+
+// The centres of circles of radius rho touching `circle` lie on the two
+// circles around its centre of radius r + rho (from outside) and |r - rho|
+// (from inside, or holding it).
+std::array<Circle, 2> CentreCircles(const Circle& circle, double rho) {
+  const double r = std::fabs(circle.radius);
+  return {Circle{circle.centre, r + rho}, Circle{circle.centre, std::fabs(r - rho)}};
+}
+
+std::vector<Circle> Finished(Point reference, std::vector<Point> centres, double rho, double scale) {
+  std::vector<Circle> circles;
+  circles.reserve(centres.size());
+  for (const Point& centre : centres) circles.push_back({centre, rho});
+  MergeDuplicates(circles, [&](const Circle& a, const Circle& b) { return SameCircle(a, b, scale); });
+  SortAround(reference, circles, scale, [](const Circle& c) { return std::pair{c.centre, 0.0}; });
+  return circles;
+}
+
+}  // namespace
+
+std::vector<Circle> CirclesThroughPointTouchingCircle(Point point, const Circle& circle, double radius) {
+  const double rho = std::fabs(radius);
+  std::vector<Point> centres;
+  centres.reserve(8);
+  for (const Circle& around : CentreCircles(circle, rho)) AppendIntersections(Circle{point, rho}, around, centres);
+  return Finished(point, std::move(centres), rho, ScaleOf(point, circle, radius));
+}
+
+std::vector<CircleOnTangent> CirclesTouchingCircleAndTangent(Point point, const Circle& circle, double radius) {
+  const double scale = ScaleOf(point, circle, radius);
+  std::vector<CircleOnTangent> answers;
+  for (const TangentLine& tangent : CommonTangents(Circle{point, 0}, circle)) {
+    for (const Circle& c : CirclesTouchingLineAndCircle(Line{point, tangent.direction, 0}, circle, radius))
+      answers.push_back({c, tangent.direction});
+  }
+  MergeDuplicates(answers,
+                  [&](const CircleOnTangent& a, const CircleOnTangent& b) { return SameCircleOnTangent(a, b, scale); });
+  SortAround(point, answers, scale, [](const CircleOnTangent& a) {
+    return std::pair{a.circle.centre, a.tangentDirection};
+  });
+  return answers;
+}
+
+std::vector<Circle> CirclesTouchingLineAndCircle(const Line& line, const Circle& circle, double radius) {
+  const double rho = std::fabs(radius);
+  std::vector<Point> centres;
+  centres.reserve(8);
+  for (const double side : {rho, -rho}) {
+    const Line moved{line.point, line.direction, line.offset + side};
+    for (const Circle& around : CentreCircles(circle, rho)) AppendIntersections(moved, around, centres);
+  }
+  return Finished(line.point, std::move(centres), rho, ScaleOf(line, circle, radius));
+}
+
+std::vector<Circle> CirclesTouchingTwoCircles(const Circle& circle1, const Circle& circle2, double radius) {
+  const double rho = std::fabs(radius);
+  std::vector<Point> centres;
+  centres.reserve(8);
+  for (const Circle& around1 : CentreCircles(circle1, rho)) {
+    for (const Circle& around2 : CentreCircles(circle2, rho)) AppendIntersections(around1, around2, centres);
+  }
+  return Finished(circle1.centre, std::move(centres), rho, ScaleOf(circle1, circle2, radius));
+}
+
+}  // namespace draftcalc::geometry
