@@ -18,6 +18,8 @@ constexpr double kLargestArc = 1e12;
 constexpr int kArcPoints = 256;
 // Dashes and gaps, in pixels: long enough to read as dashes on a short arc.
 constexpr qreal kDash = 5, kGap = 3;
+// Pixels between a marker's point and its label.
+constexpr qreal kLabelGap = 3;
 
 }  // namespace
 
@@ -25,6 +27,8 @@ QColor PaletteColour(int index) {
   switch (index) {
     case view::kBlack:
       return QColor(0, 0, 0);
+    case view::kGreen:
+      return QColor(0, 128, 0);
     case view::kGrey:
       return QColor(128, 128, 128);
     case view::kLightBlue:
@@ -74,6 +78,14 @@ void PainterSurface::Box(float x1, float y1, float x2, float y2, int colour) {
   DrawClippedLine({b.x(), a.y()}, {b.x(), b.y()}, colour);
   DrawClippedLine({b.x(), b.y()}, {a.x(), b.y()}, colour);
   DrawClippedLine({a.x(), b.y()}, {a.x(), a.y()}, colour);
+}
+
+void PainterSurface::Label(float x, float y, std::string_view text, int colour) {
+  const QPointF at = Map(x, y);
+  if (!clipArea_.contains(at)) return;
+  painter_.setPen(PaletteColour(colour));
+  painter_.drawText(at + QPointF(kLabelGap, -kLabelGap),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void PainterSurface::Circle(float x, float y, float radius, int colour) {

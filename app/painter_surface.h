@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QPointF>
 #include <QRectF>
+#include <string_view>
 
 #include "view/draw_surface.h"
 #include "view/view_geometry.h"
@@ -28,6 +29,8 @@ class PainterSurface final : public view::DrawSurface {
   void Box(float x1, float y1, float x2, float y2, int colour) override;
   void Circle(float x, float y, float radius, int colour) override;
   void SetLineStyle(view::LineStyle style) override { style_ = style; }
+  // In the painter's font, left out when the point lies outside the area.
+  void Label(float x, float y, std::string_view text, int colour) override;
 
  private:
   QPen PenOf(int colour) const;

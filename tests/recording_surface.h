@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "view/draw_surface.h"
@@ -10,8 +11,8 @@ namespace draftcalc::view {
 
 // A drawing surface that writes down what is drawn, one text per figure,
 // coordinates to 4 decimals: "move 500 10", "line -500 10 c9",
-// "circle 10 20 r1 c9", "box 11.5 -4 13.5 -2 c12", "clear". A figure
-// stroked dashed ends in " dashed".
+// "circle 10 20 r1 c9", "box 11.5 -4 13.5 -2 c12", "label 3 4 \"2\" c2",
+// "clear". A figure stroked dashed ends in " dashed".
 class RecordingSurface : public DrawSurface {
  public:
   std::vector<std::string> figures;
@@ -28,6 +29,9 @@ class RecordingSurface : public DrawSurface {
     figures.push_back("circle " + Num(x) + " " + Num(y) + " r" + Num(radius) + Stroke(colour));
   }
   void SetLineStyle(LineStyle style) override { style_ = style; }
+  void Label(float x, float y, std::string_view text, int colour) override {
+    figures.push_back("label " + Num(x) + " " + Num(y) + " \"" + std::string(text) + "\" c" + std::to_string(colour));
+  }
 
   static std::string Num(double value) {
     char text[64];

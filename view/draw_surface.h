@@ -1,9 +1,11 @@
 #pragma once
 
+#include <string_view>
+
 namespace draftcalc::view {
 
 // Indices into the standard 16-colour palette used by the drawing.
-enum PaletteColour : int { kBlack = 0, kGrey = 8, kLightBlue = 9, kLightRed = 12, kWhite = 15 };
+enum PaletteColour : int { kBlack = 0, kGreen = 2, kGrey = 8, kLightBlue = 9, kLightRed = 12, kWhite = 15 };
 
 // How lines and outlines are stroked: solid, or dashed for an answer that no
 // longer belongs to the inputs.
@@ -28,6 +30,9 @@ class DrawSurface {
   virtual void Circle(float x, float y, float radius, int colour) = 0;
   // The stroke of every line and outline drawn from now on; solid at first.
   virtual void SetLineStyle(LineStyle style) = 0;
+  // A short text (a marker's number) beside the point (x, y), just right of
+  // it and above, at a fixed size on the output whatever the zoom.
+  virtual void Label(float x, float y, std::string_view text, int colour) = 0;
 };
 
 }  // namespace draftcalc::view

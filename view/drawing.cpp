@@ -3,10 +3,14 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/number_parse.h"
+#include "geometry/degrees.h"
 #include "solvers/line_model.h"
 #include "trig/degree_trig.h"
+#include "view/candidate_markers.h"
 #include "view/clip.h"
 
 namespace draftcalc::view {
@@ -17,6 +21,10 @@ namespace {
 constexpr double kHalfSpan = 500;
 constexpr double kVerticalBottom = -250;
 constexpr double kVerticalTop = 800;
+// Half the width of a candidate's cross, in drawing units: a little smaller
+// than the answer's square, so that the square shows around the cross of
+// the candidate it is.
+constexpr double kMarkerHalf = 0.7;
 
 bool FitsSingle(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }
 
@@ -34,6 +42,7 @@ void Drawing::Redraw() {
   surface_.Clear();
   DrawAxes();
   for (int row = 0; row < kRowCount; ++row) DrawInputRow(row);
+  DrawCandidates();
   DrawAnswer();
 }
 
@@ -163,6 +172,52 @@ void Drawing::DrawAnswerVerticalLine() {
   if (!x || !FitsSingle(*x)) return;
   PenPlot("S", *x, kVerticalBottom);
   PenPlot("L", *x, kVerticalTop);
+}
+
+// A circle answer as its circle, a tangent or an angle as its line across
+// the visible window, and each with a cross and its number at its marker.
+void Drawing::DrawCandidates() {
+  if (look_ == AnswerLook::kOutOfDate || candidates_.empty()) return;
+  UsePen(kGreen, LineStyle::kSolid);
+  const std::vector<geometry::Point> markers = MarkerPoints(candidates_);
+  for (size_t i = 0; i < candidates_.size(); ++i) {
+    const candidates::Candidate& candidate = candidates_[i];
+    if (candidate.radius) {
+      DrawCandidateCircle(candidate.point, *candidate.radius);
+    } else if (candidate.direction) {
+      DrawLineThrough(candidate.point, *candidate.direction);
+    }
+    DrawMarker(markers[i], candidate.number);
+  }
+}
+
+void Drawing::DrawCandidateCircle(geometry::Point centre, double radius) {
+  if (FitsSingle(centre.x) && FitsSingle(centre.y) && FitsSingle(radius)) {
+    surface_.Circle(static_cast<float>(centre.x), static_cast<float>(centre.y), static_cast<float>(radius), penColor_);
+  }
+}
+
+// Long enough from the point to cross the whole visible window, then
+// clipped to it, so that only drawable coordinates reach the surface.
+void Drawing::DrawLineThrough(geometry::Point point, double degrees) {
+  const geometry::Vector along = geometry::UnitVector(degrees);
+  const double middleX = visible_.left + visible_.width / 2.0, middleY = visible_.top + visible_.height / 2.0;
+  const double reach = std::hypot(point.x - middleX, point.y - middleY) + std::hypot(visible_.width, visible_.height);
+  const Segment line{point.x - reach * along.x, point.y - reach * along.y, point.x + reach * along.x,
+                     point.y + reach * along.y};
+  const auto shown = ClipSegment(line, visible_.left, visible_.Bottom(), visible_.Right(), visible_.top);
+  if (!shown) return;
+  PenPlot("S", shown->x1, shown->y1);
+  PenPlot("L", shown->x2, shown->y2);
+}
+
+void Drawing::DrawMarker(geometry::Point at, int number) {
+  if (!FitsSingle(std::fabs(at.x) + kMarkerHalf) || !FitsSingle(std::fabs(at.y) + kMarkerHalf)) return;
+  PenPlot("S", at.x - kMarkerHalf, at.y - kMarkerHalf);
+  PenPlot("L", at.x + kMarkerHalf, at.y + kMarkerHalf);
+  PenPlot("S", at.x - kMarkerHalf, at.y + kMarkerHalf);
+  PenPlot("L", at.x + kMarkerHalf, at.y - kMarkerHalf);
+  surface_.Label(static_cast<float>(at.x), static_cast<float>(at.y), std::to_string(number), penColor_);
 }
 
 }  // namespace draftcalc::view

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
+#include "candidates/candidate.h"
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "view/draw_surface.h"
@@ -16,23 +18,35 @@ enum class AnswerLook {
 };
 
 // One redraw of the picture area: the axis cross, the three input rows as
-// typed (light blue) and the answer read back from the result captions
-// (light red, or dashed grey when out of date). Keeps nothing between
-// redraws; the picture follows from the texts, the captions, the answer's
-// look and the visible window alone.
+// typed (light blue), every candidate answer of the last calculation (green,
+// numbered) and the answer read back from the result captions (light red,
+// or dashed grey when out of date). Keeps nothing between redraws; the
+// picture follows from the texts, the captions, the answer's look, the
+// candidates and the visible window alone.
 class Drawing {
  public:
   // `visible` is the part of the plane the picture area shows; the answer
-  // line is clipped to it.
+  // line is clipped to it. `candidates` are those of the calculation that
+  // gave the captions.
   Drawing(DrawSurface& surface, const InputTexts& texts, const ResultCaptions& captions,
-          const CoordinateWindow& visible, AnswerLook look = AnswerLook::kCurrent)
-      : surface_(surface), texts_(texts), captions_(captions), visible_(visible), look_(look) {}
+          const CoordinateWindow& visible, AnswerLook look = AnswerLook::kCurrent,
+          std::span<const candidates::Candidate> candidates = {})
+      : surface_(surface),
+        texts_(texts),
+        captions_(captions),
+        visible_(visible),
+        look_(look),
+        candidates_(candidates) {}
 
   // Clears the picture and draws everything, later figures over earlier ones.
   void Redraw();
 
   void DrawAxes();
   void DrawInputRow(int row);
+  // Nothing while the answer is out of date: the candidates belong to the
+  // rows that were calculated, and a click on one would apply its edits to
+  // rows it does not belong to.
+  void DrawCandidates();
   void DrawAnswer();
 
   // The palette colour of the next figure; the answer's colour after a redraw.
@@ -50,12 +64,16 @@ class Drawing {
   void DrawInputCircle(int row);
   void DrawAnswerLine();
   void DrawAnswerVerticalLine();
+  void DrawCandidateCircle(geometry::Point centre, double radius);
+  void DrawLineThrough(geometry::Point point, double degrees);
+  void DrawMarker(geometry::Point at, int number);
 
   DrawSurface& surface_;
   const InputTexts& texts_;
   const ResultCaptions& captions_;
   CoordinateWindow visible_;
   AnswerLook look_;
+  std::span<const candidates::Candidate> candidates_;
   int penColor_ = kBlack;
 };
 

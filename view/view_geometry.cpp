@@ -1,5 +1,6 @@
 #include "view/view_geometry.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -46,13 +47,15 @@ std::optional<Size> EnforcedOuterSize(Size outer) {
   return enforced;
 }
 
-ViewLayout LayoutViewArea(Size client, double ansBottom, double statusHeight, double hScrollHeight,
-                          double vScrollWidth) {
+ViewLayout LayoutViewArea(Size client, double ansBottom, double statusHeight, double hScrollHeight, double vScrollWidth,
+                          double panelWidth) {
+  const double panel = std::clamp(panelWidth, 0.0, std::max(0.0, client.width / 2));
+  const double height = client.height - ansBottom - statusHeight;
   ViewLayout layout;
-  layout.picture = {0, ansBottom, client.width - vScrollWidth,
-                    client.height - hScrollHeight - ansBottom - statusHeight};
+  layout.picture = {0, ansBottom, client.width - panel - vScrollWidth, height - hScrollHeight};
   layout.hScroll = {0, ansBottom + layout.picture.height, layout.picture.width, hScrollHeight};
   layout.vScroll = {layout.picture.width, ansBottom, vScrollWidth, layout.picture.height};
+  layout.panel = {client.width - panel, ansBottom, panel, height};
   return layout;
 }
 

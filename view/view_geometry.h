@@ -58,14 +58,17 @@ struct Rect {
 // may stay.
 std::optional<Size> EnforcedOuterSize(Size outer);
 
-// Where the resize puts the picture area and its scroll bars in a client
-// area of the given size: the picture fills the width left of the vertical
-// scroll bar and the height between the result labels (ansBottom) and the
-// horizontal scroll bar above the status bar.
+// Where the resize puts the picture area, its scroll bars and the
+// candidates panel in a client area of the given size: the picture fills the
+// height between the result labels (ansBottom) and the horizontal scroll bar
+// above the status bar, and the width left of the vertical scroll bar; the
+// panel stands right of that scroll bar from the results down to the status
+// bar. The panel gets its own width but never more than half of the client
+// width, so that a narrow window still shows a picture.
 struct ViewLayout {
-  Rect picture, hScroll, vScroll;
+  Rect picture, hScroll, vScroll, panel;
 };
-ViewLayout LayoutViewArea(Size client, double ansBottom, double statusHeight, double hScrollHeight,
-                          double vScrollWidth);
+ViewLayout LayoutViewArea(Size client, double ansBottom, double statusHeight, double hScrollHeight, double vScrollWidth,
+                          double panelWidth = 0);
 
 }  // namespace draftcalc::view
