@@ -21,4 +21,19 @@ std::unique_ptr<QMenu> ContextMenus::AnswerFieldMenu(QLabel* field) const {
   return menu;
 }
 
+// The position a scroll area reports is in its viewport's coordinates.
+void ContextMenus::AttachToCandidatePanel(QAbstractScrollArea* panel,
+                                          std::initializer_list<QAction*> candidateActions) {
+  candidateActions_ = candidateActions;
+  panel->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(panel, &QWidget::customContextMenuRequested, panel,
+                   [this, panel](const QPoint& at) { CandidatePanelMenu()->exec(panel->viewport()->mapToGlobal(at)); });
+}
+
+std::unique_ptr<QMenu> ContextMenus::CandidatePanelMenu() const {
+  auto menu = std::make_unique<QMenu>();
+  for (QAction* action : candidateActions_) menu->addAction(action);
+  return menu;
+}
+
 }  // namespace draftcalc::app

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace draftcalc::app {
 
@@ -18,9 +21,13 @@ class ContextMenus {
   // An answer field's menu: copy the field's selection (its whole text when
   // nothing is selected), and copy the whole answer line.
   std::unique_ptr<QMenu> AnswerFieldMenu(QLabel* field) const;
+  // Gives the candidates panel its menu of the window's candidate actions.
+  void AttachToCandidatePanel(QAbstractScrollArea* panel, std::initializer_list<QAction*> candidateActions);
+  std::unique_ptr<QMenu> CandidatePanelMenu() const;
 
  private:
   QAction* copyAnswerLine_;
+  std::vector<QAction*> candidateActions_;
 };
 
 }  // namespace draftcalc::app

@@ -53,7 +53,7 @@ Form_miret::Form_miret(QWidget* parent) : QWidget(parent) {
   Form_Load();
 }
 
-Form_miret::~Form_miret() = default;
+Form_miret::~Form_miret() { disconnect(focusWatch_); }
 
 void Form_miret::Place(QWidget* control, double left, double top, double width, double height) {
   control->setGeometry(scale_.Rect(left, top, width, height));
@@ -71,6 +71,7 @@ void Form_miret::CreateControls() {
   ansRem = answers_->ansRem;
   CreateCatalogue();
   CreatePictureArea();
+  CreateCandidatePanel();
   CreateStatusBar();
   CreateActions();
   SetTabOrder();
@@ -136,7 +137,8 @@ void Form_miret::CreateCatalogue() {
 }
 
 void Form_miret::CreatePictureArea() {
-  Picture1 = new PictureBox(this, [this](QPainter& painter) { Picture1_Paint(painter); });
+  Picture1 = new PictureBox(
+      this, [this](QPainter& painter) { Picture1_Paint(painter); }, [this](QPointF at) { return Picture1_Click(at); });
   Place(Picture1, 480, 1920, 3012, 2652);
   VScroll1 = new QScrollBar(Qt::Vertical, this);
   Place(VScroll1, 3600, 1800, kScrollBarThickness, 2652);
@@ -174,6 +176,7 @@ void Form_miret::CreateActions() {
 
   menus_ = std::make_unique<ContextMenus>(copyAnswerAction);
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
+  CreateCandidateActions();
 }
 
 void Form_miret::SetTabOrder() {
@@ -186,6 +189,7 @@ void Form_miret::SetTabOrder() {
   }
   setTabOrder(previous, butStart);
   setTabOrder(butStart, butCLR);
+  setTabOrder(butCLR, candidatePanel);
 }
 
 void Form_miret::Form_Load() {
@@ -204,6 +208,7 @@ void Form_miret::Form_Load() {
   VScroll1->setMaximum(50);
   zoomScale = 1;
   StatusPanel1->setFixedWidth(scale_.Pixels(kStatusPanelWidth));
+  panelWidthTwips_ = candidatePanel->DesignWidth() * scale_.twipsPerPixel;
   Slider1->setMinimum(0);
   Slider1->setMaximum(500);
   Slider1->setSingleStep(10);

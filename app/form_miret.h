@@ -10,9 +10,12 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "app/answer_row.h"
+#include "app/candidate_panel.h"
 #include "app/clear_undo.h"
 #include "app/column_header.h"
 #include "app/context_menus.h"
@@ -22,6 +25,7 @@
 #include "app/result_freshness.h"
 #include "app/row_texts.h"
 #include "app/twip_scale.h"
+#include "candidates/candidate.h"
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "view/view_geometry.h"
@@ -30,9 +34,11 @@ namespace draftcalc::app {
 
 // The calculator's one window: three input rows under their column
 // captions, the Calculate and Clear buttons, the results under theirs, the
-// catalogue, and the picture area with its zoom slider, scroll bars and
-// status bar. Positions and sizes are kept in twips (1440 to the inch) and
-// placed at the screen's logical DPI.
+// catalogue, the picture area with its zoom slider, scroll bars and status
+// bar, and beside the picture the candidates panel: every answer of the
+// construction that was calculated, each one click away. Positions and
+// sizes are kept in twips (1440 to the inch) and placed at the screen's
+// logical DPI.
 class Form_miret final : public QWidget {
  public:
   explicit Form_miret(QWidget* parent = nullptr);
@@ -51,8 +57,15 @@ class Form_miret final : public QWidget {
   QStatusBar* StatusBar1 = nullptr;
   QLabel* StatusPanel1 = nullptr;  // the view's lower-left corner
   QLabel* StatusPanel2 = nullptr;  // the calculation that ran last
-  // Ctrl+Shift+C, F1, and Ctrl+Z outside the input boxes.
+  CandidatePanel* candidatePanel = nullptr;
+  // Ctrl+Shift+C, F1, and Ctrl+Z outside the input boxes. Ctrl+Shift+C
+  // copies the selected candidate's line instead while the candidates panel
+  // has the focus and a selection: of the two copy actions, at most one is
+  // enabled at a time.
   QAction *copyAnswerAction = nullptr, *helpAction = nullptr, *undoClearAction = nullptr;
+  QAction* copyCandidateAction = nullptr;
+  // Ctrl+Down and Ctrl+Up: pick the next or the previous candidate.
+  QAction *nextCandidateAction = nullptr, *previousCandidateAction = nullptr;
 
   // The eight boxes of a row, in column order X Y D A B C R S.
   std::array<InputBox*, kColumnCount> RowBoxes(int row) const {
@@ -70,8 +83,11 @@ class Form_miret final : public QWidget {
   double TwipsPerPixel() const { return scale_.twipsPerPixel; }
   // Where a plane point lies in the picture area, in its pixels.
   QPointF PictureAreaPoint(double x, double y) const;
+  // The candidates of the last calculation, in their order.
+  std::span<const candidates::Candidate> Candidates() const { return candidates_; }
 
-  // Clears the picture area and draws axes, input rows and answer again.
+  // Clears the picture area and draws axes, input rows, candidates and
+  // answer again.
   void Redraw();
 
  protected:
@@ -88,7 +104,9 @@ class Form_miret final : public QWidget {
   void CreateCatalogue();
   void CreatePictureArea();
   void CreateStatusBar();
+  void CreateCandidatePanel();
   void CreateActions();
+  void CreateCandidateActions();
   void SetTabOrder();
   void Place(QWidget* control, double left, double top, double width, double height);
   InputBox* CreateInputBox(double left, double top, double width, Qt::Alignment alignment);
@@ -103,6 +121,7 @@ class Form_miret final : public QWidget {
   void VScroll1_Change();
   void Form_Click();
   void Picture1_Paint(QPainter& painter);
+  bool Picture1_Click(QPointF at);
   void ApplyHorizontalScroll();
   void ApplyVerticalScroll();
   void UpdateCoordinateText();
@@ -111,10 +130,23 @@ class Form_miret final : public QWidget {
   // Sets the boxes without counting it as an edit of the rows.
   void SetRows(const RowTexts& rows);
   void RowsEdited();
+  // Calculates the rows as they stand and finds their candidates.
+  void Calculate();
   void ShowResults();
   void ShowFreshness();
   void ShowCalculationThatRan();
   void CopyAnswerLine();
+
+  // Candidate `number` (1..n) becomes the selected one; when its edits give
+  // it, they are written into the boxes and the rows calculated. The focus
+  // goes to the candidates panel.
+  void PickCandidate(int number);
+  // Picks the candidate `step` places after the selected one (after the
+  // answer when none is selected); past either end it wraps round when
+  // `wrap`, and otherwise picks nothing and returns false.
+  bool StepCandidate(int step, bool wrap);
+  void ShowCandidateFreshness(bool outOfDate);
+  void EnableCopyActions();
   void ShowHelp();
   bool UndoClear();
 
@@ -133,11 +165,16 @@ class Form_miret final : public QWidget {
   view::CoordinateWindow coordinateWindow;
   double pictureWidthTwips = 0, pictureHeightTwips = 0;
   TwipScale scale_;
+  double panelWidthTwips_ = 0;
 
   std::unique_ptr<AnswerRow> answers_;
   std::unique_ptr<ContextMenus> menus_;
   HelpWindow* help_ = nullptr;
   ResultFreshness freshness_;
+  std::vector<candidates::Candidate> candidates_;
+  // To the application's focus changes: ended before the controls go, since
+  // closing the window moves the focus.
+  QMetaObject::Connection focusWatch_;
   ClearUndo clearUndo_;
   bool settingRows_ = false;
 };

@@ -1,6 +1,6 @@
 // The window's calculation and what follows from it: the results and
-// whether they still belong to the rows, Clear and its undo, copying the
-// answer, the help.
+// whether they still belong to the rows, the candidates, Clear and its
+// undo, copying the answer, the help.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -8,6 +8,7 @@
 #include "app/catalogue.h"
 #include "app/form_miret.h"
 #include "app/look.h"
+#include "candidates/candidate.h"
 #include "core/calculation.h"
 #include "core/result_fields.h"
 
@@ -15,9 +16,17 @@ namespace draftcalc::app {
 
 void Form_miret::butStart_Click() {
   clearUndo_.Forget();
+  Calculate();
+}
+
+// The candidates are found here only, never as the rows are typed: they
+// are those of the rows that were calculated.
+void Form_miret::Calculate() {
   BoxTexts texts;
   ReadBoxes(texts);
   RunCalculation(calc, texts.views);
+  candidates_ = candidates::FindCandidates(texts.views);
+  candidatePanel->Show(candidates_);
   freshness_.Calculated(CurrentRows());
   ShowResults();
   ShowCalculationThatRan();
@@ -32,6 +41,8 @@ void Form_miret::butCLR_Click() {
   // A second Clear empties nothing: Ctrl+Z still brings back what the first emptied.
   if (before != StartupRows() || !clearUndo_.CanRestore()) clearUndo_.Remember(before);
   ClearResults(calc);
+  candidates_.clear();
+  candidatePanel->Show(candidates_);
   freshness_.Cleared();
   ShowResults();
   StatusPanel2->clear();
@@ -67,8 +78,9 @@ void Form_miret::RowsEdited() {
 // from the ones calculated, and makes them current again when they match.
 void Form_miret::ShowFreshness() {
   const bool outOfDate = freshness_.IsOutOfDate(CurrentRows());
-  copyAnswerAction->setEnabled(!outOfDate && answers_->Shown() != ResultCaptions{});
   if (outOfDate != answers_->IsOutOfDate()) answers_->SetOutOfDate(outOfDate);
+  ShowCandidateFreshness(outOfDate);
+  EnableCopyActions();
 }
 
 void Form_miret::CopyAnswerLine() { QGuiApplication::clipboard()->setText(answers_->AnswerLine()); }

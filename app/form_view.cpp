@@ -35,8 +35,9 @@ void Form_miret::Form_Resize() {
 
   const view::Size client{width() * twipsPerPixel, height() * twipsPerPixel};
   const view::ViewLayout layout =
-      view::LayoutViewArea(client, ansBottom, statusHeight, kScrollBarThickness, kScrollBarThickness);
+      view::LayoutViewArea(client, ansBottom, statusHeight, kScrollBarThickness, kScrollBarThickness, panelWidthTwips_);
   Place(Picture1, layout.picture.left, layout.picture.top, layout.picture.width, layout.picture.height);
+  Place(candidatePanel, layout.panel.left, layout.panel.top, layout.panel.width, layout.panel.height);
   Place(HScroll1, layout.hScroll.left, layout.hScroll.top, layout.hScroll.width, layout.hScroll.height);
   Place(VScroll1, layout.vScroll.left, layout.vScroll.top, layout.vScroll.width, layout.vScroll.height);
   Label1->setText(QString::number(Slider1->value()) + "%");
@@ -100,7 +101,7 @@ void Form_miret::Picture1_Paint(QPainter& painter) {
   const ResultCaptions shown = answers_->Shown();
   const auto look = answers_->IsOutOfDate() ? view::AnswerLook::kOutOfDate : view::AnswerLook::kCurrent;
   PainterSurface surface(painter, view::MappingFor(coordinateWindow, zoomScale, scale_.twipsPerPixel), area);
-  view::Drawing(surface, texts.views, shown, coordinateWindow, look).Redraw();
+  view::Drawing(surface, texts.views, shown, coordinateWindow, look, candidates_).Redraw();
 }
 
 QPointF Form_miret::PictureAreaPoint(double x, double y) const {

@@ -62,10 +62,18 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
-inline constexpr std::array<Entry, 7> kShortcuts = {{
+inline constexpr std::array<Entry, 10> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},
-    {"Ctrl+Shift+C", "copy the answer as one tab-separated line: X, Y, A, R, remark"},
+    {"Click on a candidate",
+     "on its number in the picture or its row in the candidates list: its edits are written into the rows and "
+     "calculated (a candidate not reachable with these rows is only selected)"},
+    {"Ctrl+Down, Ctrl+Up", "pick the next, previous candidate, from anywhere in the window"},
+    {"Tab, Shift+Tab in the candidates list",
+     "pick the next, previous candidate; past the last or the first, on to the next control"},
+    {"Ctrl+Shift+C",
+     "copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate "
+     "selected, that candidate's line instead: number, X, Y, A, R, edits"},
     {"Right-click on an answer", "copy that field or the whole answer"},
     {"Ctrl+Z right after Clear", "bring back the rows Clear emptied"},
     {"F1", "this help"},

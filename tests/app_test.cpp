@@ -144,8 +144,10 @@ TEST_F(Window, IsWidenedAndHeightenedBelowItsSmallestSize) {
   form.resize(justWideEnough, 600);
   QCoreApplication::processEvents();
   EXPECT_EQ(form.width(), justWideEnough);
-  // The picture fills the width left of the vertical scroll bar.
-  EXPECT_EQ(form.Picture1->width() + form.VScroll1->width(), form.width());
+  // The picture fills the width left of the vertical scroll bar, the
+  // candidates panel the rest, at most half.
+  EXPECT_EQ(form.Picture1->width() + form.VScroll1->width() + form.candidatePanel->width(), form.width());
+  EXPECT_LE(form.candidatePanel->width(), form.width() / 2 + 1);
   EXPECT_EQ(form.HScroll1->y(), form.Picture1->y() + form.Picture1->height());
 }
 

@@ -1,0 +1,132 @@
+#include "app/candidate_panel.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVariant>
+#include <optional>
+
+#include "app/look.h"
+#include "app/painter_surface.h"
+#include "candidates/candidate_text.h"
+
+namespace draftcalc::app {
+namespace {
+
+enum PanelColumn : int { kNumber, kValues, kSelect, kPanelColumns };
+// Where a row keeps the fields of its copied line.
+constexpr int kLineRole = Qt::UserRole;
+
+QString NumberText(double value) { return Utf8(candidates::ShortestNumberText(value)); }
+QString NumberText(const std::optional<double>& value) { return value ? NumberText(*value) : QString(); }
+
+QString InWords(const candidates::Candidate& candidate) {
+  return candidate.isAnswer ? QStringLiteral("the answer") : Utf8(candidates::EditsInWords(candidate));
+}
+
+// Number, X, Y, A, R, the edits.
+QStringList LineFields(const candidates::Candidate& candidate) {
+  return {QString::number(candidate.number), NumberText(candidate.point.x), NumberText(candidate.point.y),
+          NumberText(candidate.direction),   NumberText(candidate.radius),  InWords(candidate)};
+}
+
+// "X 28.66", "Y 5", "R 5": the values it has, labelled, a line each.
+QString ValueLines(const QStringList& fields) {
+  QStringList lines;
+  for (int i = 1; i <= 4; ++i) {
+    if (!fields[i].isEmpty()) lines << QString("XYAR"[i - 1]) + " " + fields[i];
+  }
+  return lines.join('\n');
+}
+
+QString EditLines(const candidates::Candidate& candidate) {
+  if (!candidate.reachable) return QStringLiteral("not reachable\nwith these rows");
+  return InWords(candidate).split(", ").join('\n');
+}
+
+void SetColour(QTreeWidgetItem* item, int column, const std::optional<QColor>& colour) {
+  item->setData(column, Qt::ForegroundRole, colour ? QVariant(*colour) : QVariant());
+}
+
+void FillRow(QTreeWidgetItem* item, const candidates::Candidate& candidate) {
+  const QStringList fields = LineFields(candidate);
+  item->setData(kNumber, kLineRole, fields);
+  item->setText(kNumber, fields.front());
+  item->setText(kValues, ValueLines(fields));
+  item->setText(kSelect, EditLines(candidate));
+  item->setTextAlignment(kNumber, Qt::AlignRight | Qt::AlignTop);
+  for (int column : {kValues, kSelect}) item->setTextAlignment(column, Qt::AlignLeft | Qt::AlignTop);
+  SetColour(item, kNumber, candidate.isAnswer ? std::optional(PaletteColour(view::kLightRed)) : std::nullopt);
+  SetColour(item, kSelect, candidate.reachable ? std::nullopt : std::optional(kOutOfDateText));
+}
+
+}  // namespace
+
+CandidatePanel::CandidatePanel(QWidget* parent, std::function<void(int)> onPicked, std::function<bool(int)> onStep)
+    : QTreeWidget(parent), onPicked_(std::move(onPicked)), onStep_(std::move(onStep)) {
+  setColumnCount(kPanelColumns);
+  setHeaderLabels({"#", "Answer", "Select with"});
+  setRootIsDecorated(false);
+  setAllColumnsShowFocus(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  header()->setSectionsMovable(false);
+  header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header()->setStretchLastSection(true);
+  setToolTip("Every answer of the construction: pick one to write its edits into the rows and calculate.");
+  connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+    if (const int number = SelectedNumber()) onPicked_(number);
+  });
+}
+
+// Picking a candidate recalculates from inside the list's own mouse and key
+// handling; the same number of candidates (picking keeps them) updates the
+// rows in place rather than deleting the items the list is handling.
+void CandidatePanel::Show(std::span<const candidates::Candidate> candidates) {
+  const QSignalBlocker quiet(this);
+  clearSelection();
+  if (static_cast<size_t>(topLevelItemCount()) != candidates.size()) {
+    clear();
+    for (size_t i = 0; i < candidates.size(); ++i) addTopLevelItem(new QTreeWidgetItem);
+  }
+  for (const candidates::Candidate& candidate : candidates) FillRow(topLevelItem(candidate.number - 1), candidate);
+}
+
+void CandidatePanel::Select(int number) {
+  const QSignalBlocker quiet(this);
+  QTreeWidgetItem* item = number >= 1 ? topLevelItem(number - 1) : nullptr;
+  if (item == nullptr) {
+    clearSelection();
+    return;
+  }
+  setCurrentItem(item);
+  scrollToItem(item);
+}
+
+int CandidatePanel::SelectedNumber() const {
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? 0 : indexOfTopLevelItem(selected.front()) + 1;
+}
+
+QString CandidatePanel::Line(int number) const {
+  const QTreeWidgetItem* item = number >= 1 ? topLevelItem(number - 1) : nullptr;
+  return item == nullptr ? QString() : item->data(kNumber, kLineRole).toStringList().join('\t');
+}
+
+// The texts the columns are made for, each with the margins an item view
+// keeps either side of a cell's text.
+int CandidatePanel::DesignWidth() const {
+  const QFontMetrics metrics = fontMetrics();
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  int columns = 0;
+  for (const char* widest : {"88", "X -12.345678901234567", "with these rows"}) {
+    columns += metrics.horizontalAdvance(widest) + margins;
+  }
+  return columns + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+}
+
+bool CandidatePanel::focusNextPrevChild(bool next) {
+  if (hasFocus() && onStep_(next ? 1 : -1)) return true;
+  return QTreeWidget::focusNextPrevChild(next);
+}
+
+}  // namespace draftcalc::app

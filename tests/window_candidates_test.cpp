@@ -1,0 +1,274 @@
+// The candidates in the window, through the real widgets offscreen: found
+// by Calculate only, listed and drawn, picked by a click on a marker or a
+// row and by the keys, the boxes and the answer following; copied; hidden
+// while the rows differ from the ones calculated.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QStringList>
+#include <QTest>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "candidates/candidate_text.h"
+#include "core/number_parse.h"
+#include "view/candidate_markers.h"
+#include "window_fixture.h"
+
+namespace draftcalc::app {
+namespace {
+
+using candidates::Candidate;
+
+const QColor kGreen(0, 128, 0);
+
+// Radius 5 touching the line y = 30 and the circle (0, 33) r 10: six
+// circles, all in view at start-up; the rows as typed show none of them.
+const char* const kLineAndCircle = "x1=-20 y1=30 d1=3 a1=0 b1=0 d2=5 c2=5 x3=0 y3=33 d3=0 r3=10 s3=1";
+// The second point straight left of the first: the angle shown is 0, the
+// one candidate is the direction 180, which no edit gives.
+const char* const kStraightLeft = "x1=0 y1=0 d1=8 x2=-5 y2=0 d2=8";
+
+class Candidates : public Window {
+ protected:
+  void SetUp() override {
+    Window::SetUp();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+
+  // Types "x1=0 d1=8 ..." into the boxes named and clicks Calculate.
+  void Calculate(const char* boxes) {
+    for (const QString& word : QString(boxes).split(' ')) {
+      const int row = word[1].digitValue() - 1;
+      const auto column = static_cast<size_t>(QString("xydabcrs").indexOf(word[0]));
+      form.RowBoxes(row)[column]->setText(word.mid(3));
+    }
+    QTest::mouseClick(form.butStart, Qt::LeftButton);
+  }
+
+  QPoint MarkerPixel(int number) {
+    const geometry::Point marker = view::MarkerPoints(form.Candidates())[static_cast<size_t>(number - 1)];
+    return form.PictureAreaPoint(marker.x, marker.y).toPoint();
+  }
+
+  // The shown answer is candidate `number`, to the captions' 4 places.
+  void ExpectAnswerIs(int number) {
+    const Candidate& candidate = form.Candidates()[static_cast<size_t>(number - 1)];
+    EXPECT_TRUE(candidate.isAnswer) << number;
+    EXPECT_NEAR(ParseLeadingNumber(Str(form.ansX->text())), candidate.point.x, 1e-3) << number;
+    EXPECT_NEAR(ParseLeadingNumber(Str(form.ansY->text())), candidate.point.y, 1e-3) << number;
+    EXPECT_EQ(form.candidatePanel->SelectedNumber(), number);
+  }
+
+  int GreenNear(QPoint at, int reach) {
+    const QImage picture = form.Picture1->grab().toImage();
+    return CountPixels(picture.copy(at.x() - reach, at.y() - reach, 2 * reach + 1, 2 * reach + 1),
+                       [](const QColor& c) { return c == kGreen; });
+  }
+
+  static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
+};
+
+TEST_F(Candidates, AreFoundByCalculateOnlyAndListedInFull) {
+  EXPECT_EQ(form.candidatePanel->topLevelItemCount(), 0) << "none at start-up";
+  Calculate(kLineAndCircle);
+  ASSERT_EQ(form.Candidates().size(), 6u);
+  ASSERT_EQ(form.candidatePanel->topLevelItemCount(), 6);
+  for (const Candidate& candidate : form.Candidates()) {
+    const QStringList fields = form.candidatePanel->Line(candidate.number).split('\t');
+    ASSERT_EQ(fields.size(), 6);
+    EXPECT_EQ(fields[0].toInt(), candidate.number);
+    EXPECT_EQ(Str(fields[1]), candidates::ShortestNumberText(candidate.point.x));
+    EXPECT_EQ(Str(fields[2]), candidates::ShortestNumberText(candidate.point.y));
+    EXPECT_EQ(fields[3], "");
+    EXPECT_EQ(fields[4], "5");
+    EXPECT_EQ(Str(fields[5]), candidates::EditsInWords(candidate));
+    EXPECT_FALSE(candidate.isAnswer);
+  }
+  // 20 + sqrt(221) - 20: full precision, not the captions' 4 places.
+  EXPECT_TRUE(form.candidatePanel->Line(1).startsWith("1\t14.866068747318"));
+  EXPECT_EQ(form.candidatePanel->topLevelItem(0)->text(2), "C = -5\nS3 = -1");
+
+  // Typing leaves them as they were calculated.
+  form.inpC[1]->setText("4");
+  EXPECT_EQ(form.Candidates().size(), 6u);
+  EXPECT_EQ(form.Candidates()[0].radius, 5);
+}
+
+TEST_F(Candidates, MarkersAndCirclesAreDrawnInGreen) {
+  Calculate(kLineAndCircle);
+  const int reach = static_cast<int>(std::ceil(form.PictureAreaPoint(1, 0).x() - form.PictureAreaPoint(0, 0).x()));
+  for (const Candidate& candidate : form.Candidates()) {
+    EXPECT_GT(GreenNear(MarkerPixel(candidate.number), reach), 4) << candidate.number;
+  }
+  const QImage picture = form.Picture1->grab().toImage();
+  EXPECT_GT(CountPixels(picture, [](const QColor& c) { return c == kGreen; }), 6 * 60) << "six circles of radius 5";
+}
+
+TEST_F(Candidates, ClickOnAMarkerAppliesItsEditsAndTheAnswerFollows) {
+  Calculate(kLineAndCircle);
+  const std::vector<Candidate> before(form.Candidates().begin(), form.Candidates().end());
+  // Candidate 4: the line walked the other way and S3 = -1.
+  ASSERT_EQ(candidates::EditsAsBoxWords(before[3]), "a1=-180 s3=-1");
+  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(4) + QPoint(3, -2));
+  EXPECT_EQ(form.inpA[0]->text(), "-180");
+  EXPECT_EQ(form.inpS[2]->text(), "-1");
+  EXPECT_EQ(form.inpC[1]->text(), "5");
+  ExpectAnswerIs(4);
+  EXPECT_FALSE(form.Answers().IsOutOfDate());
+  EXPECT_EQ(QApplication::focusWidget(), form.candidatePanel);
+  // The same candidates in the same order, the edits now from these rows.
+  ASSERT_EQ(form.Candidates().size(), before.size());
+  for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(form.Candidates()[i].point, before[i].point) << i;
+  EXPECT_EQ(form.candidatePanel->topLevelItem(3)->text(2), "the answer");
+
+  // Every other one in turn, each then the answer.
+  for (int number = 1; number <= 6; ++number) {
+    QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(number));
+    ExpectAnswerIs(number);
+  }
+}
+
+TEST_F(Candidates, ClickAwayFromTheMarkersPicksNothing) {
+  Calculate(kLineAndCircle);
+  const ResultCaptions shown = Shown(form);
+  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(1) + QPoint(12, 12));
+  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(Shown(form), shown);
+  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 0);
+  EXPECT_EQ(form.inpC[1]->text(), "5");
+}
+
+TEST_F(Candidates, ClickOnARowPicksIt) {
+  Calculate(kLineAndCircle);
+  QTreeWidgetItem* row = form.candidatePanel->topLevelItem(2);
+  QTest::mouseClick(form.candidatePanel->viewport(), Qt::LeftButton, {},
+                    form.candidatePanel->visualItemRect(row).center());
+  EXPECT_EQ(form.inpC[1]->text(), "-5");
+  ExpectAnswerIs(3);
+  // A key in the list picks the row it moves to.
+  QTest::keyClick(form.candidatePanel, Qt::Key_Down);
+  ExpectAnswerIs(4);
+}
+
+TEST_F(Candidates, CtrlDownAndCtrlUpStepFromTheAnswerAnywhereAndWrapRound) {
+  Calculate(kLineAndCircle);
+  form.inpX[1]->setFocus();
+  QTest::keyClick(form.inpX[1], Qt::Key_Down, Qt::ControlModifier);
+  ExpectAnswerIs(1);  // no answer as typed: from the start
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::ControlModifier);
+  ExpectAnswerIs(6);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ControlModifier);
+  ExpectAnswerIs(1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ControlModifier);
+  ExpectAnswerIs(2);
+
+  // After a Calculate nothing is selected: stepping goes on from the answer.
+  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 0);
+  form.List1->setFocus();
+  QTest::keyClick(form.List1, Qt::Key_Down, Qt::ControlModifier);
+  ExpectAnswerIs(3);
+}
+
+TEST_F(Candidates, TabStepsInsideThePanelAndLeavesItPastEitherEnd) {
+  Calculate(kLineAndCircle);
+  QTest::keyClick(form.inpX[0], Qt::Key_Down, Qt::ControlModifier);
+  ExpectAnswerIs(1);
+  for (int number = 2; number <= 6; ++number) {
+    QTest::keyClick(form.candidatePanel, Qt::Key_Tab);
+    ExpectAnswerIs(number);
+  }
+  QTest::keyClick(form.candidatePanel, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), form.candidatePanel);
+  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 6);
+
+  form.candidatePanel->setFocus();
+  QTest::keyClick(form.candidatePanel, Qt::Key_Backtab);
+  ExpectAnswerIs(5);
+  form.candidatePanel->Select(1);
+  QTest::keyClick(form.candidatePanel, Qt::Key_Backtab);
+  EXPECT_NE(QApplication::focusWidget(), form.candidatePanel);
+}
+
+TEST_F(Candidates, CtrlShiftCCopiesTheSelectedCandidateInThePanelAndTheAnswerElsewhere) {
+  Calculate(kLineAndCircle);
+  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(2));
+  QTest::keyClick(form.candidatePanel, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Clipboard(), form.candidatePanel->Line(2));
+  EXPECT_TRUE(Clipboard().endsWith("\tthe answer"));
+
+  form.inpX[0]->setFocus();
+  QTest::keyClick(form.inpX[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Clipboard(), form.Answers().AnswerLine());
+
+  // In the panel with nothing selected: the answer line too.
+  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  form.candidatePanel->setFocus();
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(form.candidatePanel, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Clipboard(), form.Answers().AnswerLine());
+}
+
+TEST_F(Candidates, AnUnreachableOneIsSelectedAndCopiedAndChangesNothing) {
+  Calculate(kStraightLeft);
+  ASSERT_EQ(form.Candidates().size(), 1u);
+  ASSERT_FALSE(form.Candidates()[0].reachable);
+  const ResultCaptions shown = Shown(form);
+  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(1));
+  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 1);
+  EXPECT_EQ(Shown(form), shown);
+  EXPECT_EQ(form.inpX[1]->text(), "-5");
+  EXPECT_EQ(form.candidatePanel->topLevelItem(0)->text(2), "not reachable\nwith these rows");
+  QTest::keyClick(form.candidatePanel, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Clipboard(), "1\t0\t0\t180\t\tnot reachable with these rows");
+}
+
+TEST_F(Candidates, EditedRowsHideThemAndGreyThePanelUntilTheyMatchAgain) {
+  Calculate(kLineAndCircle);
+  const QPoint marker = MarkerPixel(1);
+  QTest::keyClicks(form.inpC[1], "0");  // C = 50
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(form.candidatePanel->isEnabled());
+  EXPECT_EQ(CountPixels(form.Picture1->grab().toImage(), [](const QColor& c) { return c == kGreen; }), 0);
+  // Neither a click nor the keys pick one of them now.
+  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, marker);
+  QTest::keyClick(form.inpC[1], Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 0);
+  EXPECT_EQ(form.inpC[1]->text(), "50");
+
+  QTest::keyClick(form.inpC[1], Qt::Key_Backspace);
+  EXPECT_TRUE(form.candidatePanel->isEnabled());
+  EXPECT_GT(GreenNear(marker, 4), 4);
+}
+
+TEST_F(Candidates, ClearAndCalculationsWithoutAnswersEmptyThePanel) {
+  Calculate(kLineAndCircle);
+  QTest::mouseClick(form.butCLR, Qt::LeftButton);
+  EXPECT_EQ(form.candidatePanel->topLevelItemCount(), 0);
+  EXPECT_TRUE(form.Candidates().empty());
+  Calculate(kLineAndCircle);
+  Calculate("d1=5 d2=8 d3=99");  // the wrong order: no calculation
+  EXPECT_EQ(form.candidatePanel->topLevelItemCount(), 0);
+  QTest::keyClick(form.inpX[0], Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(form.inpX[0]->text(), "-20");
+}
+
+TEST_F(Candidates, PanelMenuHoldsTheCandidateActions) {
+  Calculate(kLineAndCircle);
+  const auto menu = form.Menus().CandidatePanelMenu();
+  ASSERT_EQ(menu->actions().size(), 3);
+  EXPECT_EQ(menu->actions()[0], form.copyCandidateAction);
+  menu->actions()[1]->trigger();
+  ExpectAnswerIs(1);
+  menu->actions()[2]->trigger();
+  ExpectAnswerIs(6);
+  menu->actions()[0]->trigger();
+  EXPECT_EQ(Clipboard(), form.candidatePanel->Line(6));
+}
+
+}  // namespace
+}  // namespace draftcalc::app
