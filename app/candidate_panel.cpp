@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVariant>
+#include <algorithm>
 #include <optional>
 
 #include "app/look.h"
@@ -44,6 +45,12 @@ QString EditLines(const candidates::Candidate& candidate) {
   return InWords(candidate).split(", ").join('\n');
 }
 
+// "Candidate 2: X 11, Y 6.93, R 3; R1 = -10, S3 = -1", whatever the widths
+// of the columns show of it.
+QString Described(const QStringList& fields) {
+  return "Candidate " + fields[0] + ": " + ValueLines(fields).split('\n').join(", ") + "; " + fields[5];
+}
+
 void SetColour(QTreeWidgetItem* item, int column, const std::optional<QColor>& colour) {
   item->setData(column, Qt::ForegroundRole, colour ? QVariant(*colour) : QVariant());
 }
@@ -54,6 +61,7 @@ void FillRow(QTreeWidgetItem* item, const candidates::Candidate& candidate) {
   item->setText(kNumber, fields.front());
   item->setText(kValues, ValueLines(fields));
   item->setText(kSelect, EditLines(candidate));
+  for (int column = kNumber; column < kPanelColumns; ++column) item->setToolTip(column, Described(fields));
   item->setTextAlignment(kNumber, Qt::AlignRight | Qt::AlignTop);
   for (int column : {kValues, kSelect}) item->setTextAlignment(column, Qt::AlignLeft | Qt::AlignTop);
   SetColour(item, kNumber, candidate.isAnswer ? std::optional(PaletteColour(view::kLightRed)) : std::nullopt);
@@ -70,9 +78,13 @@ CandidatePanel::CandidatePanel(QWidget* parent, std::function<void(int)> onPicke
   setAllColumnsShowFocus(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   header()->setSectionsMovable(false);
+  // The edits take the width the values leave. The list never scrolls
+  // sideways: a value too long for its column (beyond 17 digits, such as
+  // "-1.2345678901234567e-300") shows whole in the row's tooltip and in the
+  // copied line.
   header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  header()->setStretchLastSection(true);
-  setToolTip("Every answer of the construction: pick one to write its edits into the rows and calculate.");
+  header()->setSectionResizeMode(kSelect, QHeaderView::Stretch);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
     if (const int number = SelectedNumber()) onPicked_(number);
   });
@@ -113,13 +125,14 @@ QString CandidatePanel::Line(int number) const {
 }
 
 // The texts the columns are made for, each with the margins an item view
-// keeps either side of a cell's text.
+// keeps either side of a cell's text, and no narrower than its caption.
 int CandidatePanel::DesignWidth() const {
   const QFontMetrics metrics = fontMetrics();
   const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  const char* const widest[kPanelColumns] = {"88", "X -12.345678901234567", "with these rows"};
   int columns = 0;
-  for (const char* widest : {"88", "X -12.345678901234567", "with these rows"}) {
-    columns += metrics.horizontalAdvance(widest) + margins;
+  for (int column = kNumber; column < kPanelColumns; ++column) {
+    columns += std::max(metrics.horizontalAdvance(widest[column]) + margins, header()->sectionSizeHint(column));
   }
   return columns + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }
