@@ -1,5 +1,5 @@
-// One full redraw of the picture area, three input elements and an answer,
-// painted on the offscreen platform.
+// One full redraw of the picture area, three input elements, the candidates
+// and an answer, painted on the offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -37,6 +37,11 @@ BENCHMARK_CAPTURE(BM_Redraw, three_lines, 11)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_Redraw, three_points, 10)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+// Two circles and the four candidate circles touching both, numbered.
+BENCHMARK_CAPTURE(BM_Redraw, two_circles_with_candidates, 9)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
