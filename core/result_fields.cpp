@@ -17,7 +17,7 @@ void ClearResults(CalcState& s) {
     s.elemA[i] = 0;
   }
   s.twoElem = 1;
-  s.captions = {};
+  s.captions.Clear();
   s.ran = CalculationId::kNone;
 }
 
