@@ -138,8 +138,10 @@ void CsvReader::SkipByteOrderMark() {
 }
 
 // Moves the unread bytes to the front and reads more after them. Returns
-// the bytes read: 0 at the end of the input or on a read error.
+// the bytes read: 0 at the end of the input or on a read error. Once the
+// input has ended it is not read again (a terminal would wait for more).
 size_t CsvReader::Refill() {
+  if (inputEnded_) return 0;
   if (begin_ > 0) {
     std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
@@ -148,6 +150,7 @@ size_t CsvReader::Refill() {
   EnsureCapacity(end_ + kReadSize);
   const ReadResult read = source_.Read(buffer_.get() + end_, kReadSize);
   readError_ = read.error;
+  inputEnded_ = read.bytes == 0;
   end_ += read.bytes;
   return read.bytes;
 }

@@ -222,6 +222,35 @@ TEST(CsvReader, StopsAtAReadErrorAfterTheRecordsBeforeIt) {
   std::fclose(stream);
 }
 
+// A terminal gives the end of the input once (Ctrl-D) and would wait for
+// more if read again.
+class EndOnceSource : public ByteSource {
+ public:
+  explicit EndOnceSource(std::string_view bytes) : bytes_(bytes) {}
+  ReadResult Read(char* buffer, size_t size) override {
+    if (ended_) ADD_FAILURE() << "read again after the end of: " << bytes_;
+    ended_ = sent_ && !ended_;
+    if (sent_) return {0, 0};
+    sent_ = true;
+    const size_t n = std::min(size, bytes_.size());
+    std::copy_n(bytes_.data(), n, buffer);
+    return {n, 0};
+  }
+
+ private:
+  std::string_view bytes_;
+  bool sent_ = false, ended_ = false;
+};
+
+TEST(CsvReader, ReadsNoMoreOnceTheInputHasEnded) {
+  for (const std::string& text :
+       std::vector<std::string>{"", "\xEF\xBB", "a\n1", "a\n\"open", "a\n" + std::string(300, 'x')}) {
+    EndOnceSource source(text);
+    CsvReader reader(source, 100);
+    for (int i = 0; i < 4; ++i) reader.Next();
+  }
+}
+
 TEST(Utf8, AcceptsWellFormedAndRejectsMalformedText) {
   EXPECT_TRUE(IsValidUtf8("x1"));
   EXPECT_TRUE(IsValidUtf8("交点無し??"));
