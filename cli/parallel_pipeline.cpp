@@ -36,10 +36,7 @@ void ParallelPipeline::Finish() {
   setup_.output.Flush();
 }
 
-bool ParallelPipeline::WriteFailed() const {
-  std::lock_guard lock(mutex_);
-  return writeFailed_;
-}
+bool ParallelPipeline::WriteFailed() const { return writeFailed_.load(std::memory_order_relaxed); }
 
 size_t ParallelPipeline::MessageCount() const {
   std::lock_guard lock(mutex_);
@@ -47,14 +44,14 @@ size_t ParallelPipeline::MessageCount() const {
 }
 
 // Hands the filled batch over and takes a free one. While the workers are
-// all busy, the reading thread calculates a waiting batch itself rather than
-// read further ahead.
+// all busy, or no batch is free, the reading thread calculates waiting
+// batches itself rather than read further ahead or wait.
 void ParallelPipeline::Submit() {
   std::unique_lock lock(mutex_);
   toCalculate_.push_back(filling_);
   toWrite_.push_back(filling_);
   changed_.notify_all();
-  while (toCalculate_.size() > 1) CalculateOne(lock, readerCalculator_);
+  while (toCalculate_.size() > 1 || (free_.empty() && !toCalculate_.empty())) CalculateOne(lock, readerCalculator_);
   changed_.wait(lock, [this] { return !free_.empty(); });
   filling_ = free_.back();
   free_.pop_back();
@@ -100,7 +97,7 @@ void ParallelPipeline::Write() {
     batch->Clear(4 * setup_.batchBytes);
     lock.lock();
     messageCount_ += messages;
-    writeFailed_ = failed;
+    writeFailed_.store(failed, std::memory_order_relaxed);
     free_.push_back(batch);
     changed_.notify_all();
   }

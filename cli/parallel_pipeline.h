@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -45,7 +46,7 @@ class ParallelPipeline : public RecordPipeline {
   std::deque<RecordBatch*> toCalculate_;
   std::deque<RecordBatch*> toWrite_;  // in input order
   bool closing_ = false;
-  bool writeFailed_ = false;
+  std::atomic<bool> writeFailed_ = false;  // read by the reading thread after every record
   size_t messageCount_ = 0;
   std::vector<std::thread> threads_;
 };
