@@ -26,7 +26,7 @@ constexpr std::string_view kHelp = R"(Usage:
   draftcalc-cli --help             this text
 
 Options:
-  --jobs N              calculate with N workers (1 to 256; default: one per core);
+  --jobs N              calculate in N threads (1 to 256; default: one per core);
                         the output is the same for every N
   --max-record-bytes N  longest record taken, in bytes (default 1048576)
 

@@ -13,10 +13,11 @@
 
 namespace draftcalc::cli {
 
-// Several workers: the reading thread copies records into batches, the
-// workers calculate whole batches, and a writer thread writes the batches in
-// the order they were read. A fixed set of batches goes round, so memory
-// stays bounded however far reading runs ahead.
+// Several jobs: the reading thread copies records into batches, worker
+// threads calculate whole batches (the reading thread too, when batches
+// wait), and a writer thread writes the batches in the order they were read.
+// A fixed set of batches goes round, so memory stays bounded however far
+// reading runs ahead.
 class ParallelPipeline : public RecordPipeline {
  public:
   ParallelPipeline(unsigned jobs, const PipelineSetup& setup);

@@ -29,7 +29,8 @@ class RecordPipeline {
   virtual ~RecordPipeline() = default;
   // A record, or a problem, from the reader; the view is only read during the call.
   virtual void Add(csv::CsvReader::Status status, long line, const csv::RecordView& record) = 0;
-  // What was added so far should reach the output now: the input is about to be waited for.
+  // The input is about to be waited for: what was added so far is to reach
+  // the output as soon as it is calculated.
   virtual void Flush() = 0;
   // Writes everything that is left, and flushes.
   virtual void Finish() = 0;
