@@ -83,6 +83,23 @@ void PrintSummary(const std::vector<Program>& programs, long records) {
               programs[1].peakMiB);
 }
 
+// Memory must stay flat whatever the input: a 64 MiB record (beyond the
+// limit, so reported and skipped) between ordinary ones.
+void PrintMemoryOnALongRecord(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return;
+  std::fputs("note,x2,y2\nbefore,1,1\n\"", file);
+  const std::string block(1 << 20, 'w');
+  for (int i = 0; i < 64; ++i) std::fputs(block.c_str(), file);
+  std::fputs("\",2,3\nafter,0,5\n", file);
+  std::fclose(file);
+  for (const char* jobs : {"1", "2"}) {
+    // Exit status 2: the long record is reported.
+    const Run run = Time({DRAFTCALC_CLI_PATH, "--jobs", jobs, path}, "/dev/null", "/dev/null");
+    std::printf("--jobs %s on a 64 MiB record: %.3f s, peak %.1f MiB\n", jobs, run.seconds, run.peakMiB);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -125,6 +142,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
   }
   PrintSummary(programs, records);
+  PrintMemoryOnALongRecord(dir / "long.csv");
   std::filesystem::remove_all(dir);
   return 0;
 }
