@@ -78,7 +78,7 @@ class CsvReader {
   long line_ = 1;
   long recordLine_ = 1;
   bool started_ = false;
-  bool inputEnded_ = false;  // a read gave nothing, or failed
+  bool inputEnded_ = false;          // a read gave nothing, or failed
   bool pendingCr_ = false;           // the last record ended with CR: a LF next completes a CRLF
   bool skippingLongRecord_ = false;  // a record reported too long has yet to be skipped
   int readError_ = 0;
