@@ -38,12 +38,14 @@ struct Run {
   double peakMiB;
 };
 
-// Runs argv with `input` on standard input and standard output to `output`.
+// Runs argv with `input` on standard input, standard output to `output`
+// and messages to /dev/null.
 Run Time(const std::vector<std::string>& argv, const std::string& input, const char* output) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
