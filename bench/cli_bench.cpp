@@ -1,87 +1,150 @@
-// Throughput and peak memory of draftcalc-cli on a large CSV: records per
-// second and the child's maximum resident set, reported as counters.
-#include <benchmark/benchmark.h>
+// Throughput and peak memory of draftcalc-cli on a generated file of
+// 1,000,000 varied catalogue calculations, with --jobs 1 and --jobs 2, beside
+// the parse-and-format floor (parse_format_floor) on the same bytes. The
+// three run in turn, round after round, so that a busy machine slows all of
+// them alike; the table gives the best and median of each and their ratios.
+//
+//   cli_bench [ROUNDS] [RECORDS]        (default 5 rounds of 1,000,000 records)
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
-#include "examples/catalogue_examples.h"
+#include "bench/varied_records.h"
 
 extern char** environ;
 
 namespace {
 
-constexpr long kRecords = 1'000'000;
+struct Program {
+  std::string name;
+  std::vector<std::string> argv;
+  std::vector<double> seconds;
+  double peakMiB = 0;
+};
 
-// Header x1..s3, then the catalogue's inputs over and over.
-std::filesystem::path WriteInput() {
-  const auto path = std::filesystem::temp_directory_path() / ("draftcalc-bench-" + std::to_string(getpid()) + ".csv");
+struct Run {
+  bool ok;
+  double seconds;
+  double peakMiB;
+};
+
+// Runs argv with `input` on standard input, standard output to `output`
+// and messages to /dev/null.
+Run Time(const std::vector<std::string>& argv, const std::string& input, const char* output) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = 0;
+  const bool started = posix_spawn(&child, args[0], &actions, nullptr, args.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  rusage usage{};
+  if (started) wait4(child, &status, 0, &usage);
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  const bool ok = started && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return {ok, elapsed.count(), static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+bool SameFiles(const std::string& a, const std::string& b) {
+  const std::string command = "cmp -s '" + a + "' '" + b + "'";
+  return std::system(command.c_str()) == 0;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void PrintSummary(const std::vector<Program>& programs, long records) {
+  std::printf("\n%-12s %14s %14s %10s\n", "", "best rec/s", "median rec/s", "peak MiB");
+  for (const Program& p : programs) {
+    const double best = *std::min_element(p.seconds.begin(), p.seconds.end());
+    std::printf("%-12s %14.0f %14.0f %10.1f\n", p.name.c_str(), records / best, records / Median(p.seconds), p.peakMiB);
+  }
+  const auto median = [&](size_t i) { return Median(programs[i].seconds); };
+  std::printf("\n--jobs 1 time / floor time: %.2f (target <= 1.3)\n", median(1) / median(0));
+  std::printf("--jobs 2 speed-up over --jobs 1: %.2fx (target >= 1.6)\n", median(1) / median(2));
+  std::printf("--jobs 1: %.0f records/s (target >= 1,000,000), peak %.1f MiB (target <= 16)\n", records / median(1),
+              programs[1].peakMiB);
+}
+
+// Memory must stay flat whatever the input: a 64 MiB record (beyond the
+// limit, so reported and skipped) between ordinary ones.
+void PrintMemoryOnALongRecord(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  std::string line;
-  for (int row = 1; row <= 3; ++row) {
-    for (char letter : {'x', 'y', 'd', 'a', 'b', 'c', 'r', 's'}) {
-      line += line.empty() ? "" : ",";
-      line += letter;
-      line += std::to_string(row);
-    }
-  }
-  std::fprintf(file, "%s\n", line.c_str());
-  for (long i = 0; i < kRecords; ++i) {
-    const auto& entry =
-        draftcalc::examples::kCatalogue[static_cast<size_t>(i) % draftcalc::examples::kCatalogue.size()];
-    line.clear();
-    for (const auto& row : entry.rows) {
-      for (std::string_view text : row) {
-        line += text;
-        line += ',';
-      }
-    }
-    line.pop_back();
-    std::fprintf(file, "%s\n", line.c_str());
-  }
+  if (file == nullptr) return;
+  std::fputs("note,x2,y2\nbefore,1,1\n\"", file);
+  const std::string block(1 << 20, 'w');
+  for (int i = 0; i < 64; ++i) std::fputs(block.c_str(), file);
+  std::fputs("\",2,3\nafter,0,5\n", file);
   std::fclose(file);
-  return path;
-}
-
-void BM_CliThroughput(benchmark::State& state) {
-  const auto input = WriteInput();
-  for (auto _ : state) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    char* argv[] = {const_cast<char*>(DRAFTCALC_CLI_PATH), nullptr};
-
-    const auto start = std::chrono::steady_clock::now();
-    pid_t child = 0;
-    if (posix_spawn(&child, DRAFTCALC_CLI_PATH, &actions, nullptr, argv, environ) != 0) {
-      state.SkipWithError("cannot start draftcalc-cli");
-      break;
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("draftcalc-cli failed");
-      break;
-    }
-    state.SetIterationTime(elapsed.count());
-    state.counters["records_per_s"] = static_cast<double>(kRecords) / elapsed.count();
-    state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+  for (const char* jobs : {"1", "2"}) {
+    // Exit status 2: the long record is reported.
+    const Run run = Time({DRAFTCALC_CLI_PATH, "--jobs", jobs, path}, "/dev/null", "/dev/null");
+    std::printf("--jobs %s on a 64 MiB record: %.3f s, peak %.1f MiB\n", jobs, run.seconds, run.peakMiB);
   }
-  std::filesystem::remove(input);
 }
-BENCHMARK(BM_CliThroughput)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
+  const long records = argc > 2 ? std::atol(argv[2]) : 1'000'000;
+  const auto dir = std::filesystem::temp_directory_path() / ("draftcalc-cli-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string input = dir / "varied.csv";
+  if (!draftcalc::bench::VariedRecords().WriteFile(input.c_str(), records)) {
+    std::fprintf(stderr, "cannot write %s\n", input.c_str());
+    return 1;
+  }
+  std::printf("%ld records, %.1f MiB of CSV\n", records,
+              static_cast<double>(std::filesystem::file_size(input)) / (1024.0 * 1024.0));
+
+  std::vector<Program> programs = {{"floor", {PARSE_FORMAT_FLOOR_PATH}, {}},
+                                   {"--jobs 1", {DRAFTCALC_CLI_PATH, "--jobs", "1"}, {}},
+                                   {"--jobs 2", {DRAFTCALC_CLI_PATH, "--jobs", "2"}, {}}};
+  // The parallel run must write exactly what the single one writes.
+  const std::string one = dir / "jobs1.csv", two = dir / "jobs2.csv";
+  if (!Time(programs[1].argv, input, one.c_str()).ok || !Time(programs[2].argv, input, two.c_str()).ok ||
+      !SameFiles(one, two)) {
+    std::fprintf(stderr, "draftcalc-cli failed, or --jobs 2 wrote other output than --jobs 1\n");
+    return 1;
+  }
+
+  for (int round = 1; round <= rounds; ++round) {
+    std::printf("round %d:", round);
+    for (Program& p : programs) {
+      const Run run = Time(p.argv, input, "/dev/null");
+      if (!run.ok) {
+        std::fprintf(stderr, "\n%s failed\n", p.name.c_str());
+        return 1;
+      }
+      p.seconds.push_back(run.seconds);
+      p.peakMiB = std::max(p.peakMiB, run.peakMiB);
+      std::printf("  %s %.3f s", p.name.c_str(), run.seconds);
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+  }
+  PrintSummary(programs, records);
+  PrintMemoryOnALongRecord(dir / "long.csv");
+  std::filesystem::remove_all(dir);
+  return 0;
+}

@@ -1,120 +1,129 @@
 #include "cli/batch.h"
 
-#include <array>
+#include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/box_names.h"
-#include "cli/csv_reader.h"
-#include "cli/csv_writer.h"
-#include "core/calculation.h"
+#include "cli/output_file.h"
+#include "cli/record_calculator.h"
+#include "cli/record_pipeline.h"
+#include "csv/box_columns.h"
+#include "csv/csv_writer.h"
 
 namespace draftcalc::cli {
 namespace {
 
-constexpr std::array<std::string_view, 5> kAnswerColumns = {"ansX", "ansY", "ansA", "ansR", "ansRem"};
+// Does `beforeRead` before each read, so that what is ready gets written
+// before the program waits for more input.
+class FlushBeforeRead : public csv::ByteSource {
+ public:
+  explicit FlushBeforeRead(csv::ByteSource& input) : input_(input) {}
+  void Set(std::function<void()> beforeRead) { beforeRead_ = std::move(beforeRead); }
+  csv::ReadResult Read(char* buffer, size_t size) override {
+    if (beforeRead_) beforeRead_();
+    return input_.Read(buffer, size);
+  }
 
-void Report(std::FILE* errors, std::string_view inputName, long line, const std::string& message) {
-  std::fprintf(errors, "%.*s:%ld: %s\n", static_cast<int>(inputName.size()), inputName.data(), line, message.c_str());
-}
-
-// Which header column feeds which input box; columns that name no box are
-// only passed through.
-struct HeaderMap {
-  std::vector<std::optional<BoxName>> boxOfColumn;
+ private:
+  csv::ByteSource& input_;
+  std::function<void()> beforeRead_;
 };
 
-std::optional<HeaderMap> MapHeader(const std::vector<std::string>& names, size_t count, std::string& problem) {
-  HeaderMap map;
-  std::array<std::array<bool, kColumnCount>, kRowCount> seen{};
-  for (size_t i = 0; i < count; ++i) {
-    if (!IsValidUtf8(names[i])) {
-      problem = "header column " + std::to_string(i + 1) + " is not valid UTF-8";
-      return std::nullopt;
-    }
-    const auto box = ParseBoxName(names[i]);
-    if (box) {
-      bool& already = seen[static_cast<size_t>(box->row)][box->column];
-      if (already) {
-        problem = "header names input box " + BoxNameText(*box) + " twice";
-        return std::nullopt;
-      }
-      already = true;
-    }
-    map.boxOfColumn.push_back(box);
+void Report(std::FILE* errors, std::string_view inputName, long line, std::string_view message) {
+  std::string text;
+  AppendMessage(text, inputName, line, message);
+  std::fwrite(text.data(), 1, text.size(), errors);
+}
+
+void ReportReadError(std::FILE* errors, std::string_view inputName, int error) {
+  std::fprintf(errors, "%.*s: cannot read: %s\n", static_cast<int>(inputName.size()), inputName.data(),
+               std::strerror(error));
+}
+
+// What went wrong in a run, for its exit status.
+struct Outcome {
+  int readError = 0;  // errno of a failed read
+  bool malformed = false;
+};
+
+// Reads and maps the header and writes the output header; any problem with
+// it stops the run.
+std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& output, std::FILE* errors,
+                                         std::string_view inputName, Outcome& outcome) {
+  const csv::CsvReader::Status read = reader.Next();
+  if (read == csv::CsvReader::Status::kReadError) {
+    outcome.readError = reader.ReadError();
+    return std::nullopt;
   }
-  return map;
+  outcome.malformed = true;
+  if (read != csv::CsvReader::Status::kRecord) {
+    const bool empty = read == csv::CsvReader::Status::kEnd;
+    Report(errors, inputName, empty ? 1 : reader.RecordLine(),
+           empty ? "no header line" : csv::ProblemText(read, reader.MaxRecordBytes()));
+    return std::nullopt;
+  }
+  std::vector<std::string_view> names;
+  for (size_t i = 0; i < reader.Record().FieldCount(); ++i) names.push_back(reader.Record().Field(i));
+  std::string problem;
+  auto header = csv::MapHeader(names, problem);
+  if (!header) {
+    Report(errors, inputName, reader.RecordLine(), problem);
+    return std::nullopt;
+  }
+  outcome.malformed = false;
+  std::string line;
+  csv::CsvWriter writer(line);
+  for (std::string_view name : names) writer.Field(name);
+  for (std::string_view name : csv::kAnswerColumns) writer.Field(name);
+  writer.EndRecord();
+  output.Write(line);
+  return header;
+}
+
+// Hands every record to the pipeline until the input ends, reading fails or
+// writing has failed. Returns the errno of a failed read, or 0.
+int FeedRecords(csv::CsvReader& reader, RecordPipeline& pipeline) {
+  for (;;) {
+    const csv::CsvReader::Status status = reader.Next();
+    if (status == csv::CsvReader::Status::kEnd) return 0;
+    if (status == csv::CsvReader::Status::kReadError) return reader.ReadError();
+    pipeline.Add(status, reader.RecordLine(), reader.Record());
+    if (pipeline.WriteFailed()) return 0;
+  }
+}
+
+void CalculateRecords(csv::CsvReader& reader, FlushBeforeRead& source, const PipelineSetup& setup,
+                      const BatchOptions& options, Outcome& outcome) {
+  const auto pipeline = MakePipeline(options.jobs, setup);
+  if (options.streaming) source.Set([&pipeline] { pipeline->Flush(); });
+  outcome.readError = FeedRecords(reader, *pipeline);
+  pipeline->Finish();
+  source.Set(nullptr);
+  outcome.malformed = pipeline->MessageCount() > 0;
 }
 
 }  // namespace
 
-int RunBatch(std::FILE* input, std::FILE* output, std::FILE* errors, std::string_view inputName) {
-  CsvReader reader(input);
-  CsvWriter writer(output);
-  std::vector<std::string> fields;
-  size_t fieldCount = 0;
+int RunBatch(csv::ByteSource& input, std::FILE* output, std::FILE* errors, std::string_view inputName,
+             const BatchOptions& options) {
+  OutputFile out(output);
+  FlushBeforeRead source(input);
+  csv::CsvReader reader(source, options.maxRecordBytes);
+  if (options.streaming) source.Set([&out] { out.Flush(); });
 
-  const auto reportReaderProblem = [&](CsvReader::Result result) {
-    if (result == CsvReader::Result::kUnterminatedQuote) {
-      Report(errors, inputName, reader.RecordLine(), "quoted field is not closed before the end of the input");
-    } else {
-      Report(errors, inputName, reader.RecordLine(), "unexpected text after a closing quote");
-    }
-  };
-
-  const CsvReader::Result headerResult = reader.Next(fields, fieldCount);
-  if (headerResult == CsvReader::Result::kEnd) {
-    Report(errors, inputName, 1, "no header line");
-    return kExitBadInput;
+  Outcome outcome;
+  if (const auto header = ReadHeader(reader, out, errors, inputName, outcome)) {
+    const PipelineSetup setup{*header, inputName, reader.MaxRecordBytes(), out, errors, options.batchBytes};
+    CalculateRecords(reader, source, setup, options, outcome);
   }
-  if (headerResult != CsvReader::Result::kRecord) {
-    reportReaderProblem(headerResult);
-    return kExitBadInput;
-  }
-  std::string problem;
-  const auto header = MapHeader(fields, fieldCount, problem);
-  if (!header) {
-    Report(errors, inputName, reader.RecordLine(), problem);
-    return kExitBadInput;
-  }
-  const size_t columnCount = fieldCount;
-  for (size_t i = 0; i < columnCount; ++i) writer.Field(fields[i]);
-  for (std::string_view name : kAnswerColumns) writer.Field(name);
-  writer.EndRecord();
+  out.Flush();
 
-  // One state for the whole run, as in the window; every calculation starts
-  // from its own texts, so records stay independent.
-  CalcState state;
-  int status = kExitOk;
-  for (;;) {
-    const CsvReader::Result result = reader.Next(fields, fieldCount);
-    if (result == CsvReader::Result::kEnd) break;
-    if (result != CsvReader::Result::kRecord) {
-      reportReaderProblem(result);
-      status = kExitBadInput;
-      if (result == CsvReader::Result::kUnterminatedQuote) break;
-      continue;
-    }
-    if (fieldCount != columnCount) {
-      Report(errors, inputName, reader.RecordLine(),
-             "record has " + std::to_string(fieldCount) + " fields, the header has " + std::to_string(columnCount));
-      status = kExitBadInput;
-      continue;
-    }
-
-    InputTexts texts = StartupTexts();
-    for (size_t i = 0; i < columnCount; ++i) {
-      if (const auto& box = header->boxOfColumn[i]) texts(box->row, box->column) = fields[i];
-    }
-    RunCalculation(state, texts);
-
-    for (size_t i = 0; i < columnCount; ++i) writer.Field(fields[i]);
-    const ResultCaptions& c = state.captions;
-    for (const std::string* caption : {&c.ansX, &c.ansY, &c.ansA, &c.ansR, &c.ansRem}) writer.Field(*caption);
-    writer.EndRecord();
-  }
-  return status;
+  if (outcome.readError != 0) ReportReadError(errors, inputName, outcome.readError);
+  if (out.Failed()) ReportWriteError(errors, out.Error());
+  if (outcome.readError != 0 || out.Failed()) return kExitIoError;
+  return outcome.malformed ? kExitBadInput : kExitOk;
 }
 
 }  // namespace draftcalc::cli

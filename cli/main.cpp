@@ -1,19 +1,34 @@
 // draftcalc-cli: the calculation engine in batch, from CSV or from the command line.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/batch.h"
 #include "cli/calc_command.h"
+#include "cli/command_line.h"
+#include "cli/output_file.h"
+#include "csv/byte_source.h"
 
 namespace {
 
+using namespace draftcalc::cli;
+
 constexpr std::string_view kHelp = R"(Usage:
-  draftcalc-cli [FILE]             one calculation per CSV record of FILE (or standard input)
+  draftcalc-cli [FILE] [OPTIONS]   one calculation per CSV record of FILE (or standard input)
   draftcalc-cli calc BOX=TEXT ...  one calculation from the named input boxes
   draftcalc-cli --help             this text
+
+Options:
+  --jobs N              calculate in N threads (1 to 256; default: one per core);
+                        the output is the same for every N
+  --max-record-bytes N  longest record taken, in bytes (default 1048576)
 
 Input boxes are named by column and row: x1 y1 d1 a1 b1 c1 r1 s1, x2 ... s2,
 x3 ... s3 (columns X Y D A B C R S of rows 1 to 3, either case). A box that is
@@ -24,12 +39,22 @@ all others empty. The D code says what a row is:
 and the codes alone choose the calculation; row 3 takes part when its D is a
 number from 0 to below 10.
 
-CSV mode reads RFC 4180 CSV (UTF-8, header line required, LF or CRLF). Header
-names x1 .. s3 feed the boxes; any other column is passed through. The output
-is the input header followed by ansX,ansY,ansA,ansR,ansRem, then every record
-with its five results, in input order, with LF line ends. A malformed record is
-reported on standard error with its line number and skipped; the exit status
-is then 2 (0 when all input was well formed).
+CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line
+ends). Header names x1 .. s3 feed the boxes; any other column is passed
+through. The output is the input header followed by ansX,ansY,ansA,ansR,ansRem,
+then every record with its five results, in input order, with LF line ends.
+From a pipe or a terminal each result is written as soon as it is calculated.
+Every record gives exactly one output record or one FILE:LINE message on
+standard error: a record with the wrong number of fields, text after a closing
+quote, or more bytes than --max-record-bytes is reported and skipped; an
+unclosed quote runs to the end of the input.
+
+Exit status:
+  0  every record was calculated and written
+  1  the input could not be read or the output could not be written
+     (the output is incomplete)
+  2  malformed input (some records skipped, or a header that is missing, not
+     UTF-8 or names a box twice) or a wrong command line
 
 Examples:
   1.1 angle of two points
@@ -50,34 +75,60 @@ Examples:
     printf 'x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n' | draftcalc-cli
 )";
 
-int UsageError(const char* message) {
-  std::fprintf(stderr, "draftcalc-cli: %s\nTry 'draftcalc-cli --help'.\n", message);
-  return draftcalc::cli::kExitBadInput;
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "draftcalc-cli: %s\nTry 'draftcalc-cli --help'.\n", message.c_str());
+  return kExitBadInput;
+}
+
+// What went to standard output must have reached it; a failure to write it
+// is a failure of the command whatever it did.
+int AfterFlushingOutput(int status) {
+  errno = 0;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    ReportWriteError(stderr, errno != 0 ? errno : EIO);
+    return kExitIoError;
+  }
+  return status;
+}
+
+// Pipes, sockets and terminals hand input over as it comes; files at once.
+bool ArrivesInPieces(int fd) {
+  struct stat info {};
+  return fstat(fd, &info) == 0 && (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || S_ISCHR(info.st_mode));
+}
+
+int RunBatchCommand(const CommandLine& command) {
+  const bool fromStandardInput = command.inputPath == "-";
+  const std::string path(command.inputPath);
+  const int fd = fromStandardInput ? STDIN_FILENO : open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    std::fprintf(stderr, "draftcalc-cli: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
+    return kExitIoError;
+  }
+  draftcalc::csv::FdSource input(fd);
+  BatchOptions options = command.batch;
+  options.streaming = ArrivesInPieces(fd);
+  const int status = RunBatch(input, stdout, stderr, fromStandardInput ? "<stdin>" : path, options);
+  if (!fromStandardInput) close(fd);
+  return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  std::string problem;
+  const auto command = ParseCommandLine(args, problem);
+  if (!command) return UsageError(problem);
 
-  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-    std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
-    return draftcalc::cli::kExitOk;
+  switch (command->mode) {
+    case CommandLine::Mode::kHelp:
+      std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
+      return AfterFlushingOutput(kExitOk);
+    case CommandLine::Mode::kCalc:
+      return AfterFlushingOutput(RunCalcCommand(command->calcWords, stdout, stderr));
+    case CommandLine::Mode::kBatch:
+      break;
   }
-  if (!args.empty() && args[0] == "calc") {
-    return draftcalc::cli::RunCalcCommand(std::span(args).subspan(1), stdout, stderr);
-  }
-  if (args.size() > 1) return UsageError("too many arguments");
-  if (args.size() == 1 && args[0].starts_with('-') && args[0] != "-") return UsageError("unknown option");
-
-  if (args.empty() || args[0] == "-") return draftcalc::cli::RunBatch(stdin, stdout, stderr, "<stdin>");
-
-  std::FILE* input = std::fopen(argv[1], "rb");
-  if (input == nullptr) {
-    std::fprintf(stderr, "draftcalc-cli: cannot open %s: %s\n", argv[1], std::strerror(errno));
-    return draftcalc::cli::kExitBadInput;
-  }
-  const int status = draftcalc::cli::RunBatch(input, stdout, stderr, argv[1]);
-  std::fclose(input);
-  return status;
+  return RunBatchCommand(*command);  // it checks and reports its own output
 }

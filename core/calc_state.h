@@ -12,6 +12,11 @@ namespace draftcalc {
 struct ResultCaptions {
   std::string ansX, ansY, ansA, ansR, ansRem;
 
+  // Empties all five in place, keeping their storage for the next calculation.
+  void Clear() {
+    for (std::string* caption : {&ansX, &ansY, &ansA, &ansR, &ansRem}) caption->clear();
+  }
+
   bool operator==(const ResultCaptions&) const = default;
 };
 

@@ -6,17 +6,6 @@
 #include "core/number_text.h"
 
 namespace draftcalc {
-namespace {
-
-// Empties the captions but keeps their storage: a state that runs many
-// calculations (the candidate search, the batch command) then writes its
-// remarks without allocating each time.
-void EmptyCaptions(ResultCaptions& c) {
-  for (std::string* caption : {&c.ansX, &c.ansY, &c.ansA, &c.ansR, &c.ansRem}) caption->clear();
-}
-
-}  // namespace
-
 void ClearResults(CalcState& s) {
   s.elemNo = 1;
   for (int i = 1; i <= 3; ++i) {
@@ -27,7 +16,7 @@ void ClearResults(CalcState& s) {
     s.elemA[i] = 0;
   }
   s.twoElem = 1;
-  EmptyCaptions(s.captions);
+  s.captions.Clear();
   s.ran = CalculationId::kNone;
 }
 
@@ -46,7 +35,7 @@ void Abandon(std::string_view remark) { throw CalculationAbandoned{remark}; }
 
 void ShowAbandonment(CalcState& s, std::string_view remark) {
   s.skipAnswer = 0;
-  EmptyCaptions(s.captions);
+  s.captions.Clear();
   s.captions.ansRem = remark;
 }
 

@@ -1,13 +1,20 @@
 // draftcalc-cli end to end: the command run as a user runs it.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+extern char** environ;
 
 namespace {
 
@@ -34,10 +41,24 @@ class Cli : public testing::Test {
 
   // Runs the command with `arguments` (shell words) and `input` on standard input.
   Outcome Command(const std::string& arguments, const std::string& input = "") {
+    return Shell("CLI " + arguments + " < IN > OUT", input);
+  }
+
+  // Runs a shell command line in which CLI, IN, OUT and DIR stand for the
+  // command, a file holding `input`, the output file and the test's folder;
+  // standard error is caught. The status is the command line's.
+  Outcome Shell(std::string commandLine, const std::string& input = "") {
     std::ofstream(dir_ / "in", std::ios::binary) << input;
-    const std::string command = std::string("'") + DRAFTCALC_CLI_PATH + "' " + arguments + " < '" +
-                                (dir_ / "in").string() + "' > '" + (dir_ / "out").string() + "' 2> '" +
-                                (dir_ / "err").string() + "'";
+    std::ofstream(dir_ / "out");
+    for (const auto& [word, value] : {std::pair<std::string, std::string>{"CLI", DRAFTCALC_CLI_PATH},
+                                      {"IN", (dir_ / "in").string()},
+                                      {"OUT", (dir_ / "out").string()},
+                                      {"DIR", dir_.string()}}) {
+      for (size_t at = commandLine.find(word); at != std::string::npos; at = commandLine.find(word, at + 1)) {
+        commandLine.replace(at, word.size(), "'" + value + "'");
+      }
+    }
+    const std::string command = "{ " + commandLine + " ; } 2> '" + (dir_ / "err").string() + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir_ / "out"), ReadFile(dir_ / "err")};
   }
@@ -80,7 +101,10 @@ TEST_F(Cli, ReadsAFileArgument) {
   const Outcome run = Command("'" + (dir_ / "points.csv").string() + "'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "x2,y2,ansX,ansY,ansA,ansR,ansRem\n1,1,0,0,45,,\n");
-  EXPECT_EQ(Command("'" + (dir_ / "missing.csv").string() + "'").status, 2);
+  // A file that cannot be opened is an input failure, not malformed input.
+  const Outcome missing = Command("'" + (dir_ / "missing.csv").string() + "'");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("cannot open"), std::string::npos) << missing.err;
 }
 
 TEST_F(Cli, HeaderOnlyGivesTheOutputHeader) {
@@ -128,9 +152,28 @@ TEST_F(Cli, TakesAByteOrderMarkAndCrLfLineEnds) {
 
 TEST_F(Cli, PassesATenMegabyteFieldThrough) {
   const std::string big(10 * 1024 * 1024, 'a');
-  const Outcome run = Command("", "note,x2,y2\n" + big + ",1,1\n");
+  const Outcome run = Command("--max-record-bytes 20000000", "note,x2,y2\n" + big + ",1,1\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "note,x2,y2,ansX,ansY,ansA,ansR,ansRem\n" + big + ",1,1,0,0,45,,\n");
+}
+
+TEST_F(Cli, SkipsARecordLongerThanTheLimitAndGoesOn) {
+  const std::string big(2 * 1024 * 1024, 'a');
+  Outcome run = Command("", "note,x2,y2\n" + big + ",1,1\nok,0,5\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "note,x2,y2,ansX,ansY,ansA,ansR,ansRem\nok,0,5,0,0,90,,\n");
+  EXPECT_EQ(run.err, "<stdin>:2: record longer than 1048576 bytes\n");
+  // The limit counts the record's bytes, its line end not included.
+  run = Command("--max-record-bytes=6", "x2,y2\n123,45\r\n1,1\n1234,56\n");
+  EXPECT_EQ(run.out, "x2,y2,ansX,ansY,ansA,ansR,ansRem\n123,45,0,0,20.0952,,\n1,1,0,0,45,,\n");
+  EXPECT_EQ(run.err, "<stdin>:4: record longer than 6 bytes\n");
+}
+
+// An endless record as the header ends the run at once, with flat memory.
+TEST_F(Cli, AnEndlessRecordIsReportedAtOnce) {
+  const Outcome run = Command("/dev/zero");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "/dev/zero:1: record longer than 1048576 bytes\n");
 }
 
 TEST_F(Cli, BinaryGarbageIsReportedNotFatal) {
@@ -171,6 +214,153 @@ TEST_F(Cli, HelpExplainsBothForms) {
   EXPECT_NE(run.out.find("draftcalc-cli [FILE]"), std::string::npos);
   EXPECT_NE(run.out.find("draftcalc-cli calc"), std::string::npos);
   EXPECT_EQ(Command("--bogus").status, 2);
+}
+
+TEST_F(Cli, TakesCrAloneAsALineEnd) {
+  const Outcome run = Command("", "x2,y2\r1,1\r\r0,5\r");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "x2,y2,ansX,ansY,ansA,ansR,ansRem\n1,1,0,0,45,,\n0,5,0,0,90,,\n");
+}
+
+// Text after a closing quote, then a quoted field across a line end: the
+// records after it are all still answered, and nothing is made up.
+TEST_F(Cli, ABadQuoteCostsOnlyItsOwnRecord) {
+  std::string input = "b1,note,x1,y1,d1,x2,y2,d2\n\"b1\"x,\"note\n\",0,0,8,3,4,8\n";
+  std::string expected = "b1,note,x1,y1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem\n";
+  for (int i = 0; i < 1000; ++i) {
+    input += "p" + std::to_string(i) + ",\"\",0,0,8,3,4,8\n";
+    expected += "p" + std::to_string(i) + ",,0,0,8,3,4,8,0,0,53.1301,,\n";
+  }
+  Outcome run = Command("", input);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.err, "<stdin>:2: unexpected text after a closing quote\n");
+
+  run = Command("", "x2,y2\n\"a\"x,\"\n\"b\"\"\",1\n");
+  EXPECT_EQ(run.out, "x2,y2,ansX,ansY,ansA,ansR,ansRem\n");
+  EXPECT_EQ(run.err, "<stdin>:2: unexpected text after a closing quote\n");
+}
+
+TEST_F(Cli, WritesTheSameWithAnyNumberOfJobs) {
+  std::string input = "name,x1,y1,d1,x2,y2,d2\n";
+  for (int i = 0; i < 30'000; ++i) {
+    input += "\"r" + std::to_string(i) + "\"," + std::to_string(i % 17) + ",0,8,3," + std::to_string(i % 5) + ",8";
+    input += i % 1000 == 7 ? ",extra\r\n" : "\r\n";
+  }
+  const Outcome one = Command("--jobs 1", input);
+  EXPECT_EQ(one.status, 2);
+  EXPECT_EQ(std::count(one.err.begin(), one.err.end(), '\n'), 30);
+  for (const char* jobs : {"--jobs 2", "--jobs=3", "--jobs 16"}) {
+    const Outcome many = Command(jobs, input);
+    EXPECT_EQ(many.status, one.status) << jobs;
+    EXPECT_EQ(many.out, one.out) << jobs;
+    EXPECT_EQ(many.err, one.err) << jobs;
+  }
+}
+
+TEST_F(Cli, RefusesBadOptionValues) {
+  for (const char* arguments : {"--jobs 0", "--jobs", "--jobs 257", "--jobs two", "--jobs=-1", "--max-record-bytes 0",
+                                "--max-record-bytes 1073741825", "--max-record-bytes 1k"}) {
+    const Outcome run = Command(arguments, "x1\n1\n");
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_NE(run.err.find("needs a whole number"), std::string::npos) << arguments << ": " << run.err;
+    EXPECT_EQ(run.out, "") << arguments;
+  }
+}
+
+// Lost output must never look like success: a full disk, a closed standard
+// output, and a pipe whose reader has gone while SIGPIPE is ignored.
+TEST_F(Cli, AnOutputThatCannotBeWrittenFailsTheCommand) {
+  std::string big = "x2,y2\n";
+  for (int i = 0; i < 200'000; ++i) big += "1," + std::to_string(i) + "\n";
+  struct Case {
+    const char* name;
+    std::string commandLine;
+    std::string reason;
+  };
+  const std::vector<Case> cases = {
+      {"batch to a full disk", "CLI < IN > /dev/full", "No space left on device"},
+      {"calc to a full disk", "CLI calc x2=3 y2=4 > /dev/full", "No space left on device"},
+      {"help to a full disk", "CLI --help > /dev/full", "No space left on device"},
+      {"batch to a closed output", "CLI < IN >&-", "Bad file descriptor"},
+      {"calc to a closed output", "CLI calc x2=3 >&-", "Bad file descriptor"},
+      {"file to a closed output", "CLI IN >&-", "Bad file descriptor"},
+      {"batch to a closed pipe", "trap '' PIPE; { CLI < IN; echo $? > OUT; } | true; exit $(cat OUT)", "Broken pipe"},
+  };
+  for (const Case& c : cases) {
+    for (const std::string& input : {big, std::string("x2,y2\n1,1\n")}) {
+      if (c.reason == "Broken pipe" && input.size() < big.size()) continue;  // a small output fits into the pipe
+      const Outcome run = Shell(c.commandLine, input);
+      EXPECT_EQ(run.status, 1) << c.name << ", " << input.size() << " bytes";
+      EXPECT_EQ(run.err, "draftcalc-cli: cannot write output: " + c.reason + "\n") << c.name;
+    }
+  }
+}
+
+TEST_F(Cli, AnInputThatCannotBeReadFailsTheCommand) {
+  Outcome run = Shell("CLI DIR > OUT");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, dir_.string() + ": cannot read: Is a directory\n");
+  run = Shell("CLI <&- > OUT");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "<stdin>: cannot read: Bad file descriptor\n");
+}
+
+// From a pipe each answer comes out as soon as its record is in, while the
+// input stays open.
+TEST_F(Cli, AnswersFromAPipeAsTheRecordsArrive) {
+  int input[2], output[2];
+  ASSERT_EQ(pipe(input), 0);
+  ASSERT_EQ(pipe(output), 0);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+  for (int fd : {input[0], input[1], output[0], output[1]}) posix_spawn_file_actions_addclose(&actions, fd);
+  char* argv[] = {const_cast<char*>(DRAFTCALC_CLI_PATH), nullptr};
+  pid_t child = 0;
+  ASSERT_EQ(posix_spawn(&child, DRAFTCALC_CLI_PATH, &actions, nullptr, argv, environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  close(input[0]);
+  close(output[1]);
+
+  std::string answers;
+  const auto readLines = [&](int lines) {
+    while (std::count(answers.begin(), answers.end(), '\n') < lines) {
+      pollfd ready{output[0], POLLIN, 0};
+      char chunk[256];
+      if (poll(&ready, 1, 10'000) <= 0) return;
+      const ssize_t n = read(output[0], chunk, sizeof chunk);
+      if (n <= 0) return;
+      answers.append(chunk, static_cast<size_t>(n));
+    }
+  };
+  ASSERT_EQ(write(input[1], "x2,y2\n1,1\n", 10), 10);
+  readLines(2);
+  EXPECT_EQ(answers, "x2,y2,ansX,ansY,ansA,ansR,ansRem\n1,1,0,0,45,,\n");
+  ASSERT_EQ(write(input[1], "0,5\n", 4), 4);
+  readLines(3);
+  EXPECT_EQ(answers.substr(answers.find('\n', 40) + 1), "0,5,0,0,90,,\n");
+  close(input[1]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  close(output[0]);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST_F(Cli, CalcRefusesABoxGivenTwice) {
+  const Outcome run = Command("calc x2=3 y2=4 X2=6");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "draftcalc-cli: calc: input box x2 is given twice\n");
+}
+
+TEST_F(Cli, HelpGivesTheOptionsAndExitStatuses) {
+  const Outcome run = Command("--help");
+  for (const char* text : {"--jobs N", "--max-record-bytes N", "Exit status", "CR, LF or CRLF"}) {
+    EXPECT_NE(run.out.find(text), std::string::npos) << text;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+#include "cli/command_line.h"
+
+#include <sched.h>
+
+#include <algorithm>
+#include <charconv>
+#include <thread>
+
+namespace draftcalc::cli {
+namespace {
+
+bool IsOption(std::string_view arg, std::string_view name) {
+  return arg == name || (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=');
+}
+
+// The whole number of option `name` ("--name N" or "--name=N" at args[i],
+// i stepped over what it takes), from `least` to `most`.
+std::optional<size_t> OptionNumber(std::span<const std::string_view> args, size_t& i, std::string_view name,
+                                   size_t least, size_t most, std::string& problem) {
+  std::string_view text = args[i].substr(std::min(args[i].size(), name.size() + 1));
+  if (args[i] == name) text = i + 1 < args.size() ? args[++i] : "";
+  size_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < least || value > most) {
+    problem = std::string(name) + " needs a whole number from " + std::to_string(least) + " to " + std::to_string(most);
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args, std::string& problem) {
+  CommandLine command;
+  if (!args.empty() && args[0] == "calc") {
+    command.mode = CommandLine::Mode::kCalc;
+    command.calcWords.assign(args.begin() + 1, args.end());
+    return command;
+  }
+  std::optional<size_t> jobs = std::min<size_t>(AvailableCores(), kMostJobs);
+  std::optional<size_t> maxRecordBytes = command.batch.maxRecordBytes;
+  bool fileGiven = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      command.mode = CommandLine::Mode::kHelp;
+      return command;
+    }
+    if (IsOption(arg, "--jobs")) {
+      jobs = OptionNumber(args, i, "--jobs", 1, kMostJobs, problem);
+    } else if (IsOption(arg, "--max-record-bytes")) {
+      maxRecordBytes = OptionNumber(args, i, "--max-record-bytes", 1, csv::CsvReader::kLargestMaxRecordBytes, problem);
+    } else if (arg.starts_with('-') && arg != "-") {
+      problem = "unknown option " + std::string(arg);
+    } else if (fileGiven) {
+      problem = "too many arguments";
+    } else {
+      command.inputPath = arg;
+      fileGiven = true;
+    }
+    if (!problem.empty()) return std::nullopt;
+  }
+  command.batch.jobs = static_cast<unsigned>(*jobs);
+  command.batch.maxRecordBytes = *maxRecordBytes;
+  return command;
+}
+
+unsigned AvailableCores() {
+  cpu_set_t cores;
+  if (sched_getaffinity(0, sizeof(cores), &cores) == 0 && CPU_COUNT(&cores) > 0) {
+    return static_cast<unsigned>(CPU_COUNT(&cores));
+  }
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
+}  // namespace draftcalc::cli

@@ -1,0 +1,50 @@
+#include "cli/record_calculator.h"
+
+#include "core/calculation.h"
+#include "csv/csv_table.h"
+#include "csv/csv_writer.h"
+
+namespace draftcalc::cli {
+
+RecordCalculator::RecordCalculator(const csv::HeaderMap& header, std::string_view inputName, size_t maxRecordBytes)
+    : header_(header), inputName_(inputName), maxRecordBytes_(maxRecordBytes) {}
+
+bool RecordCalculator::Process(csv::CsvReader::Status status, long line, const csv::RecordView& record,
+                               std::string& output, std::string& messages) {
+  if (status != csv::CsvReader::Status::kRecord) {
+    AppendMessage(messages, inputName_, line, csv::ProblemText(status, maxRecordBytes_));
+    return false;
+  }
+  if (record.FieldCount() != header_.width) {
+    AppendMessage(messages, inputName_, line, csv::FieldCountProblem(record.FieldCount(), header_.width));
+    return false;
+  }
+  Calculate(record, output);
+  return true;
+}
+
+void RecordCalculator::Calculate(const csv::RecordView& record, std::string& output) {
+  for (const csv::BoxColumn& feed : header_.boxColumns)
+    texts_(feed.box.row, feed.box.column) = record.Field(feed.column);
+  RunCalculation(state_, texts_);
+
+  csv::CsvWriter writer(output);
+  if (record.plain) {
+    writer.FieldsAsTheyAre(record.bytes);
+  } else {
+    for (size_t i = 0; i < record.FieldCount(); ++i) writer.Field(record.Field(i));
+  }
+  for (const std::string* caption : csv::CaptionsInColumnOrder(state_.captions)) writer.Field(*caption);
+  writer.EndRecord();
+}
+
+void AppendMessage(std::string& messages, std::string_view inputName, long line, std::string_view message) {
+  messages += inputName;
+  messages += ':';
+  messages += std::to_string(line);
+  messages += ": ";
+  messages += message;
+  messages += '\n';
+}
+
+}  // namespace draftcalc::cli

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc_state.h"
+#include "core/input_texts.h"
+
+namespace draftcalc::csv {
+
+// An input box named as in a CSV header or a calc word: column letter then
+// row number, "x1" .. "s3" (either case).
+struct BoxName {
+  int row;
+  Column column;
+
+  bool operator==(const BoxName&) const = default;
+};
+
+std::optional<BoxName> ParseBoxName(std::string_view name);
+std::string BoxNameText(BoxName box);  // "x1"
+
+// The columns the answers are written under, after the input's own columns.
+inline constexpr std::array<std::string_view, 5> kAnswerColumns = {"ansX", "ansY", "ansA", "ansR", "ansRem"};
+
+// The five captions in the order of kAnswerColumns.
+inline std::array<const std::string*, 5> CaptionsInColumnOrder(const ResultCaptions& c) {
+  return {&c.ansX, &c.ansY, &c.ansA, &c.ansR, &c.ansRem};
+}
+
+// A header column that feeds an input box.
+struct BoxColumn {
+  size_t column;
+  BoxName box;
+};
+
+// What a header says: how many columns a record has, and which of them feed
+// which input box. Every other column is only passed through.
+struct HeaderMap {
+  size_t width = 0;
+  std::vector<BoxColumn> boxColumns;
+};
+
+// Maps a header. A column that is not UTF-8, or a box named twice, makes the
+// header unusable: nullopt, with the reason in `problem`.
+std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std::string& problem);
+
+}  // namespace draftcalc::csv
