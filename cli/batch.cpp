@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/candidate_columns.h"
 #include "cli/output_file.h"
 #include "cli/record_calculator.h"
 #include "cli/record_pipeline.h"
@@ -51,7 +52,7 @@ struct Outcome {
 // Reads and maps the header and writes the output header; any problem with
 // it stops the run.
 std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& output, std::FILE* errors,
-                                         std::string_view inputName, Outcome& outcome) {
+                                         std::string_view inputName, bool allCandidates, Outcome& outcome) {
   const csv::CsvReader::Status read = reader.Next();
   if (read == csv::CsvReader::Status::kReadError) {
     outcome.readError = reader.ReadError();
@@ -77,6 +78,9 @@ std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& out
   csv::CsvWriter writer(line);
   for (std::string_view name : names) writer.Field(name);
   for (std::string_view name : csv::kAnswerColumns) writer.Field(name);
+  if (allCandidates) {
+    for (std::string_view name : kCandidateColumns) writer.Field(name);
+  }
   writer.EndRecord();
   output.Write(line);
   return header;
@@ -114,8 +118,9 @@ int RunBatch(csv::ByteSource& input, std::FILE* output, std::FILE* errors, std::
   if (options.streaming) source.Set([&out] { out.Flush(); });
 
   Outcome outcome;
-  if (const auto header = ReadHeader(reader, out, errors, inputName, outcome)) {
-    const PipelineSetup setup{*header, inputName, reader.MaxRecordBytes(), out, errors, options.batchBytes};
+  if (const auto header = ReadHeader(reader, out, errors, inputName, options.allCandidates, outcome)) {
+    const PipelineSetup setup{*header, inputName,          reader.MaxRecordBytes(), out,
+                              errors,  options.batchBytes, options.allCandidates};
     CalculateRecords(reader, source, setup, options, outcome);
   }
   out.Flush();

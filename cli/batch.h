@@ -21,11 +21,15 @@ struct BatchOptions {
   // written out before the next piece is waited for.
   bool streaming = false;
   size_t batchBytes = size_t{1} << 16;  // output written at a time; input per batch of work
+  // --all: after the answer columns the six candidate columns, and one
+  // output record per candidate of each input record.
+  bool allCandidates = false;
 };
 
 // Runs one calculation per CSV record of `input` and writes the records with
 // their five result captions to `output`, in input order, as they are read.
-// Every record after the header gives exactly one output record or one
+// Every record after the header gives exactly one output record (with
+// allCandidates, one per candidate, and one when there is none) or one
 // "<inputName>:<line>: <message>" on `errors`.
 // Returns kExitIoError when reading or writing failed (reported on
 // `errors`), else kExitBadInput when any part of the input was malformed,

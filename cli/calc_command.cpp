@@ -1,15 +1,22 @@
 #include "cli/calc_command.h"
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "candidates/candidate.h"
 #include "cli/batch.h"
+#include "cli/candidate_columns.h"
 #include "core/calculation.h"
 #include "csv/box_columns.h"
 
 namespace draftcalc::cli {
+namespace {
 
-int RunCalcCommand(std::span<const std::string_view> words, std::FILE* output, std::FILE* errors) {
+// The texts the words give, the other boxes at their start-up texts; nullopt
+// (reported on `errors`) for a word that names no box or a box named twice.
+std::optional<InputTexts> TextsOf(std::span<const std::string_view> words, std::FILE* errors) {
   InputTexts texts = StartupTexts();
   std::array<std::array<bool, kColumnCount>, kRowCount> given{};
   for (std::string_view word : words) {
@@ -18,27 +25,56 @@ int RunCalcCommand(std::span<const std::string_view> words, std::FILE* output, s
     if (!box) {
       std::fprintf(errors, "draftcalc-cli: calc: \"%.*s\" is not of the form BOX=TEXT with BOX one of x1 .. s3\n",
                    static_cast<int>(word.size()), word.data());
-      return kExitBadInput;
+      return std::nullopt;
     }
     bool& already = given[static_cast<size_t>(box->row)][box->column];
     if (already) {
       std::fprintf(errors, "draftcalc-cli: calc: input box %s is given twice\n", csv::BoxNameText(*box).c_str());
-      return kExitBadInput;
+      return std::nullopt;
     }
     already = true;
     texts(box->row, box->column) = word.substr(equals + 1);
   }
+  return texts;
+}
 
-  constexpr std::array<const char*, 5> kLabels = {"X", "Y", "A", "R", "Remark"};
-  const ResultCaptions captions = Calculate(texts);
-  const auto inOrder = csv::CaptionsInColumnOrder(captions);
-  for (size_t i = 0; i < kLabels.size(); ++i) {
-    if (inOrder[i]->empty()) {
-      std::fprintf(output, "%s\n", kLabels[i]);
-    } else {
-      std::fprintf(output, "%-6s %s\n", kLabels[i], inOrder[i]->c_str());
-    }
+// "X      10", or the label alone when there is no text.
+void PrintLine(std::FILE* output, const char* label, const std::string& text) {
+  if (text.empty()) {
+    std::fprintf(output, "%s\n", label);
+  } else {
+    std::fprintf(output, "%-6s %s\n", label, text.c_str());
   }
+}
+
+void PrintCaptions(std::FILE* output, const ResultCaptions& captions) {
+  constexpr std::array<const char*, 5> kLabels = {"X", "Y", "A", "R", "Remark"};
+  const auto inOrder = csv::CaptionsInColumnOrder(captions);
+  for (size_t i = 0; i < kLabels.size(); ++i) PrintLine(output, kLabels[i], *inOrder[i]);
+}
+
+// "Candidate 2 of 4", its fields as --all writes them, labelled.
+void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, size_t count) {
+  const char* note = candidate.isAnswer    ? " (the answer)"
+                     : candidate.reachable ? ""
+                                           : " (not reachable with these rows)";
+  std::fprintf(output, "\nCandidate %d of %zu%s\n", candidate.number, count, note);
+  constexpr std::array<const char*, 5> kLabels = {"X", "Y", "A", "R", "Set"};
+  const CandidateFields fields = FieldsOf(candidate);
+  for (size_t i = 0; i < kLabels.size(); ++i) PrintLine(output, kLabels[i], fields[i + 1]);
+}
+
+}  // namespace
+
+int RunCalcCommand(std::span<const std::string_view> words, bool allCandidates, std::FILE* output, std::FILE* errors) {
+  const std::optional<InputTexts> texts = TextsOf(words, errors);
+  if (!texts) return kExitBadInput;
+  PrintCaptions(output, Calculate(*texts));
+  if (!allCandidates) return kExitOk;
+
+  const std::vector<candidates::Candidate> found = candidates::FindCandidates(*texts);
+  if (found.empty()) std::fprintf(output, "\nNo candidates\n");
+  for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());
   return kExitOk;
 }
 

@@ -7,8 +7,10 @@
 namespace draftcalc::cli {
 
 // "calc x1=0 y1=0 d1=8 ...": one calculation from key=value words, boxes not
-// named keeping their start-up texts; prints the five captions. A word that
-// names no box, or a box named twice, is refused with kExitBadInput.
-int RunCalcCommand(std::span<const std::string_view> words, std::FILE* output, std::FILE* errors);
+// named keeping their start-up texts; prints the five captions, and with
+// `allCandidates` a block per candidate after them ("No candidates" when
+// there is none). A word that names no box, or a box named twice, is refused
+// with kExitBadInput.
+int RunCalcCommand(std::span<const std::string_view> words, bool allCandidates, std::FILE* output, std::FILE* errors);
 
 }  // namespace draftcalc::cli

@@ -34,7 +34,13 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
   CommandLine command;
   if (!args.empty() && args[0] == "calc") {
     command.mode = CommandLine::Mode::kCalc;
-    command.calcWords.assign(args.begin() + 1, args.end());
+    for (std::string_view word : args.subspan(1)) {
+      if (word == "--all") {
+        command.allCandidates = true;
+      } else {
+        command.calcWords.push_back(word);
+      }
+    }
     return command;
   }
   std::optional<size_t> jobs = std::min<size_t>(AvailableCores(), kMostJobs);
@@ -46,7 +52,9 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
       command.mode = CommandLine::Mode::kHelp;
       return command;
     }
-    if (IsOption(arg, "--jobs")) {
+    if (arg == "--all") {
+      command.allCandidates = true;
+    } else if (IsOption(arg, "--jobs")) {
       jobs = OptionNumber(args, i, "--jobs", 1, kMostJobs, problem);
     } else if (IsOption(arg, "--max-record-bytes")) {
       maxRecordBytes = OptionNumber(args, i, "--max-record-bytes", 1, csv::CsvReader::kLargestMaxRecordBytes, problem);
@@ -62,6 +70,7 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
   }
   command.batch.jobs = static_cast<unsigned>(*jobs);
   command.batch.maxRecordBytes = *maxRecordBytes;
+  command.batch.allCandidates = command.allCandidates;
   return command;
 }
 

@@ -14,9 +14,10 @@ namespace draftcalc::cli {
 struct CommandLine {
   enum class Mode { kBatch, kCalc, kHelp };
   Mode mode = Mode::kBatch;
-  std::vector<std::string_view> calcWords;
-  std::string_view inputPath = "-";  // "-": standard input
-  BatchOptions batch;                // jobs: one per core unless given
+  std::vector<std::string_view> calcWords;  // without --all
+  std::string_view inputPath = "-";         // "-": standard input
+  BatchOptions batch;                       // jobs: one per core unless given
+  bool allCandidates = false;               // --all, in either mode
 };
 
 inline constexpr size_t kMostJobs = 256;

@@ -26,6 +26,8 @@ constexpr std::string_view kHelp = R"(Usage:
   draftcalc-cli --help             this text
 
 Options:
+  --all                 every answer of the construction as well (the
+                        candidates), in both forms; see below
   --jobs N              calculate in N threads (1 to 256; default: one per core);
                         the output is the same for every N
   --max-record-bytes N  longest record taken, in bytes (default 1048576)
@@ -49,6 +51,18 @@ standard error: a record with the wrong number of fields, text after a closing
 quote, or more bytes than --max-record-bytes is reported and skipped; an
 unclosed quote runs to the end of the input.
 
+With --all, CSV mode writes six more columns after the answer columns,
+cand,candX,candY,candA,candR,candSet, and one output record per candidate
+(the input and answer columns repeated), cand numbering them 1..n in their
+order; a record without candidates gives one output record with cand 0 and
+the other five empty. candX and candY are the candidate's point, candA its
+direction in degrees in (-180, 180] where it has one, candR its radius where
+it is a circle (numbers as the shortest text that reads back to the same
+double); candSet the box edits that make the calculation show it, as BOX=TEXT
+words ("c2=-5 s3=-1", a line walked the other way "a1=225 b1=-5"), empty for
+the answer shown, "-" when no edits give it. calc --all prints a block per
+candidate after the five captions.
+
 Exit status:
   0  every record was calculated and written
   1  the input could not be read or the output could not be written
@@ -67,8 +81,8 @@ Examples:
     draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=0 r2=8 s2=1
   2.3 intersection of two circles
     draftcalc-cli calc d1=0 r1=10 d2=5 c2=0.001 x3=12 d3=0 r3=10 s3=1
-  3.4 circle of radius 5 touching two circles
-    draftcalc-cli calc d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1
+  3.4 circle of radius 5 touching two circles, and every other one
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1
   3.5 circle through three points
     draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8
   CSV
@@ -126,7 +140,7 @@ int main(int argc, char** argv) {
       std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
       return AfterFlushingOutput(kExitOk);
     case CommandLine::Mode::kCalc:
-      return AfterFlushingOutput(RunCalcCommand(command->calcWords, stdout, stderr));
+      return AfterFlushingOutput(RunCalcCommand(command->calcWords, command->allCandidates, stdout, stderr));
     case CommandLine::Mode::kBatch:
       break;
   }

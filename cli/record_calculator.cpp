@@ -1,13 +1,18 @@
 #include "cli/record_calculator.h"
 
+#include <vector>
+
+#include "candidates/candidate.h"
+#include "cli/candidate_columns.h"
 #include "core/calculation.h"
 #include "csv/csv_table.h"
 #include "csv/csv_writer.h"
 
 namespace draftcalc::cli {
 
-RecordCalculator::RecordCalculator(const csv::HeaderMap& header, std::string_view inputName, size_t maxRecordBytes)
-    : header_(header), inputName_(inputName), maxRecordBytes_(maxRecordBytes) {}
+RecordCalculator::RecordCalculator(const csv::HeaderMap& header, std::string_view inputName, size_t maxRecordBytes,
+                                   bool allCandidates)
+    : header_(header), inputName_(inputName), maxRecordBytes_(maxRecordBytes), allCandidates_(allCandidates) {}
 
 bool RecordCalculator::Process(csv::CsvReader::Status status, long line, const csv::RecordView& record,
                                std::string& output, std::string& messages) {
@@ -27,7 +32,12 @@ void RecordCalculator::Calculate(const csv::RecordView& record, std::string& out
   for (const csv::BoxColumn& feed : header_.boxColumns)
     texts_(feed.box.row, feed.box.column) = record.Field(feed.column);
   RunCalculation(state_, texts_);
+  if (allCandidates_) return AppendPerCandidate(record, output);
+  AppendRecordAndAnswer(record, output);
+  csv::CsvWriter(output).EndRecord();
+}
 
+void RecordCalculator::AppendRecordAndAnswer(const csv::RecordView& record, std::string& output) const {
   csv::CsvWriter writer(output);
   if (record.plain) {
     writer.FieldsAsTheyAre(record.bytes);
@@ -35,7 +45,20 @@ void RecordCalculator::Calculate(const csv::RecordView& record, std::string& out
     for (size_t i = 0; i < record.FieldCount(); ++i) writer.Field(record.Field(i));
   }
   for (const std::string* caption : csv::CaptionsInColumnOrder(state_.captions)) writer.Field(*caption);
-  writer.EndRecord();
+}
+
+void RecordCalculator::AppendPerCandidate(const csv::RecordView& record, std::string& output) {
+  recordAndAnswer_.clear();
+  AppendRecordAndAnswer(record, recordAndAnswer_);
+  const auto appendWith = [&](const CandidateFields& fields) {
+    csv::CsvWriter writer(output);
+    writer.FieldsAsTheyAre(recordAndAnswer_);
+    for (const std::string& field : fields) writer.Field(field);
+    writer.EndRecord();
+  };
+  const std::vector<candidates::Candidate> found = candidates::FindCandidates(texts_);
+  if (found.empty()) appendWith(NoCandidateFields());
+  for (const candidates::Candidate& candidate : found) appendWith(FieldsOf(candidate));
 }
 
 void AppendMessage(std::string& messages, std::string_view inputName, long line, std::string_view message) {

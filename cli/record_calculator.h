@@ -11,11 +11,14 @@
 namespace draftcalc::cli {
 
 // Turns each record the reader gave into its output: a well-formed record of
-// the header's width is calculated and written with its five captions; any
-// other gives exactly one "FILE:LINE: message".
+// the header's width is calculated and written with its five captions (with
+// `allCandidates`, once per candidate with its six candidate fields, or once
+// with cand 0 when it has none); any other gives exactly one
+// "FILE:LINE: message".
 class RecordCalculator {
  public:
-  RecordCalculator(const csv::HeaderMap& header, std::string_view inputName, size_t maxRecordBytes);
+  RecordCalculator(const csv::HeaderMap& header, std::string_view inputName, size_t maxRecordBytes,
+                   bool allCandidates = false);
 
   // Appends the record's line to `output`, or its message to `messages`.
   // Returns false when it gave a message.
@@ -24,10 +27,15 @@ class RecordCalculator {
 
  private:
   void Calculate(const csv::RecordView& record, std::string& output);
+  // The record's own fields and its five captions, without a line end.
+  void AppendRecordAndAnswer(const csv::RecordView& record, std::string& output) const;
+  void AppendPerCandidate(const csv::RecordView& record, std::string& output);
 
   const csv::HeaderMap& header_;
   std::string_view inputName_;
   size_t maxRecordBytes_;
+  bool allCandidates_;
+  std::string recordAndAnswer_;  // kept between records for its capacity
   // Boxes that no column feeds keep their start-up texts for the whole run;
   // every calculation starts from its own texts, so records stay independent.
   InputTexts texts_ = StartupTexts();

@@ -228,6 +228,27 @@ TEST(Batch, FromAPipeWritesEachAnswerBeforeWaitingForMoreInput) {
   }
 }
 
+// With --all a record's lines are its candidates': all of them are due
+// before the next read.
+TEST(Batch, FromAPipeWritesEveryCandidateBeforeWaitingForMoreInput) {
+  for (unsigned jobs : {1u, 2u}) {
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    std::FILE* output = fdopen(fds[1], "w");
+    // Four candidates, none, then one.
+    const std::vector<int> due = {5, 6, 7};
+    CheckingPipeSource source(
+        {"d1,r1,s1,d2,c2,x3,d3,r3,s3\n0,10,1,5,-5,20,0,10,1\n", "2,,,1,,,99,,\n", "8,,,8,,,99,,\n"}, due, fds[0]);
+    BatchOptions options{jobs, 1 << 20, /*streaming=*/true, 1 << 16};
+    options.allCandidates = true;
+    const BatchRun run = RunOn(source, options, output);
+    std::fclose(output);
+    close(fds[0]);
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(source.LinesSeen(), due) << jobs << " jobs";
+  }
+}
+
 class FailingSource : public csv::ByteSource {
  public:
   explicit FailingSource(std::string_view before) : before_(before) {}

@@ -358,9 +358,74 @@ TEST_F(Cli, CalcRefusesABoxGivenTwice) {
 
 TEST_F(Cli, HelpGivesTheOptionsAndExitStatuses) {
   const Outcome run = Command("--help");
-  for (const char* text : {"--jobs N", "--max-record-bytes N", "Exit status", "CR, LF or CRLF"}) {
+  for (const char* text : {"--jobs N", "--max-record-bytes N", "--all", "cand,candX,candY,candA,candR,candSet",
+                           "Exit status", "CR, LF or CRLF"}) {
     EXPECT_NE(run.out.find(text), std::string::npos) << text;
   }
+}
+
+// --all: the candidates of each record after its answer, one output record
+// each; the values are the constructions' exact answers.
+TEST_F(Cli, AllWritesARecordPerCandidateAfterTheAnswerColumns) {
+  const std::string input =
+      "name,x1,y1,d1,a1,b1,r1,s1,x2,y2,d2,a2,r2,s2,c2,x3,y3,d3,a3,b3,r3,s3\n"
+      "circles,0,0,0,,,10,1,,,5,,,,-5,20,0,0,,,10,1\n"
+      "order,0,0,2,,,,,0,0,1,,,,,,,99,,,,\n"
+      "bad,1,2\n"
+      "left,0,0,8,,,,,-5,0,8,,,,,,,99,,,,\n"
+      "lines,0,0,3,0,1,,,10,0,3,135,,,,0,0,3,225,0,,\n";
+  const std::string row1 = "circles,0,0,0,,,10,1,,,5,,,,-5,20,0,0,,,10,1,10,11.1803,,-5,,";
+  const std::string row5 = "lines,0,0,3,0,1,,,10,0,3,135,,,,0,0,3,225,0,,,5,2.6569,,1.6569,,";
+  const std::string expected =
+      "name,x1,y1,d1,a1,b1,r1,s1,x2,y2,d2,a2,r2,s2,c2,x3,y3,d3,a3,b3,r3,s3,"
+      "ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet\n" +
+      row1 + "1,5,0,,5,r1=-10\n" + row1 + "2,15,0,,5,r3=-10\n" + row1 + "3,10,11.180339887498949,,5,\n" + row1 +
+      "4,10,-11.180339887498949,,5,s3=-1\n"
+      "order,0,0,2,,,,,0,0,1,,,,,,,99,,,,,,,,,入力順違いで計算出来ない,0,,,,,\n"
+      "left,0,0,8,,,,,-5,0,8,,,,,,,99,,,,,0,0,0,,,1,0,0,180,,-\n" +
+      row5 + "1,10.656854249492378,5,,4,a2=315\n" + row5 + "2,5,2.6568542494923797,,1.6568542494923797,\n" + row5 +
+      "3,-0.6568542494923801,5,,4,a3=405\n" + row5 + "4,5,-8.656854249492381,,9.656854249492381,a1=180 b1=-1\n";
+  const Outcome run = Command("--all", input);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.err, "<stdin>:4: record has 3 fields, the header has 22\n");
+}
+
+TEST_F(Cli, AllWritesAHeaderOnlyAndTheSameWithAnyNumberOfJobs) {
+  EXPECT_EQ(Command("--all", "x2,y2\n").out, "x2,y2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet\n");
+  std::string input = "name,x1,r1,d1,c2,d2,x3,d3,r3,s3\n";
+  for (int i = 0; i < 5'000; ++i) {
+    // Two circles 12 + i % 13 apart: from eight candidates down to none.
+    input += "r" + std::to_string(i) + ",0,10,0," + std::to_string(1 + i % 7) + ",5," + std::to_string(12 + i % 13) +
+             ",0,10," + (i % 3 == 0 ? "" : "1") + (i % 500 == 7 ? ",extra\n" : "\n");
+  }
+  const Outcome one = Command("--all --jobs 1", input);
+  EXPECT_EQ(one.status, 2);
+  EXPECT_GT(std::count(one.out.begin(), one.out.end(), '\n'), 5'000 * 3);
+  for (const char* jobs : {"--jobs 2 --all", "--all --jobs=7"}) {
+    const Outcome many = Command(jobs, input);
+    EXPECT_EQ(many.status, one.status) << jobs;
+    EXPECT_EQ(many.out, one.out) << jobs;
+    EXPECT_EQ(many.err, one.err) << jobs;
+  }
+}
+
+TEST_F(Cli, CalcAllPrintsABlockPerCandidate) {
+  Outcome run = Command("calc --all x1=0 y1=0 d1=8 x2=-5 y2=0 d2=8");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "X      0\nY      0\nA      0\nR\nRemark\n"
+            "\nCandidate 1 of 1 (not reachable with these rows)\nX      0\nY      0\nA      180\nR\nSet    -\n");
+  run = Command("calc d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --all");
+  const std::string candidates = run.out.substr(run.out.find("\nCandidate"));
+  EXPECT_EQ(candidates,
+            "\nCandidate 1 of 4\nX      5\nY      0\nA\nR      5\nSet    r1=-10\n"
+            "\nCandidate 2 of 4\nX      15\nY      0\nA\nR      5\nSet    r3=-10\n"
+            "\nCandidate 3 of 4 (the answer)\nX      10\nY      11.180339887498949\nA\nR      5\nSet\n"
+            "\nCandidate 4 of 4\nX      10\nY      -11.180339887498949\nA\nR      5\nSet    s3=-1\n");
+  EXPECT_EQ(Command("calc --all d1=2 d2=1").out, "X\nY\nA\nR\nRemark 入力順違いで計算出来ない\n\nNo candidates\n");
+  // Without --all, the five captions only.
+  EXPECT_EQ(Command("calc d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1").out.find("Candidate"), std::string::npos);
 }
 
 }  // namespace
