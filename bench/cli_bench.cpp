@@ -3,8 +3,11 @@
 // the parse-and-format floor (parse_format_floor) on the same bytes. The
 // three run in turn, round after round, so that a busy machine slows all of
 // them alike; the table gives the best and median of each and their ratios.
+// With --all, the same for draftcalc-cli --all with --jobs 1 and 2 instead:
+// input records and output records (one per candidate) per second.
 //
 //   cli_bench [ROUNDS] [RECORDS]        (default 5 rounds of 1,000,000 records)
+//   cli_bench --all [ROUNDS] [RECORDS]  (default 3 rounds of 200,000 records)
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -62,6 +65,15 @@ Run Time(const std::vector<std::string>& argv, const std::string& input, const c
   return {ok, elapsed.count(), static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
+long LineCount(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return 0;
+  long lines = 0;
+  for (int c = std::getc(file); c != EOF; c = std::getc(file)) lines += c == '\n' ? 1 : 0;
+  std::fclose(file);
+  return lines;
+}
+
 bool SameFiles(const std::string& a, const std::string& b) {
   const std::string command = "cmp -s '" + a + "' '" + b + "'";
   return std::system(command.c_str()) == 0;
@@ -85,6 +97,18 @@ void PrintSummary(const std::vector<Program>& programs, long records) {
               programs[1].peakMiB);
 }
 
+// Records in and output records (candidates) out per second.
+void PrintAllSummary(const std::vector<Program>& programs, long records, long outputRecords) {
+  std::printf("\n%-16s %14s %14s %16s %10s\n", "", "best rec/s", "median rec/s", "median out rec/s", "peak MiB");
+  for (const Program& p : programs) {
+    const double best = *std::min_element(p.seconds.begin(), p.seconds.end());
+    const double median = Median(p.seconds);
+    std::printf("%-16s %14.0f %14.0f %16.0f %10.1f\n", p.name.c_str(), records / best, records / median,
+                outputRecords / median, p.peakMiB);
+  }
+  std::printf("%.2f output records per input record\n", static_cast<double>(outputRecords) / records);
+}
+
 // Memory must stay flat whatever the input: a 64 MiB record (beyond the
 // limit, so reported and skipped) between ordinary ones.
 void PrintMemoryOnALongRecord(const std::string& path) {
@@ -102,11 +126,33 @@ void PrintMemoryOnALongRecord(const std::string& path) {
   }
 }
 
+// Runs each program once per round, in turn; false when one failed.
+bool RunRounds(std::vector<Program>& programs, const std::string& input, int rounds) {
+  for (int round = 1; round <= rounds; ++round) {
+    std::printf("round %d:", round);
+    for (Program& p : programs) {
+      const Run run = Time(p.argv, input, "/dev/null");
+      if (!run.ok) {
+        std::fprintf(stderr, "\n%s failed\n", p.name.c_str());
+        return false;
+      }
+      p.seconds.push_back(run.seconds);
+      p.peakMiB = std::max(p.peakMiB, run.peakMiB);
+      std::printf("  %s %.3f s", p.name.c_str(), run.seconds);
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
-  const long records = argc > 2 ? std::atol(argv[2]) : 1'000'000;
+  const bool all = argc > 1 && std::string(argv[1]) == "--all";
+  if (all) --argc, ++argv;
+  const int rounds = argc > 1 ? std::atoi(argv[1]) : all ? 3 : 5;
+  const long records = argc > 2 ? std::atol(argv[2]) : all ? 200'000 : 1'000'000;
   const auto dir = std::filesystem::temp_directory_path() / ("draftcalc-cli-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::string input = dir / "varied.csv";
@@ -117,34 +163,33 @@ int main(int argc, char** argv) {
   std::printf("%ld records, %.1f MiB of CSV\n", records,
               static_cast<double>(std::filesystem::file_size(input)) / (1024.0 * 1024.0));
 
-  std::vector<Program> programs = {{"floor", {PARSE_FORMAT_FLOOR_PATH}, {}},
-                                   {"--jobs 1", {DRAFTCALC_CLI_PATH, "--jobs", "1"}, {}},
-                                   {"--jobs 2", {DRAFTCALC_CLI_PATH, "--jobs", "2"}, {}}};
+  std::vector<Program> programs;
+  if (all) {
+    programs = {{"--all --jobs 1", {DRAFTCALC_CLI_PATH, "--all", "--jobs", "1"}, {}},
+                {"--all --jobs 2", {DRAFTCALC_CLI_PATH, "--all", "--jobs", "2"}, {}}};
+  } else {
+    programs = {{"floor", {PARSE_FORMAT_FLOOR_PATH}, {}},
+                {"--jobs 1", {DRAFTCALC_CLI_PATH, "--jobs", "1"}, {}},
+                {"--jobs 2", {DRAFTCALC_CLI_PATH, "--jobs", "2"}, {}}};
+  }
   // The parallel run must write exactly what the single one writes.
+  const Program& single = programs[programs.size() - 2];
+  const Program& parallel = programs.back();
   const std::string one = dir / "jobs1.csv", two = dir / "jobs2.csv";
-  if (!Time(programs[1].argv, input, one.c_str()).ok || !Time(programs[2].argv, input, two.c_str()).ok ||
+  if (!Time(single.argv, input, one.c_str()).ok || !Time(parallel.argv, input, two.c_str()).ok ||
       !SameFiles(one, two)) {
     std::fprintf(stderr, "draftcalc-cli failed, or --jobs 2 wrote other output than --jobs 1\n");
     return 1;
   }
+  const long outputRecords = LineCount(one) - 1;  // the header
 
-  for (int round = 1; round <= rounds; ++round) {
-    std::printf("round %d:", round);
-    for (Program& p : programs) {
-      const Run run = Time(p.argv, input, "/dev/null");
-      if (!run.ok) {
-        std::fprintf(stderr, "\n%s failed\n", p.name.c_str());
-        return 1;
-      }
-      p.seconds.push_back(run.seconds);
-      p.peakMiB = std::max(p.peakMiB, run.peakMiB);
-      std::printf("  %s %.3f s", p.name.c_str(), run.seconds);
-    }
-    std::printf("\n");
-    std::fflush(stdout);
+  if (!RunRounds(programs, input, rounds)) return 1;
+  if (all) {
+    PrintAllSummary(programs, records, outputRecords);
+  } else {
+    PrintSummary(programs, records);
+    PrintMemoryOnALongRecord(dir / "long.csv");
   }
-  PrintSummary(programs, records);
-  PrintMemoryOnALongRecord(dir / "long.csv");
   std::filesystem::remove_all(dir);
   return 0;
 }
