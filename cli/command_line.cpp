@@ -46,6 +46,10 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
       command.mode = CommandLine::Mode::kHelp;
       return command;
     }
+    if (arg == "--version") {
+      command.mode = CommandLine::Mode::kVersion;
+      return command;
+    }
     if (IsOption(arg, "--jobs")) {
       jobs = OptionNumber(args, i, "--jobs", 1, kMostJobs, problem);
     } else if (IsOption(arg, "--max-record-bytes")) {
