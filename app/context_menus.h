@@ -11,7 +11,7 @@ namespace draftcalc::app {
 // window owns, so that a menu entry and its keyboard shortcut are one action.
 class ContextMenus {
  public:
-  explicit ContextMenus(QAction* copyAnswerLine) : copyAnswerLine_(copyAnswerLine) {}
+  ContextMenus(QAction* copyAnswerLine, QAction* about) : copyAnswerLine_(copyAnswerLine), about_(about) {}
 
   // Gives an answer field its menu on a right click.
   void AttachToAnswerField(QLabel* field) const;
@@ -19,8 +19,14 @@ class ContextMenus {
   // nothing is selected), and copy the whole answer line.
   std::unique_ptr<QMenu> AnswerFieldMenu(QLabel* field) const;
 
+  // Gives the picture area its menu on a right click.
+  void AttachToPicture(QWidget* picture) const;
+  // The picture area's menu: About.
+  std::unique_ptr<QMenu> PictureMenu() const;
+
  private:
   QAction* copyAnswerLine_;
+  QAction* about_;
 };
 
 }  // namespace draftcalc::app

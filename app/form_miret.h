@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/about_window.h"
 #include "app/answer_row.h"
 #include "app/clear_undo.h"
 #include "app/column_header.h"
@@ -53,6 +54,7 @@ class Form_miret final : public QWidget {
   QLabel* StatusPanel2 = nullptr;  // the calculation that ran last
   // Ctrl+Shift+C, F1, and Ctrl+Z outside the input boxes.
   QAction *copyAnswerAction = nullptr, *helpAction = nullptr, *undoClearAction = nullptr;
+  QAction* aboutAction = nullptr;  // in the picture's right-click menu
 
   // The eight boxes of a row, in column order X Y D A B C R S.
   std::array<InputBox*, kColumnCount> RowBoxes(int row) const {
@@ -62,6 +64,8 @@ class Form_miret final : public QWidget {
   const ContextMenus& Menus() const { return *menus_; }
   // The help window once F1 has made it, else nullptr.
   HelpWindow* Help() const { return help_; }
+  // The About window once it has been asked for, else nullptr.
+  AboutWindow* About() const { return about_; }
 
   // The view as it stands: the zoom factor and the visible part of the plane.
   double ZoomScale() const { return zoomScale; }
@@ -116,6 +120,7 @@ class Form_miret final : public QWidget {
   void ShowCalculationThatRan();
   void CopyAnswerLine();
   void ShowHelp();
+  void ShowAbout();
   bool UndoClear();
 
   // The 24 box texts, kept alive for the views that a calculation reads.
@@ -137,6 +142,7 @@ class Form_miret final : public QWidget {
   std::unique_ptr<AnswerRow> answers_;
   std::unique_ptr<ContextMenus> menus_;
   HelpWindow* help_ = nullptr;
+  AboutWindow* about_ = nullptr;
   ResultFreshness freshness_;
   ClearUndo clearUndo_;
   bool settingRows_ = false;

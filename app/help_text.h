@@ -62,11 +62,12 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
-inline constexpr std::array<Entry, 7> kShortcuts = {{
+inline constexpr std::array<Entry, 8> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},
     {"Ctrl+Shift+C", "copy the answer as one tab-separated line: X, Y, A, R, remark"},
     {"Right-click on an answer", "copy that field or the whole answer"},
+    {"Right-click on the picture", "About draftcalc: version, licence, libraries"},
     {"Ctrl+Z right after Clear", "bring back the rows Clear emptied"},
     {"F1", "this help"},
     {"Esc", "close this help"},
