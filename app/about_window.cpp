@@ -24,18 +24,17 @@ QString LibraryRow(const QString& library, const QString& licence) {
 }  // namespace
 
 QString AboutWindow::Html() {
+  const QString libraries = LibraryRow(QtVersions() + " (Core, GUI, Widgets)", "LGPL-3.0") +
+                            LibraryRow(QString("GNU C++ Library and GCC runtime of GCC %1").arg(_GLIBCXX_RELEASE),
+                                       "GPL-3.0 with the GCC Runtime Library Exception") +
+                            LibraryRow(QString("GNU C Library %1").arg(gnu_get_libc_version()), "LGPL-2.1");
+  const QString copyright = Utf8(kCopyright).toHtmlEscaped();
   return "<h3>draftcalc " + Utf8(kVersion) + "</h3>" +
-         "<p>A fast, exact calculator for the plane-geometry construction problems of machining and drafting.</p>"
-         "<p>" +
-         Utf8(kCopyright).toHtmlEscaped() +
-         ".<br>"
+         "<p>A fast, exact calculator for the plane-geometry construction problems of machining and drafting.</p>" +
+         "<p>" + copyright + ".<br>" +
          "Free software under the MIT License: use, copy, change and pass it on, keeping the copyright notice. "
-         "It comes without any warranty.</p>"
-         "<p><b>Runs on</b></p><table cellspacing=0 cellpadding=1>" +
-         LibraryRow(QtVersions() + " (Core, GUI, Widgets)", "LGPL-3.0") +
-         LibraryRow(QString("GNU C++ Library and GCC runtime of GCC %1").arg(_GLIBCXX_RELEASE),
-                    "GPL-3.0 with the GCC Runtime Library Exception") +
-         LibraryRow(QString("GNU C Library %1").arg(gnu_get_libc_version()), "LGPL-2.1") + "</table>";
+         "It comes without any warranty.</p>" +
+         "<p><b>Runs on</b></p><table cellspacing=0 cellpadding=1>" + libraries + "</table>";
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QMessageBox(parent) {
