@@ -36,4 +36,16 @@ std::unique_ptr<QMenu> ContextMenus::CandidatePanelMenu() const {
   return menu;
 }
 
+void ContextMenus::AttachToPicture(QWidget* picture) const {
+  picture->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(picture, &QWidget::customContextMenuRequested, picture,
+                   [this, picture](const QPoint& at) { PictureMenu()->exec(picture->mapToGlobal(at)); });
+}
+
+std::unique_ptr<QMenu> ContextMenus::PictureMenu() const {
+  auto menu = std::make_unique<QMenu>();
+  menu->addAction(about_);
+  return menu;
+}
+
 }  // namespace draftcalc::app

@@ -14,7 +14,7 @@ namespace draftcalc::app {
 // window owns, so that a menu entry and its keyboard shortcut are one action.
 class ContextMenus {
  public:
-  explicit ContextMenus(QAction* copyAnswerLine) : copyAnswerLine_(copyAnswerLine) {}
+  ContextMenus(QAction* copyAnswerLine, QAction* about) : copyAnswerLine_(copyAnswerLine), about_(about) {}
 
   // Gives an answer field its menu on a right click.
   void AttachToAnswerField(QLabel* field) const;
@@ -25,9 +25,15 @@ class ContextMenus {
   void AttachToCandidatePanel(QAbstractScrollArea* panel, std::initializer_list<QAction*> candidateActions);
   std::unique_ptr<QMenu> CandidatePanelMenu() const;
 
+  // Gives the picture area its menu on a right click.
+  void AttachToPicture(QWidget* picture) const;
+  // The picture area's menu: About.
+  std::unique_ptr<QMenu> PictureMenu() const;
+
  private:
   QAction* copyAnswerLine_;
   std::vector<QAction*> candidateActions_;
+  QAction* about_;
 };
 
 }  // namespace draftcalc::app

@@ -169,14 +169,17 @@ void Form_miret::CreateActions() {
   helpAction = new QAction("Help", this);
   helpAction->setShortcut(QKeySequence::HelpContents);
   connect(helpAction, &QAction::triggered, this, &Form_miret::ShowHelp);
+  aboutAction = new QAction("About draftcalc", this);
+  connect(aboutAction, &QAction::triggered, this, &Form_miret::ShowAbout);
   undoClearAction = new QAction("Undo Clear", this);
   undoClearAction->setShortcut(QKeySequence::Undo);
   connect(undoClearAction, &QAction::triggered, this, &Form_miret::UndoClear);
   addActions({copyAnswerAction, helpAction, undoClearAction});
 
-  menus_ = std::make_unique<ContextMenus>(copyAnswerAction);
+  menus_ = std::make_unique<ContextMenus>(copyAnswerAction, aboutAction);
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
   CreateCandidateActions();
+  menus_->AttachToPicture(Picture1);
 }
 
 void Form_miret::SetTabOrder() {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/about_window.h"
 #include "app/answer_row.h"
 #include "app/candidate_panel.h"
 #include "app/clear_undo.h"
@@ -66,6 +67,7 @@ class Form_miret final : public QWidget {
   QAction* copyCandidateAction = nullptr;
   // Ctrl+Down and Ctrl+Up: pick the next or the previous candidate.
   QAction *nextCandidateAction = nullptr, *previousCandidateAction = nullptr;
+  QAction* aboutAction = nullptr;  // in the picture's right-click menu
 
   // The eight boxes of a row, in column order X Y D A B C R S.
   std::array<InputBox*, kColumnCount> RowBoxes(int row) const {
@@ -75,6 +77,8 @@ class Form_miret final : public QWidget {
   const ContextMenus& Menus() const { return *menus_; }
   // The help window once F1 has made it, else nullptr.
   HelpWindow* Help() const { return help_; }
+  // The About window once it has been asked for, else nullptr.
+  AboutWindow* About() const { return about_; }
 
   // The view as it stands: the zoom factor and the visible part of the plane.
   double ZoomScale() const { return zoomScale; }
@@ -148,6 +152,7 @@ class Form_miret final : public QWidget {
   void ShowCandidateFreshness(bool outOfDate);
   void EnableCopyActions();
   void ShowHelp();
+  void ShowAbout();
   bool UndoClear();
 
   // The 24 box texts, kept alive for the views that a calculation reads.
@@ -170,6 +175,7 @@ class Form_miret final : public QWidget {
   std::unique_ptr<AnswerRow> answers_;
   std::unique_ptr<ContextMenus> menus_;
   HelpWindow* help_ = nullptr;
+  AboutWindow* about_ = nullptr;
   ResultFreshness freshness_;
   std::vector<candidates::Candidate> candidates_;
   // To the application's focus changes: ended before the controls go, since

@@ -110,4 +110,11 @@ void Form_miret::ShowHelp() {
   help_->activateWindow();
 }
 
+void Form_miret::ShowAbout() {
+  if (about_ == nullptr) about_ = new AboutWindow(this);
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
 }  // namespace draftcalc::app

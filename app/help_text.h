@@ -62,7 +62,7 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
-inline constexpr std::array<Entry, 10> kShortcuts = {{
+inline constexpr std::array<Entry, 11> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},
     {"Click on a candidate",
@@ -75,6 +75,7 @@ inline constexpr std::array<Entry, 10> kShortcuts = {{
      "copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate "
      "selected, that candidate's line instead: number, X, Y, A, R, edits"},
     {"Right-click on an answer", "copy that field or the whole answer"},
+    {"Right-click on the picture", "About draftcalc: version, licence, libraries"},
     {"Ctrl+Z right after Clear", "bring back the rows Clear emptied"},
     {"F1", "this help"},
     {"Esc", "close this help"},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
@@ -26,6 +27,16 @@ inline void SetBackground(QWidget* widget, const QColor& colour) {
 
 inline QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The program's icon, drawn in packaging/draftcalc.svg and rendered at build
+// time. A size of it is read from the resources only when it is first drawn
+// (not at start-up: the desktop takes the window's icon from the menu entry).
+inline QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {48, 256})
+    icon.addFile(QString(":/icons/%1x%1/apps/draftcalc.png").arg(size), QSize(size, size));
+  return icon;
 }
 
 }  // namespace draftcalc::app

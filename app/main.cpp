@@ -1,13 +1,28 @@
 // draftcalc: the calculator window.
 #include <QApplication>
+#include <cstdio>
+#include <string_view>
+#include <vector>
 
 #include "app/form_miret.h"
 #include "app/startup_probe.h"
+#include "app/window_arguments.h"
 
 int main(int argc, char** argv) {
+  using namespace draftcalc::app;
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (const EarlyRequest request = ReadEarlyRequest(args); request != EarlyRequest::kNone) {
+    return AnswerEarlyRequest(request, stdout, stderr);
+  }
   QApplication application(argc, argv);
-  draftcalc::app::Form_miret form;
-  draftcalc::app::InstallStartupProbe(form);
+  // Desktops show the menu entry's icon for the window: decoding one at
+  // start-up would add half a MiB to the peak memory.
+  QGuiApplication::setDesktopFileName("draftcalc");
+  for (const QString& note : IgnoredArgumentNotes(QApplication::arguments())) {
+    std::fprintf(stderr, "%s\n", qPrintable(note));
+  }
+  Form_miret form;
+  InstallStartupProbe(form);
   form.show();
   return QApplication::exec();
 }

@@ -52,6 +52,10 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
       command.mode = CommandLine::Mode::kHelp;
       return command;
     }
+    if (arg == "--version") {
+      command.mode = CommandLine::Mode::kVersion;
+      return command;
+    }
     if (arg == "--all") {
       command.allCandidates = true;
     } else if (IsOption(arg, "--jobs")) {

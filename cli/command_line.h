@@ -12,7 +12,7 @@ namespace draftcalc::cli {
 
 // What the command line asks for.
 struct CommandLine {
-  enum class Mode { kBatch, kCalc, kHelp };
+  enum class Mode { kBatch, kCalc, kHelp, kVersion };
   Mode mode = Mode::kBatch;
   std::vector<std::string_view> calcWords;  // without --all
   std::string_view inputPath = "-";         // "-": standard input

@@ -15,6 +15,7 @@
 #include "cli/command_line.h"
 #include "cli/output_file.h"
 #include "csv/byte_source.h"
+#include "packaging/version.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr std::string_view kHelp = R"(Usage:
   draftcalc-cli [FILE] [OPTIONS]   one calculation per CSV record of FILE (or standard input)
   draftcalc-cli calc BOX=TEXT ...  one calculation from the named input boxes
   draftcalc-cli --help             this text
+  draftcalc-cli --version          the version
 
 Options:
   --all                 every answer of the construction as well (the
@@ -138,6 +140,9 @@ int main(int argc, char** argv) {
   switch (command->mode) {
     case CommandLine::Mode::kHelp:
       std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
+      return AfterFlushingOutput(kExitOk);
+    case CommandLine::Mode::kVersion:
+      std::printf("draftcalc-cli %.*s\n", static_cast<int>(draftcalc::kVersion.size()), draftcalc::kVersion.data());
       return AfterFlushingOutput(kExitOk);
     case CommandLine::Mode::kCalc:
       return AfterFlushingOutput(RunCalcCommand(command->calcWords, command->allCandidates, stdout, stderr));

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "packaging/version.h"
+
 extern char** environ;
 
 namespace {
@@ -216,6 +218,15 @@ TEST_F(Cli, HelpExplainsBothForms) {
   EXPECT_EQ(Command("--bogus").status, 2);
 }
 
+TEST_F(Cli, VersionIsTheProjectsAndStopsTheCommandLine) {
+  for (const char* arguments : {"--version", "--jobs 2 --version missing.csv", "--version --bogus"}) {
+    const Outcome run = Command(arguments, "x1\n1\n");
+    EXPECT_EQ(run.status, 0) << arguments;
+    EXPECT_EQ(run.out, "draftcalc-cli " + std::string(draftcalc::kVersion) + "\n") << arguments;
+    EXPECT_EQ(run.err, "") << arguments;
+  }
+}
+
 TEST_F(Cli, TakesCrAloneAsALineEnd) {
   const Outcome run = Command("", "x2,y2\r1,1\r\r0,5\r");
   EXPECT_EQ(run.status, 0) << run.err;
@@ -282,6 +293,7 @@ TEST_F(Cli, AnOutputThatCannotBeWrittenFailsTheCommand) {
       {"batch to a full disk", "CLI < IN > /dev/full", "No space left on device"},
       {"calc to a full disk", "CLI calc x2=3 y2=4 > /dev/full", "No space left on device"},
       {"help to a full disk", "CLI --help > /dev/full", "No space left on device"},
+      {"version to a full disk", "CLI --version > /dev/full", "No space left on device"},
       {"batch to a closed output", "CLI < IN >&-", "Bad file descriptor"},
       {"calc to a closed output", "CLI calc x2=3 >&-", "Bad file descriptor"},
       {"file to a closed output", "CLI IN >&-", "Bad file descriptor"},

@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libbenchmark-dev  # tests and benchmarks
   libocct-modeling-algorithms-dev libocct-modeling-data-dev  # reference geometry for the tests
   clang libclang-rt-14-dev       # libFuzzer targets
+  librsvg2-bin                   # the icon's bitmaps, rendered from its SVG at build time
+  desktop-file-utils appstream man-db  # the install test's validators and manual page rendering
+  dpkg-dev                       # dpkg-shlibdeps: the Debian package's Depends
 )
 
 missing=()

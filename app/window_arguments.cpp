@@ -1,0 +1,68 @@
+#include "app/window_arguments.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "packaging/version.h"
+
+namespace draftcalc::app {
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage:
+  draftcalc [QT-OPTION ...]   the calculator window
+  draftcalc --help            this text
+  draftcalc --version         the version
+
+The window calculates the plane-geometry constructions of machining and
+drafting from three input rows, and draws the inputs and the answer to scale.
+F1 in the window shows the D codes, the sign rules and the keys; right-click
+the picture for About.
+
+Qt's own options are taken as well, for example -platform offscreen (no
+display), -style Fusion or -reverse. --help and --version need no display.
+
+draftcalc-cli runs the same calculations on the command line and over CSV.
+The manual pages draftcalc(1) and draftcalc-cli(1) tell the rest.
+)";
+
+}  // namespace
+
+EarlyRequest ReadEarlyRequest(std::span<const std::string_view> args) {
+  for (const std::string_view arg : args) {
+    if (arg == "--") break;
+    if (arg == "--help" || arg == "-h") return EarlyRequest::kHelp;
+    if (arg == "--version") return EarlyRequest::kVersion;
+  }
+  return EarlyRequest::kNone;
+}
+
+int AnswerEarlyRequest(EarlyRequest request, std::FILE* out, std::FILE* err) {
+  if (request == EarlyRequest::kHelp) {
+    std::fwrite(kHelp.data(), 1, kHelp.size(), out);
+  } else if (request == EarlyRequest::kVersion) {
+    std::fprintf(out, "draftcalc %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
+  }
+  errno = 0;
+  if (std::fflush(out) != 0 || std::ferror(out)) {
+    std::fprintf(err, "draftcalc: cannot write output: %s\n", std::strerror(errno != 0 ? errno : EIO));
+    return 1;
+  }
+  return 0;
+}
+
+QStringList IgnoredArgumentNotes(const QStringList& arguments) {
+  QStringList notes;
+  bool optionsEnded = false;
+  for (const QString& arg : arguments.mid(1)) {
+    if (arg == "--" && !optionsEnded) {
+      optionsEnded = true;
+    } else if (arg.startsWith('-') && arg != "-" && !optionsEnded) {
+      notes << "draftcalc: unknown option " + arg + " ignored (draftcalc --help lists the options)";
+    } else {
+      notes << "draftcalc: " + arg + " not opened: the window does not open files given on the command line";
+    }
+  }
+  return notes;
+}
+
+}  // namespace draftcalc::app
