@@ -1,4 +1,4 @@
-// The window's candidates: found after each calculation, listed under the
+// The window's candidates: found after each calculation, listed beside the
 // picture and drawn in it, picked by a click or by the keys, and copied.
 #include <QApplication>
 #include <QClipboard>
