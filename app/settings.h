@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace draftcalc::app {
+
+// The window's on/off settings that its menus change and that are kept
+// between runs: one INI file in the user's configuration folder
+// ($XDG_CONFIG_HOME/draftcalc/draftcalc.conf, ~/.config when unset). Read
+// where a setting is first needed, never at start-up.
+bool ReadFlag(const QString& key, bool fallback);
+void WriteFlag(const QString& key, bool value);
+
+}  // namespace draftcalc::app
