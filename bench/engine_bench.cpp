@@ -2,7 +2,7 @@
 // catalogue calculation.
 #include <benchmark/benchmark.h>
 
-#include "core/calculation.h"
+#include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
 
 namespace {

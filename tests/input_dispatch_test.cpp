@@ -1,9 +1,10 @@
 // Reading the rows, choosing the calculation, and the result fields.
 #include <gtest/gtest.h>
 
-#include "core/calculation.h"
 #include "core/messages.h"
 #include "core/result_fields.h"
+#include "engine/calculation.h"
+#include "engine/outcome_captions.h"
 #include "engine_fixture.h"
 #include "examples/catalogue_examples.h"
 
@@ -138,12 +139,10 @@ TEST(ResultFields, WriteAnswerPointRoundsToFourPlaces) {
   EXPECT_EQ(crossing("-0.00004", "2e15"), Shows("0", "2E+15"));
 }
 
-TEST(ResultFields, SkipAnswerLeavesTheCaptionsAlone) {
+TEST(ResultFields, AnOutcomeWithoutAnAnswerPointLeavesTheCaptionsAlone) {
   CalcState s;
   s.captions.ansX = "kept";
-  s.skipAnswer = 1;
-  s.ansXVal = 5;
-  WriteAnswerPoint(s);
+  ShowOutcome(Outcome{}, s.captions);
   EXPECT_EQ(s.captions.ansX, "kept");
   EXPECT_EQ(s.captions.ansY, "");
 }

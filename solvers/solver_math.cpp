@@ -1,0 +1,43 @@
+#include "solvers/solver_math.h"
+
+#include <cmath>
+
+#include "trig/degree_trig.h"
+
+namespace draftcalc {
+
+bool AnglesParallel(double angle1, double angle2) {
+  const double difference = angle1 - angle2;
+  const double halfTurns = std::nearbyint(difference / 180);
+  return std::fabs(difference - halfTurns * 180) <= 1e-9;
+}
+
+std::optional<double> Distance(double dx, double dy) {
+  const double d = std::sqrt(dx * dx + dy * dy);
+  // Squares beyond the double range, or so small that they vanish.
+  if (!std::isfinite(d) || (d == 0 && (dx != 0 || dy != 0))) return std::nullopt;
+  return d;
+}
+
+std::optional<double> ArcsineWithPoles(double ratio) {
+  if (ratio == 1) return 90;
+  if (ratio == -1) return -90;
+  if (std::fabs(ratio) > 1) return std::nullopt;
+  return AsinDeg(ratio);
+}
+
+double ChordDirection(double dx, double dy, double d) {
+  double theta = 90;
+  if (dx != 0) {
+    const double ratio = dx / d;
+    // A ratio that underflows to 0 is a vertical chord too; AcosDeg has a pole there.
+    if (ratio != 0) {
+      theta = AcosDeg(ratio);
+      if (theta < 0) theta += 180;
+    }
+  }
+  if (dy < 0) theta = -theta;
+  return theta;
+}
+
+}  // namespace draftcalc
