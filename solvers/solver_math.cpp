@@ -6,11 +6,9 @@
 
 namespace draftcalc {
 
-bool AnglesParallel(double angle1, double angle2) {
-  const double difference = angle1 - angle2;
-  const double halfTurns = std::nearbyint(difference / 180);
-  return std::fabs(difference - halfTurns * 180) <= 1e-9;
-}
+// The remainder is exact however far apart the directions are; a quotient
+// rounded to whole half turns loses it beyond about 1e15.
+bool AnglesParallel(double angle1, double angle2) { return std::fabs(std::remainder(angle1 - angle2, 180)) <= 1e-9; }
 
 std::optional<double> Distance(double dx, double dy) {
   const double d = std::sqrt(dx * dx + dy * dy);
