@@ -1,6 +1,8 @@
 #include "engine/outcome_captions.h"
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "core/messages.h"
 #include "core/number_text.h"
@@ -8,24 +10,32 @@
 namespace draftcalc {
 namespace {
 
-bool HasNoText(const std::optional<double>& number) { return number && !std::isfinite(*number); }
+// Each number of an outcome with the caption it is shown in.
+using NumberCaption = std::pair<std::optional<double> Outcome::*, std::string ResultCaptions::*>;
+constexpr std::array<NumberCaption, 4> kNumberCaptions = {{{&Outcome::x, &ResultCaptions::ansX},
+                                                           {&Outcome::y, &ResultCaptions::ansY},
+                                                           {&Outcome::a, &ResultCaptions::ansA},
+                                                           {&Outcome::r, &ResultCaptions::ansR}}};
 
-void Write(std::string& caption, const std::optional<double>& number) {
-  if (number) caption = NumberText(*number);
+bool AllFinite(const Outcome& outcome) {
+  for (const auto& [number, caption] : kNumberCaptions) {
+    const std::optional<double>& value = outcome.*number;
+    if (value && !std::isfinite(*value)) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
 void ShowOutcome(const Outcome& outcome, ResultCaptions& captions) {
-  if (HasNoText(outcome.x) || HasNoText(outcome.y) || HasNoText(outcome.a) || HasNoText(outcome.r)) {
+  if (!AllFinite(outcome)) {
     captions.Clear();
     captions.ansRem = messages::kNumberOutOfRange;
     return;
   }
-  Write(captions.ansX, outcome.x);
-  Write(captions.ansY, outcome.y);
-  Write(captions.ansA, outcome.a);
-  Write(captions.ansR, outcome.r);
+  for (const auto& [number, caption] : kNumberCaptions) {
+    if (const std::optional<double>& value = outcome.*number) captions.*caption = NumberText(*value);
+  }
   if (!outcome.remark.empty()) captions.ansRem = outcome.remark;
 }
 
