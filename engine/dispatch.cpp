@@ -73,32 +73,34 @@ CalculationId ThreeElementCalculation(const RowKinds& kinds, const CalcState& s)
   return kinds[0] == kPoint || kinds[1] == kPoint ? kCircleThroughThreePoints : kCircleTouchingThreeLines;
 }
 
+// Each calculation's solver: those of two elements, then those of three;
+// the comments give the catalogue numbers.
 Outcome Solve(CalculationId id, ElementKind first, CalcState& s) {
   switch (id) {
     case kNone:
       return Failure(messages::kWrongOrder);
-    case kAngleOfTwoPoints:
+    case kAngleOfTwoPoints:  // 1.1
       return SolvePointPointAngle(s);
-    case kTangentPointCircle:
-    case kTangentTwoCircles:
+    case kTangentPointCircle:  // 1.2: the point is a circle of radius 0
+    case kTangentTwoCircles:   // 1.3
       return SolveTangentAngle(s);
-    case kTwoLines:
+    case kTwoLines:  // 2.1
       return SolveLineLineIntersection(s);
-    case kLineAndCircle:
+    case kLineAndCircle:  // 2.2, in either order
       return first == kCircle ? SwapCircleLineAndSolve(s) : SolveLineCircleIntersection(s);
-    case kTwoCircles:
-    case kCircleTouchingTwoCircles:
-      return SolveCircleTangentToTwoCircles(s);
-    case kCircleThroughPointTouchingCircle:
+    case kCircleThroughPointTouchingCircle:  // 3.1
       return SolveCircleThroughPointTouchingCircle(s);
-    case kCircleTouchingCircleAndTangent:
+    case kCircleTouchingCircleAndTangent:  // 3.2
       return SolveCircleTangentToCircleAndTangentLine(s);
-    case kCircleTouchingLineAndCircle:
+    case kCircleTouchingLineAndCircle:  // 3.3
       return SolveCircleTangentToLineAndCircle(s);
-    case kCircleThroughThreePoints:
+    case kCircleThroughThreePoints:  // 3.5
       return SolveCircleThroughThreePoints(s);
-    case kCircleTouchingThreeLines:
+    case kCircleTouchingThreeLines:  // 3.6
       return SolveCircleTangentToThreeLines(s);
+    case kCircleTouchingTwoCircles:  // 3.4
+    case kTwoCircles:                // 2.3: where a circle of radius 0 touches both
+      return SolveCircleTangentToTwoCircles(s);
   }
   return Failure(messages::kWrongOrder);  // not reached: every calculation has its case
 }
