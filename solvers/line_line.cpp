@@ -1,18 +1,12 @@
 #include "core/messages.h"
 #include "solvers/solver_math.h"
 #include "solvers/solvers.h"
-#include "trig/line_form.h"
 
 namespace draftcalc {
-namespace {
 
-LineForm LineAt(const CalcState& s, int i) { return LineFormOf(s.elemX[i], s.elemY[i], s.elemA[i], s.elemB[i]); }
+LineForm LineOfElement(const CalcState& s, int i) { return LineFormOf(s.elemX[i], s.elemY[i], s.elemA[i], s.elemB[i]); }
 
-}  // namespace
-
-std::optional<PlanePoint> LinesCrossing(const CalcState& s, int i) {
-  const LineForm first = LineAt(s, i);
-  const LineForm second = LineAt(s, i + 1);
+std::optional<PlanePoint> LinesCrossing(const LineForm& first, double angle1, const LineForm& second, double angle2) {
   if (first.vertical && second.vertical) return std::nullopt;
   if (second.vertical) return PlanePoint{second.verticalX, first.intercept + second.verticalX * first.slope};
   if (first.vertical) return PlanePoint{first.verticalX, second.intercept + first.verticalX * second.slope};
@@ -20,12 +14,13 @@ std::optional<PlanePoint> LinesCrossing(const CalcState& s, int i) {
   // Equal rounded slopes are parallel; so are directions a half turn apart
   // whose slopes the short pi rounds differently (80 and 260).
   const double m1 = first.slope, b1 = first.intercept, m2 = second.slope, b2 = second.intercept;
-  if (m2 == m1 || AnglesParallel(s.elemA[i], s.elemA[i + 1])) return std::nullopt;
+  if (m2 == m1 || AnglesParallel(angle1, angle2)) return std::nullopt;
   return PlanePoint{(b2 - b1) / (m1 - m2), (m1 * b2 - m2 * b1) / (m1 - m2)};
 }
 
 Outcome SolveLineLineIntersection(const CalcState& s) {
-  const auto crossing = LinesCrossing(s, s.elemNo);
+  const int n = s.elemNo;
+  const auto crossing = LinesCrossing(LineOfElement(s, n), s.elemA[n], LineOfElement(s, n + 1), s.elemA[n + 1]);
   if (!crossing) return Failure(messages::kLinesDoNotMeet);
   return AnswerPoint(crossing->x, crossing->y);
 }

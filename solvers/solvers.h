@@ -4,6 +4,7 @@
 
 #include "core/calc_state.h"
 #include "solvers/outcome.h"
+#include "trig/line_form.h"
 
 namespace draftcalc {
 
@@ -24,8 +25,11 @@ Outcome SolveTangentAngle(const CalcState& s);
 
 // Intersection of two lines.
 Outcome SolveLineLineIntersection(const CalcState& s);
-// Where the lines of elements i and i + 1 cross; nullopt when they are parallel.
-std::optional<PlanePoint> LinesCrossing(const CalcState& s, int i);
+// The line of element i as an equation.
+LineForm LineOfElement(const CalcState& s, int i);
+// Where two lines at the directions angle1 and angle2 cross; nullopt when
+// they are parallel.
+std::optional<PlanePoint> LinesCrossing(const LineForm& first, double angle1, const LineForm& second, double angle2);
 
 // One intersection of a line (at elemNo) and a circle (at elemNo + 1); the
 // circle's S chooses which. touchTolerance > 0 lets a line that misses the

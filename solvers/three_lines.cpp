@@ -5,7 +5,6 @@
 #include "solvers/solver_math.h"
 #include "solvers/solvers.h"
 #include "trig/degree_trig.h"
-#include "trig/line_form.h"
 
 namespace draftcalc {
 namespace {
@@ -51,15 +50,16 @@ Outcome SolveCircleTangentToThreeLines(const CalcState& s) {
   const int n = s.elemNo;
   const double angle1 = s.elemA[n], angle2 = s.elemA[n + 1], angle3 = s.elemA[n + 2];
 
-  const auto corner12 = LinesCrossing(s, n);
-  const auto corner23 = LinesCrossing(s, n + 1);
+  const LineForm line1 = LineOfElement(s, n), line2 = LineOfElement(s, n + 1), line3 = LineOfElement(s, n + 2);
+
+  const auto corner12 = LinesCrossing(line1, angle1, line2, angle2);
+  const auto corner23 = LinesCrossing(line2, angle2, line3, angle3);
   if (!corner12 || !corner23) return Failure(messages::kLinesDoNotMeet);
   const auto centre = BisectorsMeet(Bisector(((angle1 - 180) + angle2) / 2, *corner12),
                                     Bisector(((angle2 - 180) + angle3) / 2, *corner23));
   if (!centre) return Failure(messages::kNoIntersection);
 
   // Radius: the centre's distance from line 3.
-  const LineForm line3 = LineFormOf(s.elemX[n + 2], s.elemY[n + 2], angle3, s.elemB[n + 2]);
   const double radius = line3.vertical ? std::fabs(centre->x - line3.verticalX)
                                        : std::fabs(line3.intercept - (centre->y - line3.slope * centre->x)) /
                                              std::sqrt(1 + line3.slope * line3.slope);
