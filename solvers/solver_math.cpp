@@ -10,20 +10,6 @@ namespace draftcalc {
 // rounded to whole half turns loses it beyond about 1e15.
 bool AnglesParallel(double angle1, double angle2) { return std::fabs(std::remainder(angle1 - angle2, 180)) <= 1e-9; }
 
-std::optional<double> Distance(double dx, double dy) {
-  const double d = std::sqrt(dx * dx + dy * dy);
-  // Squares beyond the double range, or so small that they vanish.
-  if (!std::isfinite(d) || (d == 0 && (dx != 0 || dy != 0))) return std::nullopt;
-  return d;
-}
-
-std::optional<double> ArcsineWithPoles(double ratio) {
-  if (ratio == 1) return 90;
-  if (ratio == -1) return -90;
-  if (std::fabs(ratio) > 1) return std::nullopt;
-  return AsinDeg(ratio);
-}
-
 double ChordDirection(double dx, double dy, double d) {
   double theta = 90;
   if (dx != 0) {
