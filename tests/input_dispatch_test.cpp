@@ -131,7 +131,7 @@ TEST(Dispatch, ThreeElementsAlwaysReachASolver) {
   EXPECT_EQ(Calc(Point("0", "0"), Line("1", "3", "45"), Line("4", "2", "0")), Shows("2", "1", "", "2.2361"));
 }
 
-TEST(ResultFields, WriteAnswerPointRoundsToFourPlaces) {
+TEST(ResultFields, AnswerPointRoundsToFourPlaces) {
   // A vertical line at x and a horizontal line at y meet at (x, y).
   const auto crossing = [](const char* x, const char* y) { return Calc(Line(x, "0", "90"), Line("0", y, "0")); };
   EXPECT_EQ(crossing("1.23456", "5"), Shows("1.2346", "5"));
