@@ -18,8 +18,9 @@ set(layers
   "candidates: engine geometry"   # every answer and the edits that select it
   "csv: core"                     # reading and writing CSV records
   "view: engine candidates"       # view geometry and drawing
-  "cli: csv candidates"           # draftcalc-cli
-  "app: view csv"                 # the window
+  "packaging:"                    # the version header (generated), the installed data
+  "cli: csv candidates packaging" # draftcalc-cli
+  "app: view csv packaging"       # the window
   "examples: core"                # the catalogue's example rows
   "tests: app cli examples"
   "bench: app cli examples"
