@@ -24,22 +24,18 @@ constexpr qreal kLabelGap = 3;
 }  // namespace
 
 QColor PaletteColour(int index) {
-  switch (index) {
-    case view::kBlack:
-      return QColor(0, 0, 0);
-    case view::kGreen:
-      return QColor(0, 128, 0);
-    case view::kGrey:
-      return QColor(128, 128, 128);
-    case view::kLightBlue:
-      return QColor(0, 0, 255);
-    case view::kLightRed:
-      return QColor(255, 0, 0);
-    case view::kWhite:
-      return QColor(255, 255, 255);
-    default:
-      return QColor(0, 0, 0);
+  struct Entry {
+    int index;
+    QRgb rgb;
+  };
+  static constexpr Entry kPalette[] = {
+      {view::kBlack, qRgb(0, 0, 0)},       {view::kGreen, qRgb(0, 128, 0)},    {view::kGrey, qRgb(128, 128, 128)},
+      {view::kLightBlue, qRgb(0, 0, 255)}, {view::kLightRed, qRgb(255, 0, 0)}, {view::kWhite, qRgb(255, 255, 255)},
+  };
+  for (const Entry& entry : kPalette) {
+    if (entry.index == index) return QColor(entry.rgb);
   }
+  return QColor(0, 0, 0);
 }
 
 PainterSurface::PainterSurface(QPainter& painter, const view::PixelMapping& mapping, QRectF area)
