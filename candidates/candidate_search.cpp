@@ -2,6 +2,7 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -25,7 +26,10 @@ struct EditCost {
   int boxes = 0, reversals = 0;
   std::array<int, 2 * kMaxSelectors> positions{};  // row * columns + column, ascending, then padding
 
-  auto operator<=>(const EditCost&) const = default;
+  // Spelt out: the WebAssembly C++ library has no three-way comparison of arrays.
+  bool operator<(const EditCost& other) const {
+    return std::tie(boxes, reversals, positions) < std::tie(other.boxes, other.reversals, other.positions);
+  }
 };
 
 using SelectorStates = std::array<int, kMaxSelectors>;  // per selector: kAsTyped or an alternative's index
