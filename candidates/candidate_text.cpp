@@ -1,10 +1,10 @@
 #include "candidates/candidate_text.h"
 
-#include <array>
 #include <cassert>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
+
+#include "core/float_chars.h"
 
 namespace draftcalc::candidates {
 namespace {
@@ -53,9 +53,7 @@ std::string EditsAsBoxWords(const Candidate& candidate) {
 std::string ShortestNumberText(double x) {
   assert(std::isfinite(x));
   if (x == 0) return "0";
-  std::array<char, 32> text{};
-  const auto written = std::to_chars(text.data(), text.data() + text.size(), x);
-  return {text.data(), written.ptr};
+  return float_chars::ShortestText(x);
 }
 
 }  // namespace draftcalc::candidates

@@ -23,7 +23,7 @@ std::string EditsAsBoxWords(const Candidate& candidate);
 
 // The shortest text that reads back (std::from_chars, or the calculation's
 // own leading-number parse) to the same double: std::to_chars' shortest
-// form, so "0.1", "1e+20", "1.25e-07"; -0 is written "0". x must be finite.
+// form (float_chars::ShortestText), so "0.1", "1e+20", "1.25e-07"; -0 is written "0". x must be finite.
 std::string ShortestNumberText(double x);
 
 }  // namespace draftcalc::candidates

@@ -1,10 +1,9 @@
 #include "core/number_parse.h"
 
-#include <charconv>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
+#include "core/float_chars.h"
 #include "core/powers_of_ten.h"
 
 namespace draftcalc {
@@ -126,13 +125,9 @@ bool IsBeyondDoubleRange(std::string_view compact) {
 // Converts a compact decimal number. A value too large for a double is
 // reported as nullopt; one too small becomes a signed zero.
 std::optional<double> CompactToDouble(std::string_view compact) {
-  double value = 0;
-  const auto result = std::from_chars(compact.data(), compact.data() + compact.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (IsBeyondDoubleRange(compact)) return std::nullopt;
-    return compact.starts_with('-') ? -0.0 : 0.0;
-  }
-  return value;
+  if (const auto value = float_chars::ReadDecimal(compact)) return value;
+  if (IsBeyondDoubleRange(compact)) return std::nullopt;
+  return compact.starts_with('-') ? -0.0 : 0.0;
 }
 
 int DigitValue(char c) {
@@ -181,9 +176,7 @@ double ScanRadixNumber(Cursor& in) {
     return static_cast<double>(value);
   }
   const std::string hex = radix == 16 ? digits : OctalToHex(digits);
-  double value = 0;
-  const auto result = std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
-  return result.ec == std::errc() ? value : 0.0;
+  return float_chars::ReadHexDigits(hex).value_or(0.0);
 }
 
 // Appends the decimal digits from p on to the whole number `digits`;

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cassert>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
+#include "core/float_chars.h"
 #include "core/powers_of_ten.h"
 
 namespace draftcalc {
@@ -14,11 +14,7 @@ namespace {
 // Exact reference: the shortest route to a correctly rounded decimal is the
 // fixed-precision text of the value, read back.
 double RoundThroughText(double x, int places) {
-  std::array<char, 400> text{};
-  const auto written = std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, places);
-  double rounded = x;
-  std::from_chars(text.data(), written.ptr, rounded);
-  return rounded;
+  return float_chars::ReadDecimal(float_chars::FixedText(x, places)).value_or(x);
 }
 
 }  // namespace
@@ -98,9 +94,7 @@ std::string NumberText(double x) {
   assert(std::isfinite(x));
   if (x == 0) return "0";
   if (std::string text; TryShortDecimal(x, text)) return text;
-  std::array<char, 32> text{};
-  const auto written = std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::general, 15);
-  std::string result(text.data(), written.ptr);
+  std::string result = float_chars::GeneralText(x, 15);
   if (const auto e = result.find('e'); e != std::string::npos) result[e] = 'E';
   return result;
 }

@@ -1,9 +1,9 @@
 #include "view/view_geometry.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
+
+#include "core/float_chars.h"
 
 namespace draftcalc::view {
 
@@ -22,11 +22,7 @@ float TopEdgeFor(int v) { return static_cast<float>((50 - v) * 800.0 / 50 - 250)
 
 std::string SingleText(float value) {
   if (value == 0) return "0";
-  std::array<char, 32> text{};
-  const auto end =
-      std::to_chars(text.data(), text.data() + text.size(), static_cast<double>(value), std::chars_format::general, 7)
-          .ptr;
-  std::string result(text.data(), end);
+  std::string result = float_chars::GeneralText(static_cast<double>(value), 7);
   if (const auto e = result.find('e'); e != std::string::npos) result[e] = 'E';
   return result;
 }
