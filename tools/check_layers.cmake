@@ -24,7 +24,8 @@ set(layers
   "examples: core"                # the catalogue's example rows
   "tests: app cli examples"
   "bench: app cli examples"
-  "fuzz: app cli examples")
+  "fuzz: app cli examples"
+  "web: app")                     # the page's module: the drawing and the window's catalogue guide
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "usage: cmake -DSOURCE_DIR=<source tree> -P check_layers.cmake")

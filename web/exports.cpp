@@ -1,0 +1,141 @@
+// The functions the page calls: plain C functions on the module's memory
+// (web/text_exchange.h), the cheapest call there is from JavaScript. One
+// page, one module: the state of the last calculation is kept here for the
+// redraws that follow it.
+#include <emscripten/emscripten.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "app/catalogue.h"
+#include "candidates/candidate.h"
+#include "candidates/candidate_text.h"
+#include "core/calc_state.h"
+#include "engine/calculation.h"
+#include "view/candidate_markers.h"
+#include "view/drawing.h"
+#include "web/js_surface.h"
+#include "web/text_exchange.h"
+
+namespace draftcalc::web {
+namespace {
+
+struct Page {
+  BoxTextsIn boxes;
+  TextsOut out;
+  // The last calculation, drawn until the next one or until Clear.
+  ResultCaptions captions;
+  std::vector<candidates::Candidate> candidates;
+  std::vector<double> markers;  // x, y of each candidate's marker
+};
+
+Page& ThePage() {
+  static Page page;
+  return page;
+}
+
+std::string OptionalNumber(const std::optional<double>& value) {
+  return value ? candidates::ShortestNumberText(*value) : std::string();
+}
+
+// A candidate as the list shows it and draftcalc-cli --all writes it.
+void AddCandidate(TextsOut& out, const candidates::Candidate& candidate) {
+  out.Add(std::to_string(candidate.number));
+  out.Add(candidates::ShortestNumberText(candidate.point.x));
+  out.Add(candidates::ShortestNumberText(candidate.point.y));
+  out.Add(OptionalNumber(candidate.direction));
+  out.Add(OptionalNumber(candidate.radius));
+  out.Add(candidates::EditsInWords(candidate));
+  out.Add(candidates::EditsAsBoxWords(candidate));
+  out.Add(candidate.isAnswer ? "answer" : "");
+  out.Add(std::to_string(candidate.edits.size()));
+  for (const candidates::BoxEdit& edit : candidate.edits) {
+    out.Add(std::to_string(edit.row));
+    out.Add(std::to_string(static_cast<int>(edit.column)));
+    out.Add(edit.text);
+  }
+}
+
+}  // namespace
+}  // namespace draftcalc::web
+
+using draftcalc::web::ThePage;
+
+extern "C" {
+
+// Room for the 24 box texts, `size` bytes in all, and their lengths.
+EMSCRIPTEN_KEEPALIVE char* dc_box_bytes(int size) { return ThePage().boxes.Bytes(static_cast<size_t>(size)); }
+EMSCRIPTEN_KEEPALIVE int32_t* dc_box_lengths() { return ThePage().boxes.Lengths(); }
+
+// The texts of the last answer: their bytes, where each ends, how many.
+EMSCRIPTEN_KEEPALIVE const char* dc_out_bytes() { return ThePage().out.Bytes(); }
+EMSCRIPTEN_KEEPALIVE const int32_t* dc_out_ends() { return ThePage().out.Ends(); }
+EMSCRIPTEN_KEEPALIVE int dc_out_count() { return ThePage().out.Count(); }
+
+// Calculates the box texts: the five captions (X, Y, A, R, remark) out.
+// Returns the calculation that ran, 1..12 in catalogue order, 0 for none.
+EMSCRIPTEN_KEEPALIVE int dc_calculate() {
+  auto& page = ThePage();
+  draftcalc::CalcState state;
+  draftcalc::RunCalculation(state, page.boxes.Texts());
+  page.captions = std::move(state.captions);
+  page.out.Clear();
+  for (auto field : draftcalc::kCaptionFields) page.out.Add(page.captions.*field);
+  return static_cast<int>(state.ran);
+}
+
+// Finds the candidates of the box texts: for each, eight texts out (number,
+// X, Y, A, R, the edits in words, as box words, "answer" or ""), then the
+// count of its edits and row, column and text of each. Returns how many
+// candidates; they are drawn from now on.
+EMSCRIPTEN_KEEPALIVE int dc_find_candidates() {
+  auto& page = ThePage();
+  page.candidates = draftcalc::candidates::FindCandidates(page.boxes.Texts());
+  page.out.Clear();
+  for (const auto& candidate : page.candidates) draftcalc::web::AddCandidate(page.out, candidate);
+  page.markers.clear();
+  for (const auto& point : draftcalc::view::MarkerPoints(page.candidates))
+    page.markers.insert(page.markers.end(), {point.x, point.y});
+  return static_cast<int>(page.candidates.size());
+}
+
+// Where the candidates' numbered markers stand: x, y for each, in order.
+EMSCRIPTEN_KEEPALIVE const double* dc_marker_points() { return ThePage().markers.data(); }
+
+// Clear: no answer and no candidates to draw.
+EMSCRIPTEN_KEEPALIVE void dc_forget_results() {
+  auto& page = ThePage();
+  page.captions.Clear();
+  page.candidates.clear();
+  page.markers.clear();
+}
+
+// Draws the picture on Module.surface: the box texts as they stand, the last
+// answer and its candidates, within the visible part of the plane (its
+// top-left corner, its width and its negative height). `outOfDate`: the rows
+// were edited since the calculation.
+EMSCRIPTEN_KEEPALIVE void dc_redraw(double left, double top, double width, double height, int outOfDate) {
+  auto& page = ThePage();
+  const draftcalc::InputTexts texts = page.boxes.Texts();
+  const draftcalc::view::CoordinateWindow visible{static_cast<float>(left), static_cast<float>(top),
+                                                  static_cast<float>(width), static_cast<float>(height)};
+  draftcalc::web::JsSurface surface;
+  const auto look = outOfDate ? draftcalc::view::AnswerLook::kOutOfDate : draftcalc::view::AnswerLook::kCurrent;
+  draftcalc::view::Drawing(surface, texts, page.captions, visible, look, page.candidates).Redraw();
+}
+
+// The lines of the catalogue guide out.
+EMSCRIPTEN_KEEPALIVE int dc_catalogue() {
+  auto& page = ThePage();
+  page.out.Clear();
+  for (std::string_view line : draftcalc::app::kCatalogue) page.out.Add(line);
+  return page.out.Count();
+}
+
+// The catalogue line of a calculation's title (1..12), -1 for none.
+EMSCRIPTEN_KEEPALIVE int dc_catalogue_title_line(int calculation) {
+  if (calculation < 1 || calculation > draftcalc::kCalculationCount) return -1;
+  return draftcalc::app::CatalogueTitleIndex(static_cast<draftcalc::CalculationId>(calculation));
+}
+
+}  // extern "C"

@@ -1,0 +1,141 @@
+// The engine in WebAssembly against draftcalc-cli of the native build: the
+// same captions to the character and the same candidates, on generated
+// inputs of every catalogue calculation with numbers and odd texts.
+import assert from 'node:assert/strict';
+import { before, describe, test } from 'node:test';
+
+import { BOX_COUNT, CAPTION_KEYS } from '../js/engine.js';
+import { generatedBoxes, loadEngine, ODD_TEXTS, randomSource, runCli } from './support.js';
+
+const CAPTION_INPUTS = 2400;
+const CANDIDATE_INPUTS = 400;
+
+let engine;
+before(async () => {
+  engine = await loadEngine();
+});
+
+const captionsOf = (boxes) => {
+  const { captions } = engine.calculate(boxes);
+  return CAPTION_KEYS.map((key) => captions[key]);
+};
+
+// Every odd text in every box of a working calculation, one box at a time.
+function oddTextInputs() {
+  const base = ['0', '0', '0', '', '', '', '10', '1', '0.000', '0.000', '5', '', '', '-5', '', '', '20', '0', '0', '', '', '', '10', '1'];
+  const inputs = [];
+  for (let box = 0; box < BOX_COUNT; ++box) {
+    for (const text of ODD_TEXTS) inputs.push(base.map((original, i) => (i === box ? text : original)));
+  }
+  return inputs;
+}
+
+describe('captions', () => {
+  test('are those of draftcalc-cli on generated inputs', () => {
+    const random = randomSource(20240614);
+    const inputs = Array.from({ length: CAPTION_INPUTS }, (_, i) => generatedBoxes(random, i));
+    const expected = runCli(inputs);
+    assert.equal(expected.length, inputs.length);
+    let answered = 0;
+    for (const { id, results } of expected) {
+      assert.deepEqual(captionsOf(inputs[id]), results, `input ${id}: ${JSON.stringify(inputs[id])}`);
+      if (results[0] !== '' || results[2] !== '') ++answered;
+    }
+    // The inputs must reach the solvers, not only their failure remarks.
+    assert.ok(answered > CAPTION_INPUTS / 3, `only ${answered} inputs had an answer`);
+  });
+
+  test('are those of draftcalc-cli with an odd text in any box', () => {
+    const inputs = oddTextInputs();
+    for (const { id, results } of runCli(inputs)) {
+      assert.deepEqual(captionsOf(inputs[id]), results, `input ${id}: ${JSON.stringify(inputs[id])}`);
+    }
+  });
+
+  test('name the calculation that ran and carry Japanese remarks whole', () => {
+    const point = ['0', '0', '8', '', '', '', '', ''], value = ['0.000', '0.000', '5', '', '', '', '', ''];
+    const unused = ['0.000', '0.000', '99', '', '', '', '', ''];
+    const pointAndPoint = [...point, ...point, ...unused], twoValueRows = [...value, ...value, ...unused];
+    const expected = runCli([pointAndPoint, twoValueRows]).map(({ results }) => results);
+    assert.deepEqual(captionsOf(pointAndPoint), expected[0]);
+    assert.equal(engine.calculate(pointAndPoint).calculation, 1);
+    // Codes that choose no calculation: none ran, and the remark says why.
+    assert.deepEqual(captionsOf(twoValueRows), expected[1]);
+    assert.match(expected[1][4], /^入力順/);
+    assert.equal(engine.calculate(twoValueRows).calculation, 0);
+  });
+
+  test('survive a box text far larger than the module\'s first memory', () => {
+    const boxes = Array(BOX_COUNT).fill('');
+    boxes[0] = '1' + '0'.repeat(20_000_000);
+    boxes[2] = '8';
+    boxes[10] = '8';
+    const [expected] = runCli([boxes], ['--max-record-bytes', '30000000']);
+    assert.equal(expected.results[2], '90');
+    assert.deepEqual(captionsOf(boxes), expected.results);
+  });
+});
+
+// The candidates' numbers are written in full precision, and there the
+// math libraries differ: sin, cos, atan2 and hypot of the WebAssembly C
+// library round differently from glibc's in the last binary digit now and
+// then (1 to 2 % of the numbers), more after ill-conditioned steps. Numbers
+// must agree within the geometry's own resolution, 1e-9 of the scale of the
+// record's figures (answers that close are one answer); all else exactly.
+const RESOLUTION = 1e-9;
+const NUMBER_FIELDS = [1, 2, 3, 4];
+
+function assertSameCandidates(actual, expected, message) {
+  assert.equal(actual.length, expected.length, message);
+  const numbers = [...actual, ...expected].flatMap((row) => NUMBER_FIELDS.map((i) => Math.abs(Number(row[i]) || 0)));
+  const tolerance = RESOLUTION * Math.max(1, ...numbers);
+  actual.forEach((row, r) => {
+    row.forEach((field, i) => {
+      const wanted = expected[r][i];
+      if (NUMBER_FIELDS.includes(i) && field !== '' && wanted !== '') {
+        assert.ok(Math.abs(Number(field) - Number(wanted)) <= tolerance, `${message}: candidate ${r + 1}, ${field} for ${wanted}`);
+      } else {
+        assert.equal(field, wanted, `${message}: candidate ${r + 1}, field ${i}`);
+      }
+    });
+  });
+}
+
+describe('candidates', () => {
+  test('are those of draftcalc-cli --all on generated inputs', () => {
+    const random = randomSource(7);
+    const inputs = Array.from({ length: CANDIDATE_INPUTS }, (_, i) => generatedBoxes(random, i));
+    const expected = inputs.map(() => []);
+    for (const { id, results } of runCli(inputs, ['--all'])) expected[id].push(results.slice(5));
+    let found = 0, exact = 0;
+    inputs.forEach((boxes, id) => {
+      const rows = engine.findCandidates(boxes).map((c) => [String(c.number), c.x, c.y, c.a, c.r, c.boxWords]);
+      found += rows.length;
+      const actual = rows.length ? rows : [['0', '', '', '', '', '']];
+      assertSameCandidates(actual, expected[id], `input ${id}: ${JSON.stringify(boxes)}`);
+      if (JSON.stringify(actual) === JSON.stringify(expected[id])) ++exact;
+    });
+    assert.ok(found > CANDIDATE_INPUTS, `only ${found} candidates in all`);
+    // The last-digit differences stay the exception.
+    assert.ok(exact > 0.9 * CANDIDATE_INPUTS, `only ${exact} inputs gave exactly the same texts`);
+  });
+
+  test('carry the edits that make the calculation show them', () => {
+    const boxes = ['0', '0', '0', '', '', '', '10', '1', '0.000', '0.000', '5', '', '', '-5', '', '', '20', '0', '0', '', '', '', '10', '1'];
+    for (const candidate of engine.findCandidates(boxes)) {
+      if (candidate.boxWords === '-') continue;
+      const edited = [...boxes];
+      for (const { row, column, text } of candidate.edits) edited[row * 8 + column] = text;
+      const shown = engine.findCandidates(edited).find((c) => c.isAnswer);
+      assert.equal(shown?.number, candidate.number, `candidate ${candidate.number}: ${candidate.words}`);
+    }
+  });
+});
+
+test('the catalogue guide has its 51 lines, the titles where the calculations point', () => {
+  const lines = engine.catalogue();
+  assert.equal(lines.length, 51);
+  assert.equal(lines[engine.catalogueTitleLine(1)], '1.1 ２点の角度');
+  assert.equal(lines[engine.catalogueTitleLine(12)], '3.6 ３直線に接する円');
+  assert.equal(engine.catalogueTitleLine(0), -1);
+});
