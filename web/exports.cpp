@@ -4,6 +4,7 @@
 // redraws that follow it.
 #include <emscripten/emscripten.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -13,7 +14,9 @@
 #include "core/calc_state.h"
 #include "engine/calculation.h"
 #include "view/candidate_markers.h"
+#include "view/clip.h"
 #include "view/drawing.h"
+#include "view/view_geometry.h"
 #include "web/js_surface.h"
 #include "web/text_exchange.h"
 
@@ -27,6 +30,7 @@ struct Page {
   ResultCaptions captions;
   std::vector<candidates::Candidate> candidates;
   std::vector<double> markers;  // x, y of each candidate's marker
+  std::array<double, 4> clipped{};
 };
 
 Page& ThePage() {
@@ -123,6 +127,33 @@ EMSCRIPTEN_KEEPALIVE void dc_redraw(double left, double top, double width, doubl
   const auto look = outOfDate ? draftcalc::view::AnswerLook::kOutOfDate : draftcalc::view::AnswerLook::kCurrent;
   draftcalc::view::Drawing(surface, texts, page.captions, visible, look, page.candidates).Redraw();
 }
+
+// The 24 box texts at start-up and after Clear out.
+EMSCRIPTEN_KEEPALIVE void dc_startup_texts() {
+  auto& page = ThePage();
+  page.out.Clear();
+  for (int row = 0; row < draftcalc::kRowCount; ++row) {
+    for (int column = 0; column < draftcalc::kColumnCount; ++column) {
+      page.out.Add(draftcalc::StartupText(row, static_cast<draftcalc::Column>(column)));
+    }
+  }
+}
+
+// The left and the top edge of the view at a position of the window's
+// scroll bars (0..50).
+EMSCRIPTEN_KEEPALIVE double dc_left_edge(int h) { return draftcalc::view::LeftEdgeFor(h); }
+EMSCRIPTEN_KEEPALIVE double dc_top_edge(int v) { return draftcalc::view::TopEdgeFor(v); }
+
+// The part of the segment (x1, y1)-(x2, y2) inside the rectangle, for the
+// canvas surface: 1 and its ends at dc_clipped(), or 0 when none of it is.
+EMSCRIPTEN_KEEPALIVE int dc_clip_segment(double x1, double y1, double x2, double y2, double xMin, double yMin,
+                                         double xMax, double yMax) {
+  const auto shown = draftcalc::view::ClipSegment({x1, y1, x2, y2}, xMin, yMin, xMax, yMax);
+  if (!shown) return 0;
+  ThePage().clipped = {shown->x1, shown->y1, shown->x2, shown->y2};
+  return 1;
+}
+EMSCRIPTEN_KEEPALIVE const double* dc_clipped() { return ThePage().clipped.data(); }
 
 // The lines of the catalogue guide out.
 EMSCRIPTEN_KEEPALIVE int dc_catalogue() {

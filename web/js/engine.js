@@ -79,8 +79,29 @@ export class Engine {
   // shown: {left, top, width, height}, height negative (y grows upwards).
   redraw(boxes, surface, visible, outOfDate) {
     this.writeBoxes(boxes);
+    surface.clipSegment = (...segment) => this.clipSegment(...segment);
     this.module.surface = surface;
     this.module._dc_redraw(visible.left, visible.top, visible.width, visible.height, outOfDate ? 1 : 0);
+  }
+
+  // The part of a segment inside a rectangle, as the drawing clips:
+  // [x1, y1, x2, y2], or null when none of it is.
+  clipSegment(x1, y1, x2, y2, xMin, yMin, xMax, yMax) {
+    if (!this.module._dc_clip_segment(x1, y1, x2, y2, xMin, yMin, xMax, yMax)) return null;
+    const start = this.module._dc_clipped() / 8;
+    return Array.from(this.module.HEAPF64.subarray(start, start + 4));
+  }
+
+  // The 24 box texts at start-up and after Clear.
+  startupTexts() {
+    this.module._dc_startup_texts();
+    return this.readTexts();
+  }
+
+  // The plane point at the picture's top-left corner for positions of the
+  // window's scroll bars (0..50).
+  cornerAt(h, v) {
+    return { left: this.module._dc_left_edge(h), top: this.module._dc_top_edge(v) };
   }
 
   // The catalogue guide's lines.
