@@ -13,7 +13,12 @@ packages=(
   librsvg2-bin                   # the icon's bitmaps, rendered from its SVG at build time
   desktop-file-utils appstream man-db  # the install test's validators and manual page rendering
   dpkg-dev                       # dpkg-shlibdeps: the Debian package's Depends
+  emscripten chromium            # the web page: WebAssembly, and the browser its test drives
 )
+# Node.js runs the web page's tests; npm installs their one package. A Node.js
+# from elsewhere brings its own npm, which Debian's would conflict with.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do
