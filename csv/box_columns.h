@@ -31,6 +31,9 @@ inline constexpr std::array<std::string_view, 5> kAnswerColumns = {"ansX", "ansY
 inline std::array<const std::string*, 5> CaptionsInColumnOrder(const ResultCaptions& c) {
   return {&c.ansX, &c.ansY, &c.ansA, &c.ansR, &c.ansRem};
 }
+inline std::array<std::string*, 5> CaptionsInColumnOrder(ResultCaptions& c) {
+  return {&c.ansX, &c.ansY, &c.ansA, &c.ansR, &c.ansRem};
+}
 
 // A header column that feeds an input box.
 struct BoxColumn {
