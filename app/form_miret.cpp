@@ -72,6 +72,7 @@ void Form_miret::CreateControls() {
   CreateCatalogue();
   CreatePictureArea();
   CreateCandidatePanel();
+  CreateHistoryPanel();
   CreateStatusBar();
   CreateActions();
   SetTabOrder();
@@ -179,6 +180,10 @@ void Form_miret::CreateActions() {
   menus_ = std::make_unique<ContextMenus>(copyAnswerAction, aboutAction);
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
   CreateCandidateActions();
+  CreateHistoryActions();
+  CreateFileActions();
+  menus_->SetPictureActions({openAction, saveAction, nullptr, showHistoryAction, keepHistoryAction},
+                            [this] { keepHistoryAction->setChecked(KeepsHistory()); });
   menus_->AttachToPicture(Picture1);
 }
 
@@ -193,6 +198,7 @@ void Form_miret::SetTabOrder() {
   setTabOrder(previous, butStart);
   setTabOrder(butStart, butCLR);
   setTabOrder(butCLR, candidatePanel);
+  setTabOrder(candidatePanel, historyPanel);
 }
 
 void Form_miret::Form_Load() {
