@@ -4,13 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <string_view>
 
 #include "app/input_set_file.h"
 #include "app/look.h"
+#include "app/replace_file.h"
 #include "csv/appending.h"
 #include "csv/byte_source.h"
 #include "csv/csv_table.h"
@@ -181,9 +181,9 @@ void History::Trim() {
   records_.erase(records_.begin(), records_.end() - static_cast<std::ptrdiff_t>(kKept));
   std::string text = HeaderLine();
   for (const HistoryRecord& record : records_) text += RecordLine(record);
-  QSaveFile file(path_);
-  if (file.open(QIODevice::WriteOnly)) file.write(text.data(), static_cast<qint64>(text.size()));
-  if (!file.commit()) Tell(QString("The history could not be shortened (%1).").arg(file.errorString()));
+  if (const QString failure = ReplaceFile(path_, text); !failure.isEmpty()) {
+    Tell(QString("The history could not be shortened (%1).").arg(failure));
+  }
   before_.clear();
 }
 

@@ -1,7 +1,6 @@
 #include "app/input_set_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "app/device_source.h"
 #include "app/look.h"
+#include "app/replace_file.h"
 #include "csv/box_columns.h"
 #include "csv/csv_table.h"
 #include "csv/csv_writer.h"
@@ -94,11 +94,7 @@ QString WriteInputSetFile(const QString& path, const csv::BoxTexts& boxes, const
   csv::WriteInputSetFields(writer, boxes, captions);
   writer.EndRecord();
 
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  file.write(text.data(), static_cast<qint64>(text.size()));
-  if (!file.commit()) return file.errorString();
-  return {};
+  return ReplaceFile(path, text);
 }
 
 }  // namespace draftcalc::app

@@ -34,10 +34,9 @@ inline constexpr size_t kLongestRecordRead = size_t{16} << 20;
 // `path` is named in the problems as it is given.
 InputSetFile ReadInputSetFile(const QString& path);
 
-// Writes the header and one record of the 24 texts and five captions,
-// through QSaveFile: the file is replaced only once the whole of the new one
-// is written, and left as it was otherwise. Returns why it failed, or an
-// empty string.
+// Writes the header and one record of the 24 texts and five captions as
+// ReplaceFile does: all of it, or the old file stays. Returns why it failed,
+// or an empty string.
 QString WriteInputSetFile(const QString& path, const csv::BoxTexts& boxes, const ResultCaptions& captions);
 
 }  // namespace draftcalc::app

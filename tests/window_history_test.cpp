@@ -2,6 +2,7 @@
 // file, the file read back as draftcalc-cli reads CSV, the panel and
 // restoring, trimming to the newest thousand, damaged files, the setting.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDateTime>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QStatusBar>
 #include <QTest>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -232,6 +234,35 @@ TEST(History, AFileThatCanBeNeitherReadNorSetAsideIsLeftAlone) {
   EXPECT_TRUE(history.TakeNotice().startsWith("The history is not kept"));
   EXPECT_FALSE(history.Append({History::Now(), csv::StartupBoxTexts(), {}}));
   EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
+}
+
+// A write that fails half way (here at a file size limit: root writes
+// anywhere) is undone, so that the next record does not follow half of it.
+TEST(History, ARecordThatCannotBeWrittenWholeLeavesNoPartOfItBehind) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("history.csv");
+  ASSERT_TRUE(WriteBytes(path, HistoryOf(3)));
+  const QByteArray before = FileBytes(path);
+  History history(path);
+  csv::BoxTexts huge = csv::StartupBoxTexts();
+  huge[0] = std::string(40000, '1');
+
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlimit small{static_cast<rlim_t>(before.size()) + 8192, limit.rlim_max};
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool appended = history.Append({History::Now(), huge, {}});
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previous);
+
+  EXPECT_FALSE(appended);
+  EXPECT_TRUE(history.TakeNotice().startsWith("The calculation could not be added to the history"));
+  EXPECT_EQ(FileBytes(path), before);
+  ASSERT_TRUE(history.Append({History::Now(), csv::StartupBoxTexts(), {}}));
+  const csv::CsvTable table = ReadTable(path);
+  EXPECT_TRUE(table.problems.empty());
+  EXPECT_EQ(table.records.size(), 4u);
 }
 
 TEST_F(WindowWithData, TheWindowStartsWithADamagedHistoryAndSetsItAsideWhenItFirstNeedsIt) {
