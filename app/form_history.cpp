@@ -15,9 +15,11 @@ constexpr int kNoticeMilliseconds = 15000;
 
 }  // namespace
 
+// Not at start-up: the first window does not show it.
 void Form_miret::CreateHistoryPanel() {
   historyPanel = new HistoryPanel(this, [this](size_t index) { RestoreFromHistory(index); });
-  historyPanel->hide();
+  historyPanel->setGeometry(candidatePanel->geometry());
+  setTabOrder(candidatePanel, historyPanel);
 }
 
 void Form_miret::CreateHistoryActions() {
@@ -49,11 +51,15 @@ History& Form_miret::TheHistory() {
 void Form_miret::AddToHistory() {
   if (!KeepsHistory()) return;
   TheHistory().Append({History::Now(), Utf8Texts(CurrentRows()), calc.captions});
-  if (historyPanel->isVisible()) ShowHistoryRecords();
+  if (historyPanel != nullptr && historyPanel->isVisible()) ShowHistoryRecords();
   ShowHistoryNotice();
 }
 
 void Form_miret::ShowHistoryPanel(bool shown) {
+  if (historyPanel == nullptr) {
+    if (!shown) return;
+    CreateHistoryPanel();
+  }
   if (shown) ShowHistoryRecords();
   const bool hadFocus = historyPanel->hasFocus();
   historyPanel->setVisible(shown);
@@ -85,7 +91,7 @@ void Form_miret::RestoreFromHistory(size_t index) {
   SetRows(rows);
   clearUndo_.Forget();
   Calculate();
-  if (!historyPanel->isVisible()) return;
+  if (historyPanel == nullptr || !historyPanel->isVisible()) return;
   QTreeWidgetItem* restored = history.Generation() == generation ? historyPanel->ItemOf(index) : nullptr;
   historyPanel->setCurrentItem(restored != nullptr ? restored : historyPanel->topLevelItem(0));
 }

@@ -72,7 +72,6 @@ void Form_miret::CreateControls() {
   CreateCatalogue();
   CreatePictureArea();
   CreateCandidatePanel();
-  CreateHistoryPanel();
   CreateStatusBar();
   CreateActions();
   SetTabOrder();
@@ -198,7 +197,6 @@ void Form_miret::SetTabOrder() {
   setTabOrder(previous, butStart);
   setTabOrder(butStart, butCLR);
   setTabOrder(butCLR, candidatePanel);
-  setTabOrder(candidatePanel, historyPanel);
 }
 
 void Form_miret::Form_Load() {

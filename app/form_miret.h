@@ -78,7 +78,7 @@ class Form_miret final : public QWidget {
   QAction* aboutAction = nullptr;  // in the picture's right-click menu
   // Ctrl+H shows the history in the candidates panel's place, and hides it;
   // the setting keeps a history of the calculations or not.
-  HistoryPanel* historyPanel = nullptr;
+  HistoryPanel* historyPanel = nullptr;  // made on the first Ctrl+H
   QAction *showHistoryAction = nullptr, *keepHistoryAction = nullptr;
   // Ctrl+S and Ctrl+O save and open rows as CSV; Ctrl+PgDn and Ctrl+PgUp
   // calculate the next and the previous record of the file opened, which

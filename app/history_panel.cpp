@@ -1,7 +1,9 @@
 #include "app/history_panel.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/calculation_summary.h"
 
@@ -44,8 +46,13 @@ HistoryPanel::HistoryPanel(QWidget* parent, std::function<void(size_t)> onRestor
   setUniformRowHeights(true);     // a thousand rows are measured once
   setSelectionMode(QAbstractItemView::SingleSelection);
   header()->setSectionsMovable(false);
-  header()->setSectionResizeMode(kWhen, QHeaderView::ResizeToContents);
+  // Sized from the widest date rather than from the rows, which would
+  // measure every row again each time one is added.
+  header()->setSectionResizeMode(kWhen, QHeaderView::Fixed);
   header()->setSectionResizeMode(kWhat, QHeaderView::Stretch);
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  header()->resizeSection(
+      kWhen, std::max(fontMetrics().horizontalAdvance("0000-00-00") + margins + 4, header()->sectionSizeHint(kWhen)));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
     const size_t index = RecordOf(item);
