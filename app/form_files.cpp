@@ -97,6 +97,7 @@ QStringList Form_miret::OpenRows(const QString& path) {
 
 void Form_miret::ShowOpenedRecord(size_t index) {
   opened_.current = index;
+  StatusBar1->clearMessage();  // a notice of another record
   const InputSetFile::Record& record = opened_.records[index];
   SetRows(RowTextsOf(record.boxes));
   clearUndo_.Forget();

@@ -38,7 +38,10 @@ void RecordChooser::Show(const QString& fileName, std::span<const InputSetFile::
   }
   list_->setCurrentRow(static_cast<int>(current));
   list_->setFocus();
-  open();
+  // Not modal: the first record is shown and can be worked with meanwhile.
+  show();
+  raise();
+  activateWindow();
 }
 
 void RecordChooser::Choose() {
