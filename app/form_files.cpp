@@ -2,6 +2,7 @@
 // keys, the picture's menu, the command line or a drop), and stepping
 // through the records of the file opened.
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>

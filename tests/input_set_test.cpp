@@ -49,17 +49,6 @@ CsvTable TableOf(std::string_view text) {
   return ReadCsvTable(source);
 }
 
-TEST(InputSet, ColumnsAreTheBoxNamesInBoxOrderThenTheAnswerColumns) {
-  const std::vector<std::string_view> columns = InputSetColumns();
-  ASSERT_EQ(columns.size(), kInputSetWidth);
-  EXPECT_EQ(columns[0], "x1");
-  EXPECT_EQ(columns[7], "s1");
-  EXPECT_EQ(columns[8], "x2");
-  EXPECT_EQ(columns[23], "s3");
-  EXPECT_EQ(columns[24], "ansX");
-  EXPECT_EQ(columns[28], "ansRem");
-}
-
 TEST(InputSet, ReadsBackExactlyWhatWasWritten) {
   const BoxTexts boxes = AwkwardBoxes();
   const ResultCaptions captions{"1", "-2.5", "", "10", "計算できません, \"no\""};
