@@ -1,8 +1,8 @@
 // The window's files: the rows saved as CSV and opened from CSV (by the
 // keys, the picture's menu, the command line or a drop), and stepping
 // through the records of the file opened.
-#include <QDragEnterEvent>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
