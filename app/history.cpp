@@ -139,10 +139,10 @@ void History::SetAside(const QString& problem) {
 bool History::Append(const HistoryRecord& record) {
   if (!loaded_) Load();
   if (!usable_) return false;
-  if (!records_.empty() && !QFile::exists(path_)) {  // removed since it was read
-    records_.clear();
+  if (!QFile::exists(path_)) {  // never there, or removed since it was read
     before_ = HeaderLine();
-    ++generation_;
+    if (!records_.empty()) ++generation_;
+    records_.clear();
   }
   if (!WriteAtEnd(before_ + RecordLine(record))) return false;
   before_.clear();

@@ -225,6 +225,22 @@ TEST(History, ADamagedFileIsNeverWrittenOverBlindly) {
   }
 }
 
+TEST(History, AFileRemovedWhileTheWindowRunsStartsAgainWithItsHeader) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("history.csv");
+  for (int kept : {0, 2}) {
+    ASSERT_TRUE(WriteBytes(path, HistoryOf(kept)));
+    History history(path);
+    EXPECT_EQ(history.Records().size(), static_cast<size_t>(kept));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(history.Append({History::Now(), csv::StartupBoxTexts(), {}}));
+    const csv::CsvTable table = ReadTable(path);
+    EXPECT_EQ(table.header.fields, History::Columns()) << kept;
+    EXPECT_EQ(table.records.size(), 1u) << kept;
+    EXPECT_EQ(history.Records().size(), 1u) << kept;
+  }
+}
+
 TEST(History, AFileThatCanBeNeitherReadNorSetAsideIsLeftAlone) {
   QTemporaryDir folder;
   const QString path = folder.filePath("history.csv");
