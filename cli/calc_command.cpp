@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "candidates/candidate.h"
+#include "candidates/candidate_fields.h"
 #include "cli/batch.h"
-#include "cli/candidate_columns.h"
 #include "csv/box_columns.h"
 #include "engine/calculation.h"
 
@@ -60,7 +60,7 @@ void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, s
                                            : " (not reachable with these rows)";
   std::fprintf(output, "\nCandidate %d of %zu%s\n", candidate.number, count, note);
   constexpr std::array<const char*, 5> kLabels = {"X", "Y", "A", "R", "Set"};
-  const CandidateFields fields = FieldsOf(candidate);
+  const candidates::CandidateFields fields = candidates::FieldsOf(candidate);
   for (size_t i = 0; i < kLabels.size(); ++i) PrintLine(output, kLabels[i], fields[i + 1]);
 }
 
