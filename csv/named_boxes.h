@@ -19,6 +19,8 @@ class NamedBoxes {
   // Writes `text` into the box `name` names. The text is kept as a view: it
   // must outlive every use of Texts().
   Refusal Give(std::string_view name, std::string_view text);
+  // The same for a name already read (never kNotABox).
+  Refusal Give(BoxName box, std::string_view text);
 
   const InputTexts& Texts() const { return texts_; }
 

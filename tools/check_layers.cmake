@@ -21,6 +21,7 @@ set(layers
   "packaging:"                    # the version header (generated), the installed data
   "cli: csv candidates packaging" # draftcalc-cli
   "app: view csv packaging"       # the window
+  "python: candidates csv examples packaging" # the Python module
   "examples: core"                # the catalogue's example rows
   "tests: app cli examples"
   "bench: app cli examples"

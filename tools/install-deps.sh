@@ -13,6 +13,7 @@ packages=(
   librsvg2-bin                   # the icon's bitmaps, rendered from its SVG at build time
   desktop-file-utils appstream man-db  # the install test's validators and manual page rendering
   dpkg-dev                       # dpkg-shlibdeps: the Debian package's Depends
+  pybind11-dev python3-dev python3-pytest  # the Python module and its tests
 )
 
 missing=()
