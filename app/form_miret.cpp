@@ -179,6 +179,10 @@ void Form_miret::CreateActions() {
   menus_ = std::make_unique<ContextMenus>(copyAnswerAction, aboutAction);
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
   CreateCandidateActions();
+  CreateHistoryActions();
+  CreateFileActions();
+  menus_->SetPictureActions({openAction, saveAction, nullptr, showHistoryAction, keepHistoryAction},
+                            [this] { keepHistoryAction->setChecked(KeepsHistory()); });
   menus_->AttachToPicture(Picture1);
 }
 

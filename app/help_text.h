@@ -62,7 +62,7 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
-inline constexpr std::array<Entry, 11> kShortcuts = {{
+inline constexpr std::array<Entry, 16> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},
     {"Click on a candidate",
@@ -75,7 +75,16 @@ inline constexpr std::array<Entry, 11> kShortcuts = {{
      "copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate "
      "selected, that candidate's line instead: number, X, Y, A, R, edits"},
     {"Right-click on an answer", "copy that field or the whole answer"},
-    {"Right-click on the picture", "About draftcalc: version, licence, libraries"},
+    {"Ctrl+H",
+     "show the history of calculations in the candidates list's place, newest first, or hide it; double-click or "
+     "Enter on a calculation writes its rows back into the boxes and calculates them"},
+    {"Ctrl+S", "save the rows and their answer as a CSV file of one record, with draftcalc-cli's columns"},
+    {"Ctrl+O",
+     "open a CSV file of rows (columns x1 .. s3, as draftcalc-cli reads them): its first record is calculated, and "
+     "of several records a list lets you choose one; dropping a CSV file on the window does the same"},
+    {"Ctrl+PgDn, Ctrl+PgUp", "calculate the next, previous record of the file opened"},
+    {"Right-click on the picture",
+     "Open rows, Save rows, History, Keep a history of calculations (on or off, remembered), About draftcalc"},
     {"Ctrl+Z right after Clear", "bring back the rows Clear emptied"},
     {"F1", "this help"},
     {"Esc", "close this help"},

@@ -7,6 +7,7 @@
 
 #include "app/form_miret.h"
 #include "examples/catalogue_examples.h"
+#include "temporary_home.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ BENCHMARK_CAPTURE(BM_Redraw, two_circles_with_candidates, 9)
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const TemporaryHome home;  // each calculation is added to a history
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
