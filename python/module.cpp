@@ -2,12 +2,13 @@
 // Python. The package draftcalc (draftcalc/__init__.py) re-exports it.
 #include <pybind11/pybind11.h>
 
-#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "candidates/candidate.h"
 #include "csv/box_columns.h"
+#include "csv/input_set.h"
 #include "csv/named_boxes.h"
 #include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
@@ -30,42 +31,34 @@ py::dict Calculate(py::handle mapping) {
 
 // The texts copied out of the Python objects, so that the search can run
 // without the GIL while other threads change or drop them.
-struct OwnedTexts {
-  std::array<std::array<std::string, kColumnCount>, kRowCount> text;
-  InputTexts views;
-
-  explicit OwnedTexts(const InputTexts& from) {
-    for (int row = 0; row < kRowCount; ++row) {
-      for (int column = 0; column < kColumnCount; ++column) {
-        std::string& copy = text[static_cast<size_t>(row)][static_cast<size_t>(column)];
-        copy = from(row, static_cast<Column>(column));
-        views(row, static_cast<Column>(column)) = copy;
-      }
+csv::BoxTexts CopiesOf(const InputTexts& texts) {
+  csv::BoxTexts copies;
+  for (int row = 0; row < kRowCount; ++row) {
+    for (int column = 0; column < kColumnCount; ++column) {
+      const csv::BoxName box{row, static_cast<Column>(column)};
+      copies[csv::BoxIndex(box)] = texts(row, box.column);
     }
   }
-};
+  return copies;
+}
 
 py::list Candidates(py::handle mapping) {
   csv::NamedBoxes boxes;
   std::vector<py::object> keepAlive;
   ReadBoxes(mapping, boxes, keepAlive);
-  const OwnedTexts texts(boxes.Texts());
+  const csv::BoxTexts copies = CopiesOf(boxes.Texts());
   std::vector<candidates::Candidate> found;
   {
     py::gil_scoped_release released;
-    found = candidates::FindCandidates(texts.views);
+    found = candidates::FindCandidates(csv::ViewsOf(copies));
   }
   return CandidateDicts(found);
 }
 
 py::tuple BoxNames() {
-  py::tuple names(kRowCount * kColumnCount);
-  for (int row = 0; row < kRowCount; ++row) {
-    for (int column = 0; column < kColumnCount; ++column) {
-      names[static_cast<size_t>(row * kColumnCount + column)] =
-          py::str(csv::BoxNameText({row, static_cast<Column>(column)}));
-    }
-  }
+  const std::vector<std::string_view> columns = csv::InputSetColumns();
+  py::tuple names(csv::kBoxCount);
+  for (size_t i = 0; i < csv::kBoxCount; ++i) names[i] = py::str(std::string(columns[i]));
   return names;
 }
 
