@@ -114,14 +114,14 @@ give it. An empty list when the construction has no candidates (where
 draftcalc-cli writes one record with cand "0").
 
 The boxes as for calculate, with the same errors. The search runs without
-the GIL, so threads search in parallel.)";
+the GIL: other Python threads run meanwhile.)";
 
 constexpr const char* kCalculateManyDoc = R"(calculate_many(records) -> Calculations
 
 calculate for each mapping of boxes that the iterable records yields, in
-order: the same answers as map(calculate, records), without a function
-call per record. The iterator takes the next record only when asked for
-its answer, so a stream of any length runs in constant memory.
+order: the same answers as map(calculate, records), one element table
+serving all records. The iterator takes the next record only when asked
+for its answer, so a stream of any length runs in constant memory.
 
 A record that cannot be read raises as calculate would, its number (from 0)
 in front of the message ("record 3: 'x4' is not an input box ..."); asked
