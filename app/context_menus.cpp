@@ -44,6 +44,8 @@ void ContextMenus::AttachToPicture(QWidget* picture) const {
 
 std::unique_ptr<QMenu> ContextMenus::PictureMenu() const {
   auto menu = std::make_unique<QMenu>();
+  for (QAction* action : pictureActions_) menu->addAction(action);
+  if (!pictureActions_.empty()) menu->addSeparator();
   menu->addAction(about_);
   return menu;
 }

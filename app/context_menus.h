@@ -27,12 +27,15 @@ class ContextMenus {
 
   // Gives the picture area its menu on a right click.
   void AttachToPicture(QWidget* picture) const;
-  // The picture area's menu: About.
+  // The window's actions on the picture, shown above About.
+  void SetPictureActions(std::initializer_list<QAction*> actions) { pictureActions_ = actions; }
+  // The picture area's menu: the picture actions, then About.
   std::unique_ptr<QMenu> PictureMenu() const;
 
  private:
   QAction* copyAnswerLine_;
   std::vector<QAction*> candidateActions_;
+  std::vector<QAction*> pictureActions_;
   QAction* about_;
 };
 

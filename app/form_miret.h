@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@
 #include "app/help_window.h"
 #include "app/input_box.h"
 #include "app/picture_box.h"
+#include "app/picture_export.h"
+#include "app/picture_navigation.h"
 #include "app/result_freshness.h"
 #include "app/row_texts.h"
 #include "app/twip_scale.h"
@@ -30,6 +33,7 @@
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "view/view_geometry.h"
+#include "view/view_state.h"
 
 namespace draftcalc::app {
 
@@ -68,6 +72,10 @@ class Form_miret final : public QWidget {
   // Ctrl+Down and Ctrl+Up: pick the next or the previous candidate.
   QAction *nextCandidateAction = nullptr, *previousCandidateAction = nullptr;
   QAction* aboutAction = nullptr;  // in the picture's right-click menu
+  // The view: F and Home on the picture; fit after each calculation that
+  // leaves the answer out of view (kept between runs); Ctrl+E.
+  QAction *fitAction = nullptr, *fitAfterCalculationAction = nullptr, *exportAction = nullptr;
+  QLabel* StatusPanel3 = nullptr;  // the drawing coordinates under the cursor
 
   // The eight boxes of a row, in column order X Y D A B C R S.
   std::array<InputBox*, kColumnCount> RowBoxes(int row) const {
@@ -93,6 +101,15 @@ class Form_miret final : public QWidget {
   // Clears the picture area and draws axes, input rows, candidates and
   // answer again.
   void Redraw();
+
+  // The view moved as the wheel, a drag, the keys and Zoom to fit move it;
+  // the slider, the zoom label, the scroll bars and the status bar follow.
+  void ZoomAtPixel(QPointF pixel, int steps);
+  void PanByPixels(QPointF delta);
+  void ZoomToFit();
+  // The plane point under a pixel of the picture area.
+  QPointF PlanePoint(QPointF pixel) const;
+  PictureExport& Export() { return *export_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -155,6 +172,16 @@ class Form_miret final : public QWidget {
   void ShowAbout();
   bool UndoClear();
 
+  void CreateViewActions();
+  // Zoom and corner set as the new ways of moving the view set them: the
+  // controls follow without running their handlers; does not redraw.
+  void ShowView(int zoomPercent, view::ViewCorner corner);
+  void FitIfAnswerHidden();
+  bool FitsAfterCalculation();
+  void ShowCursorPosition(std::optional<QPointF> pixel);
+  void DrawPicture(view::DrawSurface& surface) const;
+  view::Bounds ShownFigureBounds() const;
+
   // The 24 box texts, kept alive for the views that a calculation reads.
   struct BoxTexts {
     std::array<std::array<std::string, kColumnCount>, kRowCount> storage;
@@ -183,6 +210,11 @@ class Form_miret final : public QWidget {
   QMetaObject::Connection focusWatch_;
   ClearUndo clearUndo_;
   bool settingRows_ = false;
+  view::ViewCorner corner_;  // the plane point at the picture's top-left corner
+  std::unique_ptr<PictureNavigation> navigation_;
+  std::unique_ptr<PictureExport> export_;
+  std::optional<QPointF> cursorPixel_;
+  bool fitSettingRead_ = false;
 };
 
 }  // namespace draftcalc::app

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QGlyphRun>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QRawFont>
 #include <QTest>
 #include <QTextLayout>
@@ -319,6 +321,9 @@ TEST_F(Window, TakesAnyInputAndViewWithoutFailing) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The window's kept settings in a folder of the run's own, not the user's.
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
