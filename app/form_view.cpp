@@ -1,8 +1,8 @@
 // The window's picture area: layout on resizing, zoom, scrolling, the
 // status text of the view's corner, and painting.
 #include <QMouseEvent>
-#include <QSignalBlocker>
 #include <QResizeEvent>
+#include <QSignalBlocker>
 #include <cmath>
 
 #include "app/form_layout.h"

@@ -62,7 +62,7 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
-inline constexpr std::array<Entry, 11> kShortcuts = {{
+inline constexpr std::array<Entry, 14> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},
     {"Click on a candidate",
@@ -75,7 +75,15 @@ inline constexpr std::array<Entry, 11> kShortcuts = {{
      "copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate "
      "selected, that candidate's line instead: number, X, Y, A, R, edits"},
     {"Right-click on an answer", "copy that field or the whole answer"},
-    {"Right-click on the picture", "About draftcalc: version, licence, libraries"},
+    {"Wheel, drag on the picture",
+     "zoom in or out a slider step about the point under the pointer; drag with the left or middle button to pan"},
+    {"F or Home, +, -, arrow keys on the picture",
+     "zoom to fit the rows, the answer and the candidates; zoom in, out about the centre; pan (click the picture "
+     "first)"},
+    {"Ctrl+E", "export the picture: PNG as shown, SVG or DXF in drawing units (millimetres)"},
+    {"Right-click on the picture",
+     "Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; "
+     "About draftcalc: version, licence, libraries"},
     {"Ctrl+Z right after Clear", "bring back the rows Clear emptied"},
     {"F1", "this help"},
     {"Esc", "close this help"},

@@ -108,9 +108,9 @@ bool PictureExport::ExportTo(const QString& path, ExportFormat format) {
 
 // A window-modal message that does not block: the window goes on drawing.
 void PictureExport::ShowFailure(const QString& path, const QString& reason) {
-  auto* message = new QMessageBox(QMessageBox::Warning, "Export failed",
-                                  "Cannot write " + QDir::toNativeSeparators(path) + ": " + reason, QMessageBox::Ok,
-                                  window_);
+  auto* message =
+      new QMessageBox(QMessageBox::Warning, "Export failed",
+                      "Cannot write " + QDir::toNativeSeparators(path) + ": " + reason, QMessageBox::Ok, window_);
   message->setAttribute(Qt::WA_DeleteOnClose);
   message->open();
 }

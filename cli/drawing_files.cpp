@@ -22,8 +22,7 @@ template <typename Surface>
 std::string Document(const InputTexts& texts, const ResultCaptions& captions,
                      std::span<const candidates::Candidate> candidates) {
   const view::CoordinateWindow window = view::WindowAround(view::FigureBounds(texts, captions, candidates));
-  const double unitsPerPixel =
-      std::max(window.width, std::fabs(window.height)) / kNominalPicturePixels;
+  const double unitsPerPixel = std::max(window.width, std::fabs(window.height)) / kNominalPicturePixels;
   Surface surface(window, unitsPerPixel);
   view::Drawing(surface, texts, captions, window, view::AnswerLook::kCurrent, candidates).Redraw();
   return surface.Document();

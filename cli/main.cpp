@@ -168,7 +168,8 @@ int main(int argc, char** argv) {
       std::printf("draftcalc-cli %.*s\n", static_cast<int>(draftcalc::kVersion.size()), draftcalc::kVersion.data());
       return AfterFlushingOutput(kExitOk);
     case CommandLine::Mode::kCalc:
-      return AfterFlushingOutput(RunCalcCommand(command->calcWords, command->allCandidates, command->drawingFiles, stdout, stderr));
+      return AfterFlushingOutput(
+          RunCalcCommand(command->calcWords, command->allCandidates, command->drawingFiles, stdout, stderr));
     case CommandLine::Mode::kBatch:
       break;
   }

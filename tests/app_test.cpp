@@ -5,9 +5,9 @@
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QRawFont>
 #include <QTest>
 #include <QTextLayout>
 #include <cmath>

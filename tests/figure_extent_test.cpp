@@ -1,12 +1,13 @@
 // What a fit must show of the figures: whole points, circles and answers,
 // the part of an endless input line near its typed point and its crossings.
+#include "view/figure_extent.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "candidates/candidate.h"
 #include "core/input_texts.h"
-#include "view/figure_extent.h"
 
 namespace draftcalc::view {
 namespace {

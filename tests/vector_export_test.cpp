@@ -25,13 +25,13 @@ TEST(VectorSurface, KeepsWhatTheViewShows) {
   VectorSurface surface(kView, 0.25);
   surface.BeginLayer(Layer::kInput);
   surface.MoveTo(-500, 30);
-  surface.LineTo(500, 30, kLightBlue);   // clipped to x -50..50
-  surface.LineTo(500, -300, kLightBlue);  // wholly outside
-  surface.Circle(0, 45, 10, kLightBlue);  // inside
-  surface.Circle(0, 45, 500, kLightBlue);  // the view lies inside it: no outline shows
+  surface.LineTo(500, 30, kLightBlue);      // clipped to x -50..50
+  surface.LineTo(500, -300, kLightBlue);    // wholly outside
+  surface.Circle(0, 45, 10, kLightBlue);    // inside
+  surface.Circle(0, 45, 500, kLightBlue);   // the view lies inside it: no outline shows
   surface.Circle(0, -100, 10, kLightBlue);  // wholly outside
-  surface.Circle(0, 0, 25, kLightBlue);   // its top arc crosses the view
-  surface.Circle(0, 45, 0, kLightBlue);   // nothing visible
+  surface.Circle(0, 0, 25, kLightBlue);     // its top arc crosses the view
+  surface.Circle(0, 45, 0, kLightBlue);     // nothing visible
   surface.BeginLayer(Layer::kAnswer);
   surface.SetLineStyle(LineStyle::kDashed);
   surface.Box(49, 19, 51, 21, kGrey);  // two sides cross the view's corner
@@ -84,10 +84,15 @@ TEST(DxfSurface, DxflibReadsTheLayersEntitiesAndUnits) {
     EXPECT_NE(std::find(dxf.layers.begin(), dxf.layers.end(), layer), dxf.layers.end()) << layer;
   }
   EXPECT_EQ(dxf.intVariables.at("$INSUNITS"), 4);
-  const Entities expected = {
-      "LINE AXES -10 0 10 0",          "LINE AXES 0 -10 0 10",           "CIRCLE INPUT 0 0 r10",
-      "CIRCLE INPUT 20 0 r10",         "CIRCLE ANSWER 10 11.1803 r5",    "LINE ANSWER 9 10.1803 11 10.1803",
-      "LINE ANSWER 11 10.1803 11 12.1803", "LINE ANSWER 11 12.1803 9 12.1803", "LINE ANSWER 9 12.1803 9 10.1803"};
+  const Entities expected = {"LINE AXES -10 0 10 0",
+                             "LINE AXES 0 -10 0 10",
+                             "CIRCLE INPUT 0 0 r10",
+                             "CIRCLE INPUT 20 0 r10",
+                             "CIRCLE ANSWER 10 11.1803 r5",
+                             "LINE ANSWER 9 10.1803 11 10.1803",
+                             "LINE ANSWER 11 10.1803 11 12.1803",
+                             "LINE ANSWER 11 12.1803 9 12.1803",
+                             "LINE ANSWER 9 12.1803 9 10.1803"};
   EXPECT_EQ(dxf.entities, expected);
 }
 

@@ -1,12 +1,13 @@
 // The view's zoom and corner as the wheel, dragging, the keys and fitting
 // set them, and as the scroll bars still move them; the cursor read-out.
+#include "view/view_state.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
 #include "view/view_geometry.h"
-#include "view/view_state.h"
 
 namespace draftcalc::view {
 namespace {
@@ -28,8 +29,8 @@ TEST(ViewState, ScrollBarsShowTheirNearestPositionWithinTheirRange) {
     int h, v;
   };
   const Case cases[] = {
-      {-50, 70, 20, 30},     {-450, 550, 0, 0},       {550, -250, 50, 50}, {-41, 63, 20, 30},
-      {-39.9, 61.9, 21, 31}, {-5000, 5000, 0, 0},     {1e6, -1e6, 50, 50}, {std::nan(""), std::nan(""), 0, 0},
+      {-50, 70, 20, 30},     {-450, 550, 0, 0},   {550, -250, 50, 50}, {-41, 63, 20, 30},
+      {-39.9, 61.9, 21, 31}, {-5000, 5000, 0, 0}, {1e6, -1e6, 50, 50}, {std::nan(""), std::nan(""), 0, 0},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(NearestHorizontalPosition(c.left), c.h) << c.left;
@@ -125,7 +126,8 @@ TEST(ViewState, FitShowsTheFiguresCentredAtTheGreatestZoom) {
   const ViewFit fit = FitView(figures, pictureWidth, pictureHeight);
   const auto windowAt = [&](int percent, ViewCorner corner) {
     return CoordinateWindow{static_cast<float>(corner.left), static_cast<float>(corner.top),
-                            ScaleWidthFor(pictureWidth, percent / 100.0), ScaleHeightFor(pictureHeight, percent / 100.0)};
+                            ScaleWidthFor(pictureWidth, percent / 100.0),
+                            ScaleHeightFor(pictureHeight, percent / 100.0)};
   };
   const CoordinateWindow shown = windowAt(fit.zoomPercent, fit.corner);
   EXPECT_LE(shown.left, -30 - 0.04 * shown.width);
@@ -170,7 +172,7 @@ TEST(CursorText, ShowsAboutOnePixelsWorthOfDecimals) {
     const char* text;
   };
   const Case cases[] = {
-      {100, -50, 70, "X=-50.0 Y=70.0"},          // a pixel spans 0.254 units
+      {100, -50, 70, "X=-50.0 Y=70.0"},           // a pixel spans 0.254 units
       {500, 12.3456, -7.891, "X=12.35 Y=-7.89"},  // 0.051
       {10, 1234.56, -0.4, "X=1235 Y=0"},          // 2.54: no decimals, no "-0"
       {20, -0.04, 0.04, "X=0 Y=0"},               // 1.27

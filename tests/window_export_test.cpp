@@ -139,8 +139,7 @@ TEST_F(Export, AFailedWriteShowsWhyAndLeavesNothing) {
       QApplication::processEvents();
     }
   }
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{"file"});
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"file"});
 }
 
 // Ctrl+E from an input box opens the dialog; the file chosen there is

@@ -41,8 +41,8 @@ std::optional<QPointF> CentreOf(Form_miret& form, const QColor& colour) {
 }
 
 void Wheel(QWidget* picture, QPointF at, int eighthsOfADegree) {
-  QWheelEvent event(at, picture->mapToGlobal(at), QPoint(), QPoint(0, eighthsOfADegree), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent event(at, picture->mapToGlobal(at), QPoint(), QPoint(0, eighthsOfADegree), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
   QApplication::sendEvent(picture, &event);
 }
 

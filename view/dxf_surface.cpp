@@ -73,7 +73,8 @@ void WriteHeader(DL_Dxf& dxf, StringWriter& writer, const CoordinateWindow& view
   writer.dxfString(9, "$MEASUREMENT");
   writer.dxfInt(70, kMeasurementMetric);
   // The view's edges as the 32-bit values they are, in their shortest text.
-  for (const auto& [name, x, y] : {std::tuple{"$EXTMIN", view.left, view.Bottom()}, {"$EXTMAX", view.Right(), view.top}}) {
+  for (const auto& [name, x, y] :
+       {std::tuple{"$EXTMIN", view.left, view.Bottom()}, {"$EXTMAX", view.Right(), view.top}}) {
     writer.dxfString(9, name);
     writer.dxfString(10, PlainNumber(x));
     writer.dxfString(20, PlainNumber(y));
@@ -91,8 +92,8 @@ void WriteTables(DL_Dxf& dxf, StringWriter& writer, double unitsPerPixel) {
   dxf.writeLinetype(writer, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
   // Dashes as the picture draws them, in drawing units (a gap is negative).
   double dashes[] = {kDashPixels * unitsPerPixel, -kGapPixels * unitsPerPixel};
-  dxf.writeLinetype(writer,
-                    DL_LinetypeData("DASHED", "Dashed __ __ __", 0, 2, (kDashPixels + kGapPixels) * unitsPerPixel, dashes));
+  dxf.writeLinetype(
+      writer, DL_LinetypeData("DASHED", "Dashed __ __ __", 0, 2, (kDashPixels + kGapPixels) * unitsPerPixel, dashes));
   writer.tableEnd();
   writer.tableLayers(1 + static_cast<int>(std::size(kLayersInDrawingOrder)));
   dxf.writeLayer(writer, DL_LayerData("0", 0), DL_Attributes("", 7, 0, "CONTINUOUS", 1.0));
@@ -136,8 +137,8 @@ void WriteEntity(DL_Dxf& dxf, StringWriter& writer, const VectorFigure& figure, 
     case VectorFigure::Kind::kLabel: {
       const double gap = kLabelGapPixels * unitsPerPixel;
       dxf.writeText(writer,
-                    DL_TextData(figure.x1 + gap, figure.y1 + gap, 0, 0, 0, 0, kLabelHeightPixels * unitsPerPixel, 1,
-                                0, 0, 0, figure.text, "Standard", 0),
+                    DL_TextData(figure.x1 + gap, figure.y1 + gap, 0, 0, 0, 0, kLabelHeightPixels * unitsPerPixel, 1, 0,
+                                0, 0, figure.text, "Standard", 0),
                     AttributesOf(figure));
       break;
     }

@@ -61,7 +61,8 @@ void AddCrossing(const Segment& a, const Segment& b, Bounds& bounds) {
 
 void AddCrossings(const Segment& s, const Round& circle, Bounds& bounds) {
   const double dx = s.x2 - s.x1, dy = s.y2 - s.y1, fx = s.x1 - circle.x, fy = s.y1 - circle.y;
-  const double a = dx * dx + dy * dy, b = 2 * (fx * dx + fy * dy), c = fx * fx + fy * fy - circle.radius * circle.radius;
+  const double a = dx * dx + dy * dy, b = 2 * (fx * dx + fy * dy),
+               c = fx * fx + fy * fy - circle.radius * circle.radius;
   const double discriminant = b * b - 4 * a * c;
   if (a == 0 || discriminant < 0) return;
   for (const double sign : {-1.0, 1.0}) {

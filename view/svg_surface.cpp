@@ -55,8 +55,9 @@ std::string Stroke(const VectorFigure& figure, double unitsPerPixel) {
 std::string LabelElement(const VectorFigure& label, double unitsPerPixel) {
   const double gap = kLabelGapPixels * unitsPerPixel;
   return "<text transform=\"translate(" + PlainNumber(label.x1 + gap) + " " + PlainNumber(label.y1 + gap) +
-         ") scale(1,-1)\" font-family=\"sans-serif\"" + Attribute("font-size", kLabelHeightPixels * unitsPerPixel / 0.7) +
-         " fill=\"" + Colour(label.colour) + "\" stroke=\"none\">" + Escaped(label.text) + "</text>\n";
+         ") scale(1,-1)\" font-family=\"sans-serif\"" +
+         Attribute("font-size", kLabelHeightPixels * unitsPerPixel / 0.7) + " fill=\"" + Colour(label.colour) +
+         "\" stroke=\"none\">" + Escaped(label.text) + "</text>\n";
 }
 
 std::string Element(const VectorFigure& figure, double unitsPerPixel) {
@@ -84,7 +85,8 @@ std::string SvgSurface::Document() const {
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + width + "mm\" height=\"" + height +
          "mm\" viewBox=\"" + left + " " + top + " " + width + " " + height + "\">\n";
   svg += "<title>draftcalc drawing</title>\n<desc>Drawing units, one to the millimetre, y upwards.</desc>\n";
-  svg += "<rect x=\"" + left + "\" y=\"" + top + "\" width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n";
+  svg += "<rect x=\"" + left + "\" y=\"" + top + "\" width=\"" + width + "\" height=\"" + height +
+         "\" fill=\"#ffffff\"/>\n";
   svg += "<g transform=\"scale(1,-1)\" fill=\"none\"" + Attribute("stroke-width", UnitsPerPixel()) + ">\n";
   for (const Layer layer : kLayersInDrawingOrder) {
     svg += "<g id=\"" + std::string(LayerName(layer)) + "\">\n";

@@ -80,7 +80,8 @@ ViewFit FitView(const Bounds& figures, double pictureWidthTwips, double pictureH
     fit.zoomPercent = static_cast<int>(std::clamp<double>(percent, kLeastZoomPercent, kMostZoomPercent));
   }
   const double zoom = fit.zoomPercent / 100.0;
-  const double shownWidth = ScaleWidthFor(pictureWidthTwips, zoom), shownHeight = -ScaleHeightFor(pictureHeightTwips, zoom);
+  const double shownWidth = ScaleWidthFor(pictureWidthTwips, zoom),
+               shownHeight = -ScaleHeightFor(pictureHeightTwips, zoom);
   const double middleX = shown.left + shown.Width() / 2, middleY = shown.bottom + shown.Height() / 2;
   fit.corner = Kept({middleX - shownWidth / 2, middleY + shownHeight / 2});
   return fit;
