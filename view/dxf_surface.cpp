@@ -147,6 +147,8 @@ void WriteEntity(DL_Dxf& dxf, StringWriter& writer, const VectorFigure& figure, 
 
 }  // namespace
 
+std::string_view DxfLibraryVersion() { return DL_VERSION; }
+
 std::string DxfSurface::Document() const {
   std::string bytes;
   bytes.reserve(16384 + 160 * Figures().size());

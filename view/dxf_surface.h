@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "view/vector_surface.h"
 
@@ -19,5 +20,8 @@ class DxfSurface final : public VectorSurface {
 
   std::string Document() const;
 };
+
+// The version of dxflib the DXF surface is built with ("3.26.4.0").
+std::string_view DxfLibraryVersion();
 
 }  // namespace draftcalc::view
