@@ -56,16 +56,15 @@ QLabel* AnswerRow::CreateField(QWidget* parent, const QRect& place, const QColor
 }
 
 void AnswerRow::Show(const ResultCaptions& captions) {
-  ansX->setText(QString::fromStdString(captions.ansX));
-  ansY->setText(QString::fromStdString(captions.ansY));
-  ansA->setText(QString::fromStdString(captions.ansA));
-  ansR->setText(QString::fromStdString(captions.ansR));
-  ansRem->setText(QString::fromStdString(captions.ansRem));
+  const auto fields = Fields();
+  for (size_t i = 0; i < fields.size(); ++i) fields[i]->setText(QString::fromStdString(captions.*kCaptionFields[i]));
 }
 
 ResultCaptions AnswerRow::Shown() const {
-  return {ansX->text().toStdString(), ansY->text().toStdString(), ansA->text().toStdString(),
-          ansR->text().toStdString(), ansRem->text().toStdString()};
+  ResultCaptions shown;
+  const auto fields = Fields();
+  for (size_t i = 0; i < fields.size(); ++i) shown.*kCaptionFields[i] = fields[i]->text().toStdString();
+  return shown;
 }
 
 void AnswerRow::SetOutOfDate(bool outOfDate) {

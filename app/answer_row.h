@@ -28,7 +28,7 @@ class AnswerRow {
 
   // The bottom edge of the lower line, in twips.
   double Bottom() const { return bottom_; }
-  // In the order of the answer line: X, Y, A, R, remark.
+  // In the order of the answer line and of kCaptionFields: X, Y, A, R, remark.
   std::array<QLabel*, 5> Fields() const { return {ansX, ansY, ansA, ansR, ansRem}; }
 
   void Show(const ResultCaptions& captions);

@@ -9,8 +9,8 @@
 #include "app/form_miret.h"
 #include "app/look.h"
 #include "candidates/candidate.h"
-#include "core/calculation.h"
 #include "core/result_fields.h"
+#include "engine/calculation.h"
 
 namespace draftcalc::app {
 

@@ -34,17 +34,17 @@ QString SignRules() {
   return html + "</table>";
 }
 
-}  // namespace
-
-QString HelpWindow::Html() {
+QString HelpHtml() {
   return "<h3>D codes</h3>" + Table(help::kCodes, "font-weight:bold; white-space:nowrap") +
          "<h3>Signs of R, S and C</h3>" + SignRules() + "<h3>Keys</h3>" + Table(help::kShortcuts, "white-space:nowrap");
 }
 
+}  // namespace
+
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle("draftcalc help");
   auto* text = new QTextBrowser(this);
-  text->setHtml(Html());
+  text->setHtml(HelpHtml());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text);

@@ -10,9 +10,6 @@ namespace draftcalc::app {
 class HelpWindow final : public QWidget {
  public:
   explicit HelpWindow(QWidget* parent);
-
-  // The help as HTML, as the window shows it.
-  static QString Html();
 };
 
 }  // namespace draftcalc::app

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "candidates/candidate.h"
-#include "core/calculation.h"
+#include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
 #include "view/drawing.h"
 #include "view/dxf_surface.h"

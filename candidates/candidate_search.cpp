@@ -9,8 +9,8 @@
 #include "candidates/candidate.h"
 #include "candidates/geometric_answers.h"
 #include "candidates/selectors.h"
-#include "core/calculation.h"
 #include "core/input_reading.h"
+#include "engine/calculation.h"
 
 namespace draftcalc::candidates {
 namespace {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/element_kind.h"
 #include "geometry/intersections.h"
 #include "geometry/solution_set.h"
 #include "geometry/tangent_lines.h"
@@ -93,7 +94,7 @@ std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, double& sc
       return p ? std::vector{AtPoint(ran, *p)} : std::vector<Candidate>{};
     }
     case kLineAndCircle: {
-      const bool circleFirst = rows.t.elemD[1] == kCircleCode;
+      const bool circleFirst = rows.t.elemD[1] == StoredCode(ElementKind::kCircle);
       const Line line = rows.LineAt(circleFirst ? 2 : 1);
       const Circle circle = rows.CircleAt(circleFirst ? 1 : 2);
       grow(line, circle);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/element_kind.h"
 #include "core/input_reading.h"
 #include "core/number_text.h"
 
@@ -83,11 +84,11 @@ std::vector<Selector> SelectorsOf(CalculationId ran, const InputTexts& texts, co
   SelectorList list(texts, table);
   switch (ran) {
     case kTangentPointCircle:
-      return list.Negated(table.elemD[1] == kCircleCode ? 0 : 1).Done();
+      return list.Negated(table.elemD[1] == StoredCode(ElementKind::kCircle) ? 0 : 1).Done();
     case kTangentTwoCircles:
       return list.Negated(0).Negated(1).Done();
     case kLineAndCircle: {
-      const int circleRow = table.elemD[1] == kCircleCode ? 0 : 1;
+      const int circleRow = table.elemD[1] == StoredCode(ElementKind::kCircle) ? 0 : 1;
       return list.Reversed(1 - circleRow, true).Sign(circleRow).Done();
     }
     case kTwoCircles:

@@ -8,8 +8,8 @@
 #include "candidates/candidate.h"
 #include "cli/batch.h"
 #include "cli/candidate_columns.h"
-#include "core/calculation.h"
 #include "csv/box_columns.h"
+#include "engine/calculation.h"
 
 namespace draftcalc::cli {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "candidates/candidate.h"
 #include "cli/candidate_columns.h"
-#include "core/calculation.h"
 #include "csv/csv_table.h"
 #include "csv/csv_writer.h"
+#include "engine/calculation.h"
 
 namespace draftcalc::cli {
 

@@ -5,14 +5,21 @@
 namespace draftcalc {
 namespace {
 
-// The element code stored for a typed D code: the digit of a line code, the
-// internal codes of the others; nothing for a code that matches none.
-std::optional<double> ElementCode(std::string_view code) {
-  if (code == "8") return kPointCode;
-  if (code == "1" || code == "2" || code == "3") return code[0] - '0';
-  if (code == "5") return kValueRowCode;
-  if (code == "0") return kCircleCode;
-  return std::nullopt;
+RowColumns ColumnsOf(ElementKind kind) {
+  switch (kind) {
+    case ElementKind::kPoint:
+      return {};
+    case ElementKind::kLine1:
+    case ElementKind::kLine2:
+      return {colA, std::nullopt};
+    case ElementKind::kLine3:
+      return {colA, colB};
+    case ElementKind::kValueRow:
+      return {std::nullopt, colC};
+    case ElementKind::kCircle:
+      return {colR, colS};
+  }
+  return {};  // not reached: every kind has its columns
 }
 
 double ReadOrZero(const InputTexts& in, int row, std::optional<Column> column) {
@@ -22,29 +29,27 @@ double ReadOrZero(const InputTexts& in, int row, std::optional<Column> column) {
 }  // namespace
 
 RowColumns ColumnsReadFor(std::string_view code) {
-  if (code == "1" || code == "2") return {colA, std::nullopt};
-  if (code == "3") return {colA, colB};
-  if (code == "5") return {std::nullopt, colC};
-  if (code == "0") return {colR, colS};
-  return {};
+  const auto kind = KindOfTypedCode(code);
+  return kind ? ColumnsOf(*kind) : RowColumns{};
 }
 
-void ReadInputRows(CalcState& s, const InputTexts& in) {
+RowKinds ReadInputRows(CalcState& s, const InputTexts& in) {
+  RowKinds kinds{};
   for (s.elemNo = 0; s.elemNo <= 2; ++s.elemNo) {
-    const int e = s.elemNo + 1;
-    s.elemX[e] = ParseLeadingNumber(in(s.elemNo, colX));
-    s.elemY[e] = ParseLeadingNumber(in(s.elemNo, colY));
-
-    // Exact, case-sensitive codes: " 8" or "8.0" match nothing and leave
-    // the row a point at its X, Y. Columns the code does not name are not read.
-    const std::string_view code = in(s.elemNo, colD);
-    const auto elementCode = ElementCode(code);
-    if (!elementCode) continue;
-    const RowColumns columns = ColumnsReadFor(code);
-    s.elemD[e] = *elementCode;
-    s.elemA[e] = ReadOrZero(in, s.elemNo, columns.a);
-    s.elemB[e] = ReadOrZero(in, s.elemNo, columns.b);
+    const int row = s.elemNo;
+    const int e = row + 1;
+    // Exact, case-sensitive codes: " 8" or "8.0" name no kind, and the row is
+    // a point at its X, Y. Columns the kind does not name are not read.
+    const ElementKind kind = KindOfTypedCode(in(row, colD)).value_or(ElementKind::kPoint);
+    const RowColumns columns = ColumnsOf(kind);
+    s.elemX[e] = ParseLeadingNumber(in(row, colX));
+    s.elemY[e] = ParseLeadingNumber(in(row, colY));
+    s.elemD[e] = StoredCode(kind);
+    s.elemA[e] = ReadOrZero(in, row, columns.a);
+    s.elemB[e] = ReadOrZero(in, row, columns.b);
+    kinds[static_cast<size_t>(row)] = kind;
   }
+  return kinds;
 }
 
 void DecideElementCount(CalcState& s, const InputTexts& in) {

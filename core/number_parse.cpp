@@ -5,6 +5,8 @@
 #include <string>
 #include <system_error>
 
+#include "core/powers_of_ten.h"
+
 namespace draftcalc {
 namespace {
 
@@ -43,27 +45,29 @@ class Cursor {
 // Copies the decimal number at the cursor, blanks removed, into `compact`
 // ("-12.5e3"). Returns false when no digit is found; the cursor then stands
 // wherever scanning stopped.
+// Copies the digits at the cursor into `compact`; false when there are none.
+bool CollectDigits(Cursor& in, std::string& compact) {
+  const size_t before = compact.size();
+  while (IsDigit(in.Peek())) {
+    compact += in.Peek();
+    in.Take();
+  }
+  return compact.size() > before;
+}
+
 bool ScanDecimal(Cursor& in, std::string& compact) {
   if (in.Peek() == '+' || in.Peek() == '-') {
     if (in.Peek() == '-') compact += '-';
     in.Take();
   }
-  bool anyDigit = false;
-  while (IsDigit(in.Peek())) {
-    compact += in.Peek();
-    in.Take();
-    anyDigit = true;
-  }
+  const bool wholeDigits = CollectDigits(in, compact);
+  bool fractionDigits = false;
   if (in.Peek() == '.') {
     compact += '.';
     in.Take();
-    while (IsDigit(in.Peek())) {
-      compact += in.Peek();
-      in.Take();
-      anyDigit = true;
-    }
+    fractionDigits = CollectDigits(in, compact);
   }
-  if (!anyDigit) return false;
+  if (!wholeDigits && !fractionDigits) return false;
 
   // An exponent letter counts only when digits follow it.
   if (in.Peek() == 'e' || in.Peek() == 'E') {
@@ -75,13 +79,7 @@ bool ScanDecimal(Cursor& in, std::string& compact) {
       compact += in.Peek();
       in.Take();
     }
-    bool exponentDigit = false;
-    while (IsDigit(in.Peek())) {
-      compact += in.Peek();
-      in.Take();
-      exponentDigit = true;
-    }
-    if (!exponentDigit) {
+    if (!CollectDigits(in, compact)) {
       in.Restore(beforeExponent);
       compact.resize(compactLength);
     }
@@ -188,8 +186,12 @@ double ScanRadixNumber(Cursor& in) {
   return result.ec == std::errc() ? value : 0.0;
 }
 
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// Appends the decimal digits from p on to the whole number `digits`;
+// returns where they end.
+const char* AccumulateDigits(const char* p, const char* end, uint64_t& digits) {
+  while (p != end && IsDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+  return p;
+}
 
 // The common plain decimal ("12.5", "-0.000", "") of at most 15 digits: its
 // digits form an exact whole number and 10^places is exact, so one IEEE
@@ -208,17 +210,17 @@ bool TryPlainDecimal(std::string_view text, double& value) {
   // Digits wrap around beyond 19 of them, but more than 15 are refused below.
   uint64_t digits = 0;
   const char* const wholeStart = p;
-  while (p != end && IsDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+  p = AccumulateDigits(p, end, digits);
   const auto wholeCount = static_cast<size_t>(p - wholeStart);
   size_t places = 0;
   if (p != end && *p == '.') {
     const char* const fractionStart = ++p;
-    while (p != end && IsDigit(*p)) digits = digits * 10 + static_cast<uint64_t>(*p++ - '0');
+    p = AccumulateDigits(p, end, digits);
     places = static_cast<size_t>(p - fractionStart);
   }
   if (p != end || wholeCount + places == 0 || wholeCount + places > 15) return false;
 
-  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[places];
+  const double magnitude = static_cast<double>(digits) / kPowersOfTen[places];
   value = negative ? -magnitude : magnitude;
   return true;
 }

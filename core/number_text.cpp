@@ -6,11 +6,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/powers_of_ten.h"
+
 namespace draftcalc {
 namespace {
-
-constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // Exact reference: the shortest route to a correctly rounded decimal is the
 // fixed-precision text of the value, read back.

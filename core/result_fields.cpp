@@ -1,11 +1,7 @@
 #include "core/result_fields.h"
 
-#include <cmath>
-
-#include "core/messages.h"
-#include "core/number_text.h"
-
 namespace draftcalc {
+
 void ClearResults(CalcState& s) {
   s.elemNo = 1;
   for (int i = 1; i <= 3; ++i) {
@@ -18,25 +14,6 @@ void ClearResults(CalcState& s) {
   s.twoElem = 1;
   s.captions.Clear();
   s.ran = CalculationId::kNone;
-}
-
-void WriteAnswerPoint(CalcState& s) {
-  if (s.skipAnswer == 1) return;
-  WriteNumber(s.captions.ansX, RoundTo(s.ansXVal, 4));
-  WriteNumber(s.captions.ansY, RoundTo(s.ansYVal, 4));
-}
-
-void WriteNumber(std::string& caption, double value) {
-  if (!std::isfinite(value)) Abandon(messages::kNumberOutOfRange);
-  caption = NumberText(value);
-}
-
-void Abandon(std::string_view remark) { throw CalculationAbandoned{remark}; }
-
-void ShowAbandonment(CalcState& s, std::string_view remark) {
-  s.skipAnswer = 0;
-  s.captions.Clear();
-  s.captions.ansRem = remark;
 }
 
 }  // namespace draftcalc

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calc_state.h"
 #include "core/input_texts.h"
+#include "core/result_captions.h"
 
 namespace draftcalc::csv {
 
@@ -24,12 +24,15 @@ struct BoxName {
 std::optional<BoxName> ParseBoxName(std::string_view name);
 std::string BoxNameText(BoxName box);  // "x1"
 
-// The columns the answers are written under, after the input's own columns.
-inline constexpr std::array<std::string_view, 5> kAnswerColumns = {"ansX", "ansY", "ansA", "ansR", "ansRem"};
+// The columns the answers are written under, after the input's own columns:
+// the captions' names.
+inline constexpr const std::array<std::string_view, 5>& kAnswerColumns = kCaptionNames;
 
 // The five captions in the order of kAnswerColumns.
 inline std::array<const std::string*, 5> CaptionsInColumnOrder(const ResultCaptions& c) {
-  return {&c.ansX, &c.ansY, &c.ansA, &c.ansR, &c.ansRem};
+  std::array<const std::string*, 5> inOrder{};
+  for (size_t i = 0; i < kCaptionFields.size(); ++i) inOrder[i] = &(c.*kCaptionFields[i]);
+  return inOrder;
 }
 
 // A header column that feeds an input box.

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "cli/batch.h"
-#include "core/calculation.h"
 #include "csv/box_columns.h"
 #include "csv/byte_source.h"
+#include "engine/calculation.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calculation.h"
 #include "core/messages.h"
 #include "core/number_parse.h"
 #include "core/number_text.h"
+#include "engine/calculation.h"
 
 namespace {
 

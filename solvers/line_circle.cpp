@@ -2,10 +2,9 @@
 
 #include "core/messages.h"
 #include "core/number_text.h"
-#include "core/result_fields.h"
-#include "solvers/line_model.h"
+#include "core/sign.h"
 #include "solvers/solvers.h"
-#include "trig/degree_trig.h"
+#include "trig/line_form.h"
 
 namespace draftcalc {
 namespace {
@@ -15,38 +14,34 @@ namespace {
 // then it counts as 0 and gives the touching point.
 bool WithinTouchTolerance(double missDistance, double touchTolerance) { return missDistance < touchTolerance; }
 
-void ReportMiss(CalcState& s) { s.captions.ansRem = messages::kLineMissesCircle; }
+Outcome Miss() { return Failure(messages::kLineMissesCircle); }
 
 // The line's x replaces its reference X in the table.
-void SolveVerticalLineCircle(CalcState& s, double x, double side, double touchTolerance) {
+Outcome SolveVerticalLineCircle(CalcState& s, double x, double side, double touchTolerance) {
   const int n = s.elemNo;
   const double x2 = s.elemX[n + 1], y2 = s.elemY[n + 1], r = s.elemA[n + 1];
   s.elemX[n] = x;
 
   double q = r * r - (x - x2) * (x - x2);
   if (q < 0) {
-    if (!WithinTouchTolerance(std::fabs(x - x2) - std::fabs(r), touchTolerance)) return ReportMiss(s);
+    if (!WithinTouchTolerance(std::fabs(x - x2) - std::fabs(r), touchTolerance)) return Miss();
     q = 0;
   }
-  s.ansXVal = x;
-  s.ansYVal = y2 + side * std::sqrt(q);
-  WriteAnswerPoint(s);
+  return AnswerPoint(x, y2 + side * std::sqrt(q));
 }
 
 // Here S picks the other intersection than the general and vertical cases do.
-void SolveHorizontalLineCircle(CalcState& s, double angle, double side, double touchTolerance) {
+Outcome SolveHorizontalLineCircle(const CalcState& s, double angle, double side, double touchTolerance) {
   const int n = s.elemNo;
   const double x2 = s.elemX[n + 1], y2 = s.elemY[n + 1], r = s.elemA[n + 1];
   const double y = angle == 0 ? s.elemY[n] + s.elemB[n] : s.elemY[n] - s.elemB[n];
-  s.ansYVal = y;
 
   double q = r * r - (y - y2) * (y - y2);
   if (q < 0) {
-    if (!WithinTouchTolerance(std::fabs(y - y2) - std::fabs(r), touchTolerance)) return ReportMiss(s);
+    if (!WithinTouchTolerance(std::fabs(y - y2) - std::fabs(r), touchTolerance)) return Miss();
     q = 0;
   }
-  s.ansXVal = x2 + (-side) * std::sqrt(q);
-  WriteAnswerPoint(s);
+  return AnswerPoint(x2 + (-side) * std::sqrt(q), y);
 }
 
 void CopyRow(CalcState& s, int from, int to) {
@@ -59,7 +54,7 @@ void CopyRow(CalcState& s, int from, int to) {
 
 }  // namespace
 
-void SolveLineCircleIntersection(CalcState& s, double touchTolerance) {
+Outcome SolveLineCircleIntersection(CalcState& s, double touchTolerance) {
   const int n = s.elemNo;
   const double x2 = s.elemX[n + 1], y2 = s.elemY[n + 1], r = s.elemA[n + 1];
 
@@ -75,8 +70,6 @@ void SolveLineCircleIntersection(CalcState& s, double touchTolerance) {
 
   const double m = line.slope;
   const double b = line.intercept;
-  s.pairD1 = m;
-  s.pairD2 = b;
 
   // The line substituted into the circle: (1 + m^2) x^2 + 2 k x + c = 0.
   const double k = (m * b - m * y2) - x2;
@@ -84,24 +77,21 @@ void SolveLineCircleIntersection(CalcState& s, double touchTolerance) {
   double discriminant = (k * k) * 4 - c * ((m * m + 1) * 4);
   if (discriminant < 0) {
     const double centreToLine = std::fabs(m * x2 - y2 + b) / std::sqrt(m * m + 1);
-    if (!WithinTouchTolerance(centreToLine - std::fabs(r), touchTolerance)) return ReportMiss(s);
+    if (!WithinTouchTolerance(centreToLine - std::fabs(r), touchTolerance)) return Miss();
     discriminant = 0;
   }
 
   const double t = side * std::sqrt(discriminant);
-  s.ansXVal = ((t + k * (-2)) / 2) / (m * m + 1);
-  s.ansYVal = b + s.ansXVal * m;
-  WriteAnswerPoint(s);
+  const double x = ((t + k * (-2)) / 2) / (m * m + 1);
+  return AnswerPoint(x, b + x * m);
 }
 
-// Exchanges rows n and n + 1 through the slot n + 2, then solves with the
-// line first.
-void SwapCircleLineAndSolve(CalcState& s) {
+Outcome SwapCircleLineAndSolve(CalcState& s) {
   const int n = s.elemNo;
   CopyRow(s, n, n + 2);
   CopyRow(s, n + 1, n);
   CopyRow(s, n + 2, n + 1);
-  SolveLineCircleIntersection(s);
+  return SolveLineCircleIntersection(s);
 }
 
 }  // namespace draftcalc

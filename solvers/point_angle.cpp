@@ -1,12 +1,11 @@
 #include "core/number_text.h"
-#include "core/result_fields.h"
-#include "solvers/line_model.h"
+#include "core/sign.h"
 #include "solvers/solvers.h"
 #include "trig/degree_trig.h"
 
 namespace draftcalc {
 
-void SolvePointPointAngle(CalcState& s) {
+Outcome SolvePointPointAngle(const CalcState& s) {
   const int n = s.elemNo;
   const double x1 = s.elemX[n], y1 = s.elemY[n];
   const double x2 = s.elemX[n + 1], y2 = s.elemY[n + 1];
@@ -20,9 +19,12 @@ void SolvePointPointAngle(CalcState& s) {
     if (x1 > x2) angle -= Sgn(angle) * 180;
   }
 
-  WriteNumber(s.captions.ansA, RoundTo(angle, 4));
-  WriteNumber(s.captions.ansX, x1);
-  WriteNumber(s.captions.ansY, y1);
+  // The first point is shown as typed.
+  Outcome shown;
+  shown.a = RoundTo(angle, 4);
+  shown.x = x1;
+  shown.y = y1;
+  return shown;
 }
 
 }  // namespace draftcalc

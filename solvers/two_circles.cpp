@@ -1,8 +1,8 @@
 #include <cmath>
 
 #include "core/messages.h"
-#include "core/result_fields.h"
-#include "solvers/line_model.h"
+#include "core/sign.h"
+#include "solvers/solver_math.h"
 #include "solvers/solvers.h"
 #include "trig/degree_trig.h"
 
@@ -11,6 +11,16 @@ namespace {
 
 // A wanted radius this small is an intersection of the two circles.
 constexpr double kIntersectionRadius = 0.01;
+
+// The angle at centre 1 between the line of centres and the wanted centre,
+// from its cosine k (-1 <= k <= 1). The arccosine of -1 comes out as 0, not
+// 180: a circle touching on the far side of centre 1 needs the half turn stated.
+double AngleAtFirstCentre(double k) {
+  if (k == -1) return 180;
+  if (k == 0) return 90;
+  const double alpha = AcosDeg(k);
+  return alpha < 0 ? alpha + 180 : alpha;
+}
 
 // Which of the two mirror-image centres: the signs of a1, a2 and s2 decide.
 double ApplySideRule(double alpha, double a1, double a2, double s2) {
@@ -28,7 +38,7 @@ bool IsIntersectionRadius(double c) { return std::fabs(c) <= kIntersectionRadius
 // Circle 1 at elemNo, the value row with c at elemNo + 1, circle 2 at
 // elemNo + 2. The centre P lies at |r1 - c| from centre 1 and |r2 - c| from
 // centre 2; the law of cosines gives the angle at centre 1.
-void SolveCircleTangentToTwoCircles(CalcState& s) {
+Outcome SolveCircleTangentToTwoCircles(CalcState& s) {
   const int n = s.elemNo;
   const double x1 = s.elemX[n], y1 = s.elemY[n], r1 = s.elemA[n];
   const double x2 = s.elemX[n + 2], y2 = s.elemY[n + 2], r2 = s.elemA[n + 2], s2 = s.elemB[n + 2];
@@ -46,39 +56,23 @@ void SolveCircleTangentToTwoCircles(CalcState& s) {
   s.elemA[n] = a1;
   s.elemA[n + 2] = a2;
 
-  const double d = Distance(dx, dy);
-  if (d > std::fabs(a1) + std::fabs(a2)) {
-    s.captions.ansRem = messages::kCirclesTooFarApart;
-    return;
-  }
-  if (d == 0) Abandon(messages::kCentresCoincide);
-  if (a1 == 0) Abandon(messages::kRadiusDifferenceZero);
+  const auto d = Distance(dx, dy);
+  if (!d) return Failure(messages::kNumberOutOfRange);
+  if (*d > std::fabs(a1) + std::fabs(a2)) return Failure(messages::kCirclesTooFarApart);
+  if (*d == 0) return Failure(messages::kCentresCoincide);
+  if (a1 == 0) return Failure(messages::kRadiusDifferenceZero);
 
-  const double k = ((a1 * a1 + d * d) - a2 * a2) / 2 / std::fabs(a1) / d;
-  if (k < -1 || k > 1) {
-    s.captions.ansRem = messages::kNoIntersection;
-    return;
-  }
-
-  // The arccosine of -1 comes out as 0, not 180: a circle touching on the
-  // far side of centre 1 needs the half turn stated.
-  double alpha = 90;
-  if (k == -1) {
-    alpha = 180;
-  } else if (k != 0) {
-    alpha = AcosDeg(k);
-    if (alpha < 0) alpha += 180;
-  }
-  alpha = ApplySideRule(alpha, a1, a2, s2);
+  const double k = ((a1 * a1 + *d * *d) - a2 * a2) / 2 / std::fabs(a1) / *d;
+  if (k < -1 || k > 1) return Failure(messages::kNoIntersection);
+  const double alpha = ApplySideRule(AngleAtFirstCentre(k), a1, a2, s2);
 
   // A second centre straight to the left lies at 180, which the arccosine
   // of -1 cannot give.
-  const double theta = (dy == 0 && dx < 0) ? 180 : ChordDirection(dx, dy, d);
+  const double theta = (dy == 0 && dx < 0) ? 180 : ChordDirection(dx, dy, *d);
 
-  s.ansXVal = x1 + std::fabs(a1) * CosDeg(theta + alpha);
-  s.ansYVal = y1 + std::fabs(a1) * SinDeg(theta + alpha);
-  WriteAnswerPoint(s);
-  if (c != 0) WriteNumber(s.captions.ansR, c);
+  Outcome shown = AnswerPoint(x1 + std::fabs(a1) * CosDeg(theta + alpha), y1 + std::fabs(a1) * SinDeg(theta + alpha));
+  if (c != 0) shown.r = c;
+  return shown;
 }
 
 }  // namespace draftcalc

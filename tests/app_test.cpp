@@ -17,7 +17,7 @@
 
 #include "app/catalogue.h"
 #include "app/form_miret.h"
-#include "core/calculation.h"
+#include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
 #include "view/view_geometry.h"
 #include "window_fixture.h"

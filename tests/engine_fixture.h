@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/calc_state.h"
-#include "core/calculation.h"
 #include "core/input_texts.h"
+#include "engine/calculation.h"
 
 namespace draftcalc {
 

@@ -1,9 +1,10 @@
 // Reading the rows, choosing the calculation, and the result fields.
 #include <gtest/gtest.h>
 
-#include "core/calculation.h"
 #include "core/messages.h"
 #include "core/result_fields.h"
+#include "engine/calculation.h"
+#include "engine/outcome_captions.h"
 #include "engine_fixture.h"
 #include "examples/catalogue_examples.h"
 
@@ -130,7 +131,7 @@ TEST(Dispatch, ThreeElementsAlwaysReachASolver) {
   EXPECT_EQ(Calc(Point("0", "0"), Line("1", "3", "45"), Line("4", "2", "0")), Shows("2", "1", "", "2.2361"));
 }
 
-TEST(ResultFields, WriteAnswerPointRoundsToFourPlaces) {
+TEST(ResultFields, AnswerPointRoundsToFourPlaces) {
   // A vertical line at x and a horizontal line at y meet at (x, y).
   const auto crossing = [](const char* x, const char* y) { return Calc(Line(x, "0", "90"), Line("0", y, "0")); };
   EXPECT_EQ(crossing("1.23456", "5"), Shows("1.2346", "5"));
@@ -138,12 +139,10 @@ TEST(ResultFields, WriteAnswerPointRoundsToFourPlaces) {
   EXPECT_EQ(crossing("-0.00004", "2e15"), Shows("0", "2E+15"));
 }
 
-TEST(ResultFields, SkipAnswerLeavesTheCaptionsAlone) {
+TEST(ResultFields, AnOutcomeWithoutAnAnswerPointLeavesTheCaptionsAlone) {
   CalcState s;
   s.captions.ansX = "kept";
-  s.skipAnswer = 1;
-  s.ansXVal = 5;
-  WriteAnswerPoint(s);
+  ShowOutcome(Outcome{}, s.captions);
   EXPECT_EQ(s.captions.ansX, "kept");
   EXPECT_EQ(s.captions.ansY, "");
 }

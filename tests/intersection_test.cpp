@@ -4,6 +4,7 @@
 #include "core/calc_state.h"
 #include "core/messages.h"
 #include "engine_fixture.h"
+#include "solvers/solver_math.h"
 
 namespace draftcalc {
 namespace {
@@ -25,12 +26,46 @@ INSTANTIATE_TEST_SUITE_P(
         // Directions a half turn apart whose short-pi slopes differ.
         CalcCase{"EightyAndTwoSixty", Line("0", "0", "80"), Line("10", "0", "260"), {}, Remark(kLinesDoNotMeet)},
         CalcCase{"FullTurnsApart", Line("0", "0", "25"), Line("0", "3", "745"), {}, Remark(kLinesDoNotMeet)},
+        // 2^60 degrees apart is 136 degrees past a whole number of half turns;
+        // 180 * 2^53 degrees is a whole number of them.
+        CalcCase{
+            "FarApartNotByHalfTurns", Line("0", "0", "0"), Line("5", "0", "1152921504606846976"), {}, Shows("5", "0")},
+        CalcCase{"FarApartByHalfTurns",
+                 Line("0", "0", "0"),
+                 Line("0", "5", "1621295865853378560"),
+                 {},
+                 Remark(kLinesDoNotMeet)},
         // Angles whose cosine rounds to 0 are vertical lines, moved by the sign of their sine.
         CalcCase{"TwoSeventyIsVertical", Line("0", "0", "270", "2"), Line("0", "0", "0"), {}, Shows("2", "0")},
         CalcCase{"SecondTwoSeventy", Line("0", "1", "0"), Line("4", "0", "270", "1"), {}, Shows("5", "1")},
         CalcCase{"NearlyNinety", Line("0", "0", "45"), Line("3", "0", "89.99999", "1"), {}, Shows("2", "2")},
         CalcCase{"NinetyAndTwoSeventy", Line("0", "0", "90"), Line("5", "0", "270"), {}, Remark(kLinesDoNotMeet)}),
     CaseName);
+
+struct DirectionPair {
+  double angle1, angle2;
+  bool parallel;
+};
+
+TEST(TwoLines, DirectionsAreParallelByTheExactRemainderOfHalfTurns) {
+  const double twoToThe60 = 0x1p60, halfTurnsNear2To60 = 180 * 0x1p53;
+  const DirectionPair pairs[] = {
+      {30, 210, true},
+      {25, 745, true},
+      {90, -90, true},
+      {0, 1e-10, true},
+      {0, 1e-8, false},
+      {10, 100, false},
+      {0, twoToThe60, false},
+      {twoToThe60, 0, false},
+      {0, halfTurnsNear2To60, true},
+      {-halfTurnsNear2To60, 0, true},
+      {0x1p1000, 0, false},
+  };
+  for (const DirectionPair& p : pairs) {
+    EXPECT_EQ(AnglesParallel(p.angle1, p.angle2), p.parallel) << p.angle1 << " and " << p.angle2;
+  }
+}
 
 TEST(TwoLines, NothingOfAVerticalFirstLineCarriesOver) {
   CalcState s;

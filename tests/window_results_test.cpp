@@ -12,7 +12,7 @@
 
 #include "app/catalogue.h"
 #include "app/look.h"
-#include "core/calculation.h"
+#include "engine/calculation.h"
 #include "view/view_geometry.h"
 #include "window_fixture.h"
 

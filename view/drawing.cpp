@@ -8,8 +8,7 @@
 
 #include "core/number_parse.h"
 #include "geometry/degrees.h"
-#include "solvers/line_model.h"
-#include "trig/degree_trig.h"
+#include "trig/line_form.h"
 #include "view/candidate_markers.h"
 #include "view/clip.h"
 
@@ -101,15 +100,11 @@ void Drawing::DrawInputCircle(int row) {
 // outside the band, is not drawn. B shifts the line to the left of its
 // direction for every line code.
 void Drawing::DrawInputLine(int row) {
-  const double angle = ParseLeadingNumber(texts_(row, colA));
-  if (IsVerticalAngle(angle)) return DrawInputVerticalLine(row, Sgn(SinDeg(angle)));
+  const LineForm line = LineFormOf(ParseLeadingNumber(texts_(row, colX)), ParseLeadingNumber(texts_(row, colY)),
+                                   ParseLeadingNumber(texts_(row, colA)), ParseLeadingNumber(texts_(row, colB)));
+  if (line.vertical) return DrawInputVerticalLine(row, line.verticalX);
 
-  const double m = TanDeg(angle);
-  const double x0 = ParseLeadingNumber(texts_(row, colX));
-  const double y0 = ParseLeadingNumber(texts_(row, colY));
-  const double offset = ParseLeadingNumber(texts_(row, colB));
-  const double c = (y0 - m * x0) + offset / CosDeg(angle);
-
+  const double m = line.slope, c = line.intercept;
   const Segment across{kHalfSpan, m * kHalfSpan + c, -kHalfSpan, m * -kHalfSpan + c};
   const auto shown = ClipSegment(across, -kHalfSpan, -kHalfSpan, kHalfSpan, kHalfSpan);
   if (!shown) return;
@@ -117,12 +112,9 @@ void Drawing::DrawInputLine(int row) {
   PenPlot("L", shown->x2, shown->y2);
 }
 
-void Drawing::DrawInputVerticalLine(int row, double side) {
-  const auto x0 = ConvertWholeText(texts_(row, colX));
-  const auto angle = ConvertWholeText(texts_(row, colA));
-  if (!x0 || !angle) return;
-  const double x = *x0 - side * ParseLeadingNumber(texts_(row, colB));
-  if (!FitsSingle(x)) return;
+// Only where X and A are numbers as a whole.
+void Drawing::DrawInputVerticalLine(int row, double x) {
+  if (!ConvertWholeText(texts_(row, colX)) || !ConvertWholeText(texts_(row, colA)) || !FitsSingle(x)) return;
   PenPlot("S", x, kVerticalBottom);
   PenPlot("L", x, kVerticalTop);
 }
@@ -155,11 +147,11 @@ void Drawing::DrawAnswer() {
 // From x = -500 to x = 500 however steep, clipped to the visible window so
 // that a near-vertical line keeps drawable coordinates.
 void Drawing::DrawAnswerLine() {
-  const double angle = ParseLeadingNumber(captions_.ansA);
-  if (IsVerticalAngle(angle)) return DrawAnswerVerticalLine();
+  const LineForm answer = LineFormOf(ParseLeadingNumber(captions_.ansX), ParseLeadingNumber(captions_.ansY),
+                                     ParseLeadingNumber(captions_.ansA), 0);
+  if (answer.vertical) return DrawAnswerVerticalLine();
 
-  const double m = TanDeg(angle);
-  const double c = ParseLeadingNumber(captions_.ansY) - ParseLeadingNumber(captions_.ansX) * m;
+  const double m = answer.slope, c = answer.intercept;
   const Segment line{-kHalfSpan, m * -kHalfSpan + c, kHalfSpan, m * kHalfSpan + c};
   const auto shown = ClipSegment(line, visible_.left, visible_.Bottom(), visible_.Right(), visible_.top);
   if (!shown) return;

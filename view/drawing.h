@@ -60,7 +60,7 @@ class Drawing {
 
   void DrawInputPoint(int row);
   void DrawInputLine(int row);
-  void DrawInputVerticalLine(int row, double side);
+  void DrawInputVerticalLine(int row, double x);
   void DrawInputCircle(int row);
   void DrawAnswerLine();
   void DrawAnswerVerticalLine();

@@ -17,20 +17,18 @@ struct Rgb {
 // The red, green and blue of a palette colour the drawing uses; black for
 // any other index.
 constexpr Rgb PaletteRgb(int index) {
-  switch (index) {
-    case kGreen:
-      return {0, 128, 0};
-    case kGrey:
-      return {128, 128, 128};
-    case kLightBlue:
-      return {0, 0, 255};
-    case kLightRed:
-      return {255, 0, 0};
-    case kWhite:
-      return {255, 255, 255};
-    default:
-      return {0, 0, 0};
+  struct Entry {
+    int index;
+    Rgb rgb;
+  };
+  constexpr Entry kPalette[] = {
+      {kBlack, {0, 0, 0}},       {kGreen, {0, 128, 0}},    {kGrey, {128, 128, 128}},
+      {kLightBlue, {0, 0, 255}}, {kLightRed, {255, 0, 0}}, {kWhite, {255, 255, 255}},
+  };
+  for (const Entry& entry : kPalette) {
+    if (entry.index == index) return entry.rgb;
   }
+  return {0, 0, 0};
 }
 
 }  // namespace draftcalc::view

@@ -1,16 +1,16 @@
-#include "core/calculation.h"
+#include "engine/calculation.h"
 
-#include "core/dispatch.h"
 #include "core/input_reading.h"
 #include "core/result_fields.h"
+#include "engine/dispatch.h"
 
 namespace draftcalc {
 
 void RunCalculation(CalcState& s, const InputTexts& texts) {
   ClearResults(s);
-  ReadInputRows(s, texts);
+  const RowKinds kinds = ReadInputRows(s, texts);
   DecideElementCount(s, texts);
-  DispatchCalculation(s);
+  DispatchCalculation(s, kinds);
 }
 
 ResultCaptions Calculate(const InputTexts& texts) {

@@ -5,6 +5,9 @@
 
 #include "app/row_texts.h"
 
+// Rows the window keeps besides the boxes: those the results were calculated
+// from, and those Clear emptied.
+
 namespace draftcalc::app {
 
 // Whether the results shown still belong to the input rows: each calculation
@@ -19,6 +22,19 @@ class ResultFreshness {
 
  private:
   std::optional<RowTexts> calculatedFrom_;  // none while no results are shown
+};
+
+// Ctrl+Z right after Clear brings back the rows that Clear emptied. Any
+// other change to the boxes, or a calculation, forgets them.
+class ClearUndo {
+ public:
+  void Remember(RowTexts beforeClear) { rows_ = std::move(beforeClear); }
+  void Forget() { rows_.reset(); }
+  bool CanRestore() const { return rows_.has_value(); }
+  std::optional<RowTexts> Take() { return std::exchange(rows_, std::nullopt); }
+
+ private:
+  std::optional<RowTexts> rows_;
 };
 
 }  // namespace draftcalc::app
