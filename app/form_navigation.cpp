@@ -112,7 +112,10 @@ view::Bounds Form_miret::ShownFigureBounds() const {
 void Form_miret::ShowCursorPosition(std::optional<QPointF> pixel) {
   cursorPixel_ = pixel;
   if (StatusPanel3 == nullptr) return;
-  if (!pixel) return StatusPanel3->clear();
+  if (!pixel) {
+    StatusPanel3->clear();
+    return;
+  }
   const QPointF at = PlanePoint(*pixel);
   const double unitsPerPixel = view::UnitsPerPixel(Slider1->value(), scale_.twipsPerPixel);
   StatusPanel3->setText(QString::fromStdString(view::CursorText(at.x(), at.y(), unitsPerPixel)));

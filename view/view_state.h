@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "view/bounds.h"
 #include "view/view_geometry.h"
 
