@@ -8,6 +8,7 @@
 
 #include "app/form_miret.h"
 #include "app/settings.h"
+#include "app/shortcut_priority.h"
 #include "view/figure_extent.h"
 
 namespace draftcalc::app {
@@ -32,6 +33,10 @@ void Form_miret::CreateViewActions() {
   exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(exportAction, &QAction::triggered, this, [this] { export_->OpenDialog(); });
   addAction(exportAction);
+  auto* exportFirst = new ShortcutPriority(this, exportAction->shortcut());
+  for (int row = 0; row < kRowCount; ++row) {
+    for (InputBox* box : RowBoxes(row)) exportFirst->Watch(box);
+  }
   menus_->SetPictureActions({fitAction, fitAfterCalculationAction, exportAction});
 
   navigation_ = std::make_unique<PictureNavigation>(

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/shortcut_priority.h"
 #include "dxf_reading.h"
 #include "window_fixture.h"
 
@@ -156,6 +158,45 @@ TEST_F(Export, CtrlEOpensTheDialogAndTheChosenFileIsWritten) {
   EXPECT_TRUE(DxfContents(FileText(Path("chosen.dxf"))).read);
   EXPECT_EQ(PictureExport::FormatOfSuffix("a/b.SVG"), ExportFormat::kSvg);
   EXPECT_EQ(PictureExport::FormatOfSuffix("a/b.dxf.txt"), std::nullopt);
+}
+
+// A line edit that takes Ctrl+E for itself, as every line edit does on X11.
+class EndOfLineEdit final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride &&
+        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_E)) {
+      event->accept();
+      return true;
+    }
+    return QLineEdit::event(event);
+  }
+};
+
+TEST(ShortcutPriority, TheWindowsShortcutWinsOverAWidgetsOwnBinding) {
+  QWidget window;
+  auto* box = new EndOfLineEdit(&window);
+  auto* action = new QAction(&window);
+  action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  window.addAction(action);
+  int triggered = 0;
+  QObject::connect(action, &QAction::triggered, [&] { ++triggered; });
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  box->setFocus();
+
+  QTest::keyClick(box, Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(triggered, 0) << "the box keeps its binding";
+  ShortcutPriority priority(&window, action->shortcut());
+  priority.Watch(box);
+  QTest::keyClick(box, Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(triggered, 1);
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // other keys still reach the box
+  EXPECT_EQ(box->selectedText(), box->text());
 }
 
 }  // namespace
