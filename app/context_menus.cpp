@@ -42,9 +42,21 @@ void ContextMenus::AttachToPicture(QWidget* picture) const {
                    [this, picture](const QPoint& at) { PictureMenu()->exec(picture->mapToGlobal(at)); });
 }
 
+void ContextMenus::SetPictureActions(std::initializer_list<QAction*> actions, std::function<void()> beforeShown) {
+  pictureActions_ = actions;
+  beforePictureMenu_ = std::move(beforeShown);
+}
+
 std::unique_ptr<QMenu> ContextMenus::PictureMenu() const {
+  if (beforePictureMenu_) beforePictureMenu_();
   auto menu = std::make_unique<QMenu>();
-  for (QAction* action : pictureActions_) menu->addAction(action);
+  for (QAction* action : pictureActions_) {
+    if (action == nullptr) {
+      menu->addSeparator();
+    } else {
+      menu->addAction(action);
+    }
+  }
   if (!pictureActions_.empty()) menu->addSeparator();
   menu->addAction(about_);
   return menu;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -27,15 +28,17 @@ class ContextMenus {
 
   // Gives the picture area its menu on a right click.
   void AttachToPicture(QWidget* picture) const;
-  // The window's actions on the picture, shown above About.
-  void SetPictureActions(std::initializer_list<QAction*> actions) { pictureActions_ = actions; }
-  // The picture area's menu: the picture actions, then About.
+  // The window's entries of the picture's menu (nullptr: a separator), and
+  // what brings their state up to date before the menu shows.
+  void SetPictureActions(std::initializer_list<QAction*> actions, std::function<void()> beforeShown);
+  // The picture area's menu: the window's entries, then About.
   std::unique_ptr<QMenu> PictureMenu() const;
 
  private:
   QAction* copyAnswerLine_;
   std::vector<QAction*> candidateActions_;
   std::vector<QAction*> pictureActions_;
+  std::function<void()> beforePictureMenu_;
   QAction* about_;
 };
 

@@ -53,6 +53,7 @@ void Form_miret::PickCandidate(int number) {
     clearUndo_.Forget();
     Calculate();
   }
+  showHistoryAction->setChecked(false);  // the candidates come back in the panel's place
   candidatePanel->Select(number);
   candidatePanel->setFocus();
   EnableCopyActions();

@@ -180,6 +180,14 @@ void Form_miret::CreateActions() {
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
   CreateCandidateActions();
   CreateViewActions();
+  CreateHistoryActions();
+  CreateFileActions();
+  menus_->SetPictureActions({fitAction, fitAfterCalculationAction, exportAction, nullptr, openAction, saveAction,
+                             nullptr, showHistoryAction, keepHistoryAction},
+                            [this] {
+                              FitsAfterCalculation();
+                              keepHistoryAction->setChecked(KeepsHistory());
+                            });
   menus_->AttachToPicture(Picture1);
 }
 

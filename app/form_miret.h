@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -21,11 +23,15 @@
 #include "app/column_header.h"
 #include "app/context_menus.h"
 #include "app/help_window.h"
+#include "app/history.h"
+#include "app/history_panel.h"
 #include "app/input_box.h"
+#include "app/input_set_file.h"
 #include "app/kept_rows.h"
 #include "app/picture_box.h"
 #include "app/picture_export.h"
 #include "app/picture_navigation.h"
+#include "app/record_chooser.h"
 #include "app/row_texts.h"
 #include "app/twip_scale.h"
 #include "candidates/candidate.h"
@@ -40,7 +46,8 @@ namespace draftcalc::app {
 // captions, the Calculate and Clear buttons, the results under theirs, the
 // catalogue, the picture area with its zoom slider, scroll bars and status
 // bar, and beside the picture the candidates panel: every answer of the
-// construction that was calculated, each one click away. Positions and
+// construction that was calculated, each one click away; in its place on
+// Ctrl+H the history of calculations. Positions and
 // sizes are kept in twips (1440 to the inch) and placed at the screen's
 // logical DPI.
 class Form_miret final : public QWidget {
@@ -75,6 +82,16 @@ class Form_miret final : public QWidget {
   // leaves the answer out of view (kept between runs); Ctrl+E.
   QAction *fitAction = nullptr, *fitAfterCalculationAction = nullptr, *exportAction = nullptr;
   QLabel* StatusPanel3 = nullptr;  // the drawing coordinates under the cursor
+  // Ctrl+H shows the history in the candidates panel's place, and hides it;
+  // the setting keeps a history of the calculations or not.
+  HistoryPanel* historyPanel = nullptr;  // made on the first Ctrl+H
+  QAction *showHistoryAction = nullptr, *keepHistoryAction = nullptr;
+  // Ctrl+S and Ctrl+O save and open rows as CSV; Ctrl+PgDn and Ctrl+PgUp
+  // calculate the next and the previous record of the file opened, which
+  // the status bar names.
+  QAction *saveAction = nullptr, *openAction = nullptr;
+  QAction *nextRecordAction = nullptr, *previousRecordAction = nullptr;
+  QLabel* StatusRecord = nullptr;
 
   // The eight boxes of a row, in column order X Y D A B C R S.
   std::array<InputBox*, kColumnCount> RowBoxes(int row) const {
@@ -109,11 +126,31 @@ class Form_miret final : public QWidget {
   // The plane point under a pixel of the picture area.
   QPointF PlanePoint(QPointF pixel) const;
   PictureExport& Export() { return *export_; }
+  // Saves the rows and their answer as a CSV file of one record. A failure
+  // is shown, and any file of that name is left as it was.
+  bool SaveRows(const QString& path);
+  // Opens a CSV file of rows: its first record fills the rows and is
+  // calculated, and of several records a list offers the others. A file
+  // that cannot be read is shown with its problems ("FILE:LINE: message"),
+  // which are returned, and the rows are left as they are.
+  QStringList OpenRows(const QString& path);
+  // The history of calculations, read when first needed.
+  History& TheHistory();
+  // Writes the 24 texts of history record `index` (oldest first) into the
+  // boxes and calculates them.
+  void RestoreFromHistory(size_t index);
+  // The list of an opened file's records once one was shown, else nullptr.
+  RecordChooser* Chooser() const { return chooser_; }
+  // The last failure shown (of a save or an open) while it is open.
+  QMessageBox* ProblemBox() const { return problemBox_.data(); }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void CreateControls();
@@ -127,6 +164,9 @@ class Form_miret final : public QWidget {
   void CreateCandidatePanel();
   void CreateActions();
   void CreateCandidateActions();
+  void CreateHistoryPanel();
+  void CreateHistoryActions();
+  void CreateFileActions();
   void SetTabOrder();
   void Place(QWidget* control, double left, double top, double width, double height);
   InputBox* CreateInputBox(double left, double top, double width, Qt::Alignment alignment);
@@ -180,6 +220,21 @@ class Form_miret final : public QWidget {
   void ShowCursorPosition(std::optional<QPointF> pixel);
   void DrawPicture(view::DrawSurface& surface) const;
   view::Bounds ShownFigureBounds() const;
+  bool KeepsHistory();
+  void AddToHistory();
+  void ShowHistoryPanel(bool shown);
+  void ShowHistoryRecords();
+  void ShowHistoryNotice();
+  void ShowNotice(const QString& notice);
+  void ShowProblem(const QString& title, const QString& text);
+  void SaveWithDialog();
+  void OpenWithDialog();
+  // Fills the rows with record `index` of the file opened and calculates.
+  void ShowOpenedRecord(size_t index);
+  bool StepRecord(int step);
+  // Takes a drag of one CSV file anywhere in the window and opens it when
+  // dropped; false for every other event.
+  bool TakeFileDrop(QEvent* event);
 
   // The 24 box texts, kept alive for the views that a calculation reads.
   struct BoxTexts {
@@ -214,6 +269,17 @@ class Form_miret final : public QWidget {
   std::unique_ptr<PictureExport> export_;
   std::optional<QPointF> cursorPixel_;
   bool fitSettingRead_ = false;
+
+  std::unique_ptr<History> history_;
+  std::optional<bool> keepHistory_;  // the setting, read when first needed
+  struct OpenedFile {
+    QString path;
+    std::vector<InputSetFile::Record> records;
+    size_t current = 0;
+  } opened_;
+  RecordChooser* chooser_ = nullptr;
+  QPointer<QMessageBox> problemBox_;
+  QString lastFolder_;  // of the last file opened or saved
 };
 
 }  // namespace draftcalc::app

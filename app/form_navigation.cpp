@@ -37,13 +37,11 @@ void Form_miret::CreateViewActions() {
   for (int row = 0; row < kRowCount; ++row) {
     for (InputBox* box : RowBoxes(row)) exportFirst->Watch(box);
   }
-  menus_->SetPictureActions({fitAction, fitAfterCalculationAction, exportAction});
 
   navigation_ = std::make_unique<PictureNavigation>(
       Picture1, PictureNavigation::Handlers{[this](QPointF at, int steps) { ZoomAtPixel(at, steps); },
                                             [this](QPointF delta) { PanByPixels(delta); },
-                                            [this](std::optional<QPointF> at) { ShowCursorPosition(at); },
-                                            [this] { FitsAfterCalculation(); }});
+                                            [this](std::optional<QPointF> at) { ShowCursorPosition(at); }});
   export_ = std::make_unique<PictureExport>(
       this, PictureExport::Source{[this] { return Picture1->Grab(); }, [this] { return coordinateWindow; },
                                   [this] { return view::UnitsPerPixel(Slider1->value(), scale_.twipsPerPixel); },
@@ -95,8 +93,8 @@ void Form_miret::FitIfAnswerHidden() {
   ShowView(fit.zoomPercent, fit.corner);
 }
 
-// Read when first needed (the first calculation, or the first right-click
-// on the picture), never at start-up.
+// Read when first needed (the first calculation, or the picture's menu
+// about to show), never at start-up.
 bool Form_miret::FitsAfterCalculation() {
   if (!fitSettingRead_) {
     fitAfterCalculationAction->setChecked(ReadFlag(kFitAfterCalculationKey, true));

@@ -32,6 +32,7 @@ void Form_miret::Calculate() {
   ShowCalculationThatRan();
   FitIfAnswerHidden();
   Redraw();
+  AddToHistory();
 }
 
 // Resets the boxes and empties the results and the picture; Ctrl+Z brings
@@ -95,8 +96,10 @@ bool Form_miret::UndoClear() {
 }
 
 // Ctrl+Z in an input box right after Clear undoes the Clear, not the box's
-// own last edit (it has none: Clear set its text).
+// own last edit (it has none: Clear set its text). A CSV file dropped on a
+// box opens it.
 bool Form_miret::eventFilter(QObject* watched, QEvent* event) {
+  if (TakeFileDrop(event)) return true;
   if (event->type() == QEvent::KeyPress && clearUndo_.CanRestore() &&
       static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)) {
     return UndoClear();

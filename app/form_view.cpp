@@ -39,6 +39,7 @@ void Form_miret::Form_Resize() {
       view::LayoutViewArea(client, ansBottom, statusHeight, kScrollBarThickness, kScrollBarThickness, panelWidthTwips_);
   Place(Picture1, layout.picture.left, layout.picture.top, layout.picture.width, layout.picture.height);
   Place(candidatePanel, layout.panel.left, layout.panel.top, layout.panel.width, layout.panel.height);
+  if (historyPanel != nullptr) historyPanel->setGeometry(candidatePanel->geometry());
   Place(HScroll1, layout.hScroll.left, layout.hScroll.top, layout.hScroll.width, layout.hScroll.height);
   Place(VScroll1, layout.vScroll.left, layout.vScroll.top, layout.vScroll.width, layout.vScroll.height);
   Label1->setText(QString::number(Slider1->value()) + "%");

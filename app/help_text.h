@@ -62,7 +62,7 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
-inline constexpr std::array<Entry, 14> kShortcuts = {{
+inline constexpr std::array<Entry, 18> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},
     {"Click on a candidate",
@@ -81,9 +81,18 @@ inline constexpr std::array<Entry, 14> kShortcuts = {{
      "zoom to fit the rows, the answer and the candidates; zoom in, out about the centre; pan (click the picture "
      "first)"},
     {"Ctrl+E", "export the picture: PNG as shown, SVG or DXF in drawing units (millimetres)"},
+    {"Ctrl+H",
+     "show the history of calculations in the candidates list's place, newest first, or hide it; double-click or "
+     "Enter on a calculation writes its rows back into the boxes and calculates them"},
+    {"Ctrl+S", "save the rows and their answer as a CSV file of one record, with draftcalc-cli's columns"},
+    {"Ctrl+O",
+     "open a CSV file of rows (columns x1 .. s3, as draftcalc-cli reads them): its first record is calculated, and "
+     "of several records a list lets you choose one; dropping a CSV file on the window does the same"},
+    {"Ctrl+PgDn, Ctrl+PgUp", "calculate the next, previous record of the file opened"},
     {"Right-click on the picture",
      "Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; "
-     "About draftcalc: version, licence, libraries"},
+     "Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); About draftcalc: "
+     "version, licence, libraries"},
     {"Ctrl+Z right after Clear", "bring back the rows Clear emptied"},
     {"F1", "this help"},
     {"Esc", "close this help"},

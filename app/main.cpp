@@ -18,11 +18,16 @@ int main(int argc, char** argv) {
   // Desktops show the menu entry's icon for the window: decoding one at
   // start-up would add half a MiB to the peak memory.
   QGuiApplication::setDesktopFileName("draftcalc");
-  for (const QString& note : IgnoredArgumentNotes(QApplication::arguments())) {
-    std::fprintf(stderr, "%s\n", qPrintable(note));
-  }
+  // Names the folder of the program's data, where the history is kept.
+  QCoreApplication::setApplicationName("draftcalc");
+  const WindowArguments arguments = ReadWindowArguments(QApplication::arguments());
+  for (const QString& note : arguments.notes) std::fprintf(stderr, "%s\n", qPrintable(note));
   Form_miret form;
   InstallStartupProbe(form);
   form.show();
+  // Before the first paint: the window shows the file's first record calculated.
+  if (!arguments.file.isEmpty()) {
+    for (const QString& problem : form.OpenRows(arguments.file)) std::fprintf(stderr, "%s\n", qPrintable(problem));
+  }
   return QApplication::exec();
 }

@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <array>
 #include <string>
 
+#include "app/replace_file.h"
 #include "view/dxf_surface.h"
 #include "view/svg_surface.h"
 
@@ -94,16 +94,13 @@ QByteArray PictureExport::Bytes(ExportFormat format) const {
 
 bool PictureExport::ExportTo(const QString& path, ExportFormat format) {
   const QByteArray bytes = Bytes(format);
-  QSaveFile file(path);
   if (bytes.isEmpty()) {
     ShowFailure(path, "the picture could not be encoded as " + QString(NameOf(format).suffix).toUpper());
     return false;
   }
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    ShowFailure(path, file.errorString());
-    return false;
-  }
-  return true;
+  const QString failure = ReplaceFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  if (!failure.isEmpty()) ShowFailure(path, failure);
+  return failure.isEmpty();
 }
 
 // A window-modal message that does not block: the window goes on drawing.

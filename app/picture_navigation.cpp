@@ -37,9 +37,6 @@ bool PictureNavigation::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::KeyPress:
       return Key(static_cast<const QKeyEvent&>(*event));
-    case QEvent::ContextMenu:
-      handlers_.menuOpening();
-      return false;
     default:
       return false;
   }

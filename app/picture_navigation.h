@@ -26,7 +26,6 @@ class PictureNavigation final : public QObject {
     std::function<void(QPointF pixel, int steps)> zoomAt;     // steps > 0: in
     std::function<void(QPointF delta)> pan;                   // the content moves by delta pixels
     std::function<void(std::optional<QPointF> pixel)> hover;  // nullopt: the pointer left
-    std::function<void()> menuOpening;                        // just before the right-click menu
   };
 
   PictureNavigation(QWidget* picture, Handlers handlers);

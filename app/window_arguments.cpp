@@ -9,12 +9,14 @@ namespace draftcalc::app {
 namespace {
 
 constexpr std::string_view kHelp = R"(Usage:
-  draftcalc [QT-OPTION ...]   the calculator window
-  draftcalc --help            this text
-  draftcalc --version         the version
+  draftcalc [QT-OPTION ...] [FILE]   the calculator window
+  draftcalc --help                   this text
+  draftcalc --version                the version
 
 The window calculates the plane-geometry constructions of machining and
 drafting from three input rows, and draws the inputs and the answer to scale.
+FILE, a CSV file of rows as draftcalc-cli reads them (columns x1 .. s3),
+is opened as Ctrl+O opens it: its first record is calculated.
 F1 in the window shows the D codes, the sign rules and the keys; right-click
 the picture for About.
 
@@ -50,19 +52,23 @@ int AnswerEarlyRequest(EarlyRequest request, std::FILE* out, std::FILE* err) {
   return 0;
 }
 
-QStringList IgnoredArgumentNotes(const QStringList& arguments) {
-  QStringList notes;
+WindowArguments ReadWindowArguments(const QStringList& arguments) {
+  WindowArguments read;
   bool optionsEnded = false;
   for (const QString& arg : arguments.mid(1)) {
     if (arg == "--" && !optionsEnded) {
       optionsEnded = true;
     } else if (arg.startsWith('-') && arg != "-" && !optionsEnded) {
-      notes << "draftcalc: unknown option " + arg + " ignored (draftcalc --help lists the options)";
+      read.notes << "draftcalc: unknown option " + arg + " ignored (draftcalc --help lists the options)";
+    } else if (arg == "-") {
+      read.notes << "draftcalc: - not opened: the window does not read standard input";
+    } else if (!read.file.isEmpty()) {
+      read.notes << "draftcalc: " + arg + " not opened: the window opens one file, " + read.file;
     } else {
-      notes << "draftcalc: " + arg + " not opened: the window does not open files given on the command line";
+      read.file = arg;
     }
   }
-  return notes;
+  return read;
 }
 
 }  // namespace draftcalc::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <cstdio>
 #include <span>
@@ -19,8 +20,13 @@ EarlyRequest ReadEarlyRequest(std::span<const std::string_view> args);
 // `out` could not take it (the reason on `err`).
 int AnswerEarlyRequest(EarlyRequest request, std::FILE* out, std::FILE* err);
 
-// One note for each argument Qt left (the program name comes first): the
-// window opens no file and takes no other option, so they are ignored.
-QStringList IgnoredArgumentNotes(const QStringList& arguments);
+// What the arguments Qt left ask of the window (the program name comes
+// first): the CSV file to open, the first argument that is no option (empty
+// when there is none), and a note for each argument ignored.
+struct WindowArguments {
+  QString file;
+  QStringList notes;
+};
+WindowArguments ReadWindowArguments(const QStringList& arguments);
 
 }  // namespace draftcalc::app

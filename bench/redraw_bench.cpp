@@ -8,6 +8,7 @@
 
 #include "app/form_miret.h"
 #include "examples/catalogue_examples.h"
+#include "temporary_home.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ BENCHMARK_CAPTURE(BM_FitAndRedraw, three_lines, 11)
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const TemporaryHome home;  // each calculation is added to a history
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

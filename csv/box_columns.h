@@ -34,6 +34,11 @@ inline std::array<const std::string*, 5> CaptionsInColumnOrder(const ResultCapti
   for (size_t i = 0; i < kCaptionFields.size(); ++i) inOrder[i] = &(c.*kCaptionFields[i]);
   return inOrder;
 }
+inline std::array<std::string*, 5> CaptionsInColumnOrder(ResultCaptions& c) {
+  std::array<std::string*, 5> inOrder{};
+  for (size_t i = 0; i < kCaptionFields.size(); ++i) inOrder[i] = &(c.*kCaptionFields[i]);
+  return inOrder;
+}
 
 // A header column that feeds an input box.
 struct BoxColumn {

@@ -12,12 +12,16 @@ std::vector<std::string> FieldsOf(const RecordView& record) {
 
 }  // namespace
 
-CsvTable ReadCsvTable(ByteSource& source, size_t maxRecordBytes) {
+CsvTable ReadCsvTable(ByteSource& source, size_t maxRecordBytes, size_t maxRecords) {
   CsvTable table;
   CsvReader reader(source, maxRecordBytes);
   for (;;) {
     const CsvReader::Status status = reader.Next();
     if (status == CsvReader::Status::kEnd) break;
+    if (table.header.line != 0 && table.records.size() == maxRecords) {
+      table.moreRecords = true;
+      break;
+    }
     if (status == CsvReader::Status::kReadError) {
       table.readError = reader.ReadError();
       break;

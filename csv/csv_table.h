@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,13 @@ struct CsvTable {
   std::vector<CsvRow> records;
   std::vector<CsvProblem> problems;
   int readError = 0;
+  bool moreRecords = false;  // reading stopped at maxRecords with more input to come
 };
 
-CsvTable ReadCsvTable(ByteSource& source, size_t maxRecordBytes = CsvReader::kDefaultMaxRecordBytes);
+// Reads at most `maxRecords` records after the header, so that a batch input
+// of millions of records opened by mistake costs a bounded amount of memory.
+CsvTable ReadCsvTable(ByteSource& source, size_t maxRecordBytes = CsvReader::kDefaultMaxRecordBytes,
+                      size_t maxRecords = SIZE_MAX);
 
 // "record has 3 fields, the header has 2"
 std::string FieldCountProblem(size_t fields, size_t headerWidth);

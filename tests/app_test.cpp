@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QRawFont>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
@@ -321,10 +320,14 @@ TEST_F(Window, TakesAnyInputAndViewWithoutFailing) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The window's kept settings in a folder of the run's own, not the user's.
-  QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  // The history and the settings of the tests' windows are kept in a folder
+  // of their own, never in the user's.
+  QTemporaryDir home;
+  if (!home.isValid()) return 1;
+  qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+  qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
   QApplication application(argc, argv);
+  QCoreApplication::setApplicationName("draftcalc");  // as the program names its data folder
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -44,11 +44,21 @@ for program in draftcalc draftcalc-cli; do
   "${no_display[@]}" "$usr/bin/$program" --help > "$scratch/$program.help" || fail "$program --help exits $?"
 done
 
-# Qt's own options still reach Qt; a file argument is ignored with a note.
-# The start-up probe quits once the window is shown.
-"${no_display[@]}" DRAFTCALC_STARTUP_PROBE=1 "$usr/bin/draftcalc" -platform offscreen rows.csv \
-  > /dev/null 2> "$scratch/window.err" || fail "draftcalc -platform offscreen exits $?: $(cat "$scratch/window.err")"
-grep -q "rows.csv not opened" "$scratch/window.err" || fail "no note on the ignored file: $(cat "$scratch/window.err")"
+# Qt's own options still reach Qt, and a CSV file given is opened: its first
+# record is calculated before the window shows, so the history (kept in the
+# scratch folder) holds it with its answer. A file that cannot be opened is
+# reported and the window starts all the same. The start-up probe quits
+# once the window is shown.
+window=("${no_display[@]}" XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" DRAFTCALC_STARTUP_PROBE=1
+        "$usr/bin/draftcalc" -platform offscreen)
+printf 'x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n' > "$scratch/rows.csv"
+"${window[@]}" "$scratch/rows.csv" > /dev/null 2> "$scratch/window.err" ||
+  fail "draftcalc -platform offscreen rows.csv exits $?: $(cat "$scratch/window.err")"
+grep -q '^[^,]*,0,0,8,,,,,,3,4,8,,,,,,0.000,0.000,99,,,,,,0,0,53.1301,,$' "$scratch/data/draftcalc/history.csv" ||
+  fail "rows.csv not calculated at start: $(cat "$scratch/data/draftcalc/history.csv" "$scratch/window.err")"
+"${window[@]}" "$scratch/missing.csv" > /dev/null 2> "$scratch/window.err" ||
+  fail "draftcalc -platform offscreen missing.csv exits $?: $(cat "$scratch/window.err")"
+grep -q "missing.csv: cannot open" "$scratch/window.err" || fail "no note on the missing file: $(cat "$scratch/window.err")"
 
 desktop="$usr/share/applications/draftcalc.desktop"
 report="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $report"

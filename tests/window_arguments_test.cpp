@@ -57,15 +57,22 @@ TEST(WindowArguments, VersionIsPrintedAndAnOutputThatCannotTakeItFails) {
   std::fclose(err);
 }
 
-TEST(WindowArguments, WhatQtLeavesIsIgnoredWithANoteEach) {
-  EXPECT_TRUE(IgnoredArgumentNotes({"draftcalc"}).isEmpty());
-  const QStringList notes = IgnoredArgumentNotes({"draftcalc", "rows.csv", "--zoom", "-", "--", "--help", "-x"});
-  ASSERT_EQ(notes.size(), 5);
-  EXPECT_TRUE(notes[0].startsWith("draftcalc: rows.csv not opened"));
-  EXPECT_TRUE(notes[1].startsWith("draftcalc: unknown option --zoom ignored"));
-  EXPECT_TRUE(notes[2].startsWith("draftcalc: - not opened"));
-  EXPECT_TRUE(notes[3].startsWith("draftcalc: --help not opened")) << "a file name after --";
-  EXPECT_TRUE(notes[4].startsWith("draftcalc: -x not opened"));
+TEST(WindowArguments, TheFirstFileIsOpenedAndWhatElseQtLeavesIsIgnoredWithANoteEach) {
+  const WindowArguments none = ReadWindowArguments({"draftcalc"});
+  EXPECT_TRUE(none.file.isEmpty());
+  EXPECT_TRUE(none.notes.isEmpty());
+
+  const WindowArguments read =
+      ReadWindowArguments({"draftcalc", "--zoom", "rows.csv", "-", "--", "--help", "-x", "other.csv"});
+  EXPECT_EQ(read.file, "rows.csv");
+  ASSERT_EQ(read.notes.size(), 5);
+  EXPECT_TRUE(read.notes[0].startsWith("draftcalc: unknown option --zoom ignored"));
+  EXPECT_TRUE(read.notes[1].startsWith("draftcalc: - not opened"));
+  EXPECT_TRUE(read.notes[2].startsWith("draftcalc: --help not opened")) << "a file name after --";
+  EXPECT_TRUE(read.notes[3].startsWith("draftcalc: -x not opened"));
+  EXPECT_TRUE(read.notes[4].startsWith("draftcalc: other.csv not opened: the window opens one file, rows.csv"));
+
+  EXPECT_EQ(ReadWindowArguments({"draftcalc", "--", "-rows.csv"}).file, "-rows.csv") << "a file name after --";
 }
 
 }  // namespace

@@ -1,0 +1,326 @@
+// The history of calculations: each calculation added at the end of the
+// file, the file read back as draftcalc-cli reads CSV, the panel and
+// restoring, trimming to the newest thousand, damaged files, the setting.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
+#include <QTest>
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "app/catalogue.h"
+#include "app/history.h"
+#include "app/look.h"
+#include "app/settings.h"
+#include "csv/csv_writer.h"
+#include "csv/input_set.h"
+#include "data_folder_fixture.h"
+
+namespace draftcalc::app {
+namespace {
+
+using examples::kCatalogue;
+
+std::vector<std::string> ExampleTexts(const examples::CatalogueEntry& entry) {
+  std::vector<std::string> texts;
+  for (const auto& row : entry.rows) texts.insert(texts.end(), row.begin(), row.end());
+  return texts;
+}
+
+std::vector<std::string> CaptionFields(const ResultCaptions& c) { return {c.ansX, c.ansY, c.ansA, c.ansR, c.ansRem}; }
+
+ino_t Inode(const QString& path) {
+  struct stat status {};
+  return ::stat(path.toLocal8Bit().constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+// A history of `count` records of the 1.1 example, record i with x2 = i,
+// the way the window writes them.
+QByteArray HistoryOf(int count) {
+  std::string text;
+  csv::CsvWriter writer(text);
+  for (const std::string& name : History::Columns()) writer.Field(name);
+  writer.EndRecord();
+  csv::BoxTexts boxes;
+  const std::vector<std::string> example = ExampleTexts(kCatalogue[0]);
+  std::copy(example.begin(), example.end(), boxes.begin());
+  for (int i = 0; i < count; ++i) {
+    boxes[8] = std::to_string(i);
+    writer.Field("2026-01-02T03:04:05+09:00");
+    csv::WriteInputSetFields(writer, boxes, {"0", "0", "45", "", ""});
+    writer.EndRecord();
+  }
+  return QByteArray::fromStdString(text);
+}
+
+TEST_F(WindowWithData, CalculateAddsOneRecordAtTheEndOfTheHistoryWithoutRewritingIt) {
+  EXPECT_FALSE(QFile::exists(HistoryPath())) << "start-up reads and writes nothing";
+  EXPECT_EQ(form.TheHistory().Path(), HistoryPath());
+
+  CalculateExample(kCatalogue[9]);
+  const QByteArray first = FileBytes(HistoryPath());
+  csv::CsvTable table = ReadTable(HistoryPath());
+  EXPECT_TRUE(table.problems.empty());
+  ASSERT_EQ(table.header.fields.size(), 30u);
+  EXPECT_EQ(table.header.fields[0], "time");
+  EXPECT_EQ(table.header.fields[1], "x1");
+  EXPECT_EQ(table.header.fields[29], "ansRem");
+  ASSERT_EQ(table.records.size(), 1u);
+  const std::vector<std::string>& fields = table.records[0].fields;
+  const QDateTime when = QDateTime::fromString(QString::fromStdString(fields[0]), Qt::ISODate);
+  ASSERT_TRUE(when.isValid()) << fields[0];
+  EXPECT_LE(std::abs(when.secsTo(QDateTime::currentDateTime())), 5) << fields[0];
+  EXPECT_EQ(when.offsetFromUtc(), QDateTime::currentDateTime().offsetFromUtc()) << "local time, its offset written";
+  EXPECT_EQ(std::vector<std::string>(fields.begin() + 1, fields.begin() + 25), ExampleTexts(kCatalogue[9]));
+  EXPECT_EQ(std::vector<std::string>(fields.begin() + 25, fields.end()), CaptionFields(Shown(form)));
+
+  const ino_t inode = Inode(HistoryPath());
+  CalculateExample(kCatalogue[0]);
+  const QByteArray second = FileBytes(HistoryPath());
+  EXPECT_TRUE(second.startsWith(first));
+  EXPECT_EQ(Inode(HistoryPath()), inode) << "appended to, not replaced";
+  table = ReadTable(HistoryPath());
+  ASSERT_EQ(table.records.size(), 2u);
+  EXPECT_EQ(table.records[1].fields[27], "53.1301");  // ansA
+}
+
+TEST_F(WindowWithData, TheHistoryListsNewestFirstAndRestoringARecordGivesItsCaptionsAgain) {
+  std::vector<ResultCaptions> shown;
+  for (int example : {0, 9, 10}) {
+    CalculateExample(kCatalogue[static_cast<size_t>(example)]);
+    shown.push_back(Shown(form));
+  }
+  TypeRows(form, kCatalogue[3]);  // typed, not calculated
+  QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
+  ASSERT_TRUE(form.historyPanel->isVisible());
+  EXPECT_FALSE(form.candidatePanel->isVisible());
+  EXPECT_EQ(form.historyPanel->geometry(), form.candidatePanel->geometry()) << "in the candidates panel's place";
+  EXPECT_EQ(QApplication::focusWidget(), form.historyPanel);
+  ASSERT_EQ(form.historyPanel->topLevelItemCount(), 3);
+  EXPECT_TRUE(form.historyPanel->topLevelItem(0)->text(1).startsWith(Utf8(kCatalogue[10].name.substr(0, 3))));
+  EXPECT_EQ(form.historyPanel->topLevelItem(2)->text(1),
+            Utf8(CatalogueTitle(CalculationId::kAngleOfTwoPoints)) + "\nX 0  Y 0  A 53.1301");
+
+  // Enter on the middle row: the 3.4 rows come back and are calculated.
+  form.historyPanel->setCurrentItem(form.historyPanel->topLevelItem(1));
+  QTest::keyClick(form.historyPanel, Qt::Key_Return);
+  QTest::qWait(20);
+  EXPECT_EQ(Shown(form), shown[1]);
+  EXPECT_EQ(Str(form.inpC[1]->text()), "-5");
+  EXPECT_EQ(form.TheHistory().Records().size(), 4u) << "a restored record is calculated, and so added";
+  ASSERT_EQ(form.historyPanel->topLevelItemCount(), 4);
+  EXPECT_EQ(form.historyPanel->currentItem(), form.historyPanel->topLevelItem(2))
+      << "the restored record stays current";
+
+  // A double click on the oldest: as a window system hands it over, a click
+  // and then the double click.
+  const QPoint oldest = form.historyPanel->visualItemRect(form.historyPanel->topLevelItem(3)).center();
+  QTest::mouseClick(form.historyPanel->viewport(), Qt::LeftButton, {}, oldest);
+  EXPECT_EQ(Shown(form), shown[1]) << "a single click restores nothing";
+  QTest::mouseDClick(form.historyPanel->viewport(), Qt::LeftButton, {}, oldest);
+  QTest::qWait(20);
+  EXPECT_EQ(Shown(form), shown[0]);
+  EXPECT_EQ(Str(form.inpX[1]->text()), "3");
+
+  QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
+  EXPECT_FALSE(form.historyPanel->isVisible());
+  EXPECT_TRUE(form.candidatePanel->isVisible());
+}
+
+TEST_F(WindowWithData, PickingACandidateBringsTheCandidatesBack) {
+  CalculateExample(kCatalogue[9]);
+  form.showHistoryAction->trigger();
+  ASSERT_TRUE(form.historyPanel->isVisible());
+  QTest::keyClick(&form, Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_FALSE(form.historyPanel->isVisible());
+  EXPECT_TRUE(form.candidatePanel->isVisible());
+  EXPECT_FALSE(form.showHistoryAction->isChecked());
+}
+
+TEST(History, PastTwelveHundredRecordsTheNewestThousandAreKept) {
+  struct Case {
+    int before, after;
+  };
+  for (const Case c : {Case{1198, 1199}, Case{1199, 1200}, Case{1200, 1000}}) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("history.csv");
+    ASSERT_TRUE(WriteBytes(path, HistoryOf(c.before)));
+    History history(path);
+    const HistoryRecord added{History::Now(), csv::StartupBoxTexts(), {}};
+    ASSERT_TRUE(history.Append(added));
+    EXPECT_EQ(history.Records().size(), static_cast<size_t>(c.after)) << c.before;
+    const csv::CsvTable table = ReadTable(path);
+    EXPECT_TRUE(table.problems.empty());
+    ASSERT_EQ(table.records.size(), static_cast<size_t>(c.after)) << c.before;
+    EXPECT_EQ(table.records.front().fields[9], std::to_string(c.before + 1 - c.after)) << "the oldest kept";
+    EXPECT_EQ(table.records[static_cast<size_t>(c.after) - 2].fields[9], std::to_string(c.before - 1));
+    EXPECT_EQ(table.records.back().fields[9], "0.000") << "the record added, last";
+    EXPECT_EQ(history.Records().front().boxes[8], table.records.front().fields[9]);
+  }
+}
+
+TEST_F(WindowWithData, TrimmingShowsInTheOpenPanel) {
+  ASSERT_TRUE(QDir().mkpath(folder.filePath("draftcalc")));
+  ASSERT_TRUE(WriteBytes(HistoryPath(), HistoryOf(1200)));
+  form.showHistoryAction->trigger();
+  EXPECT_EQ(form.historyPanel->topLevelItemCount(), 1200);
+  CalculateExample(kCatalogue[2]);
+  EXPECT_EQ(ReadTable(HistoryPath()).records.size(), 1000u);
+  ASSERT_EQ(form.historyPanel->topLevelItemCount(), 1000);
+  EXPECT_TRUE(form.historyPanel->topLevelItem(0)->text(1).startsWith("1.3"));
+  EXPECT_TRUE(form.historyPanel->topLevelItem(999)->toolTip(0).contains("Row 2: 201 | 4 | 8"));
+}
+
+// Each file in the history's place: what is read of it, whether it is set
+// aside, and that a record added then reads back whole and last.
+TEST(History, ADamagedFileIsNeverWrittenOverBlindly) {
+  const QByteArray header = HistoryOf(0);
+  const QByteArray good = HistoryOf(1).mid(header.size());
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    size_t readable;
+    bool setAside;
+    const char* notice;
+  };
+  const Case cases[] = {
+      {"empty", "", 0, false, ""},
+      {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 0, true, "set aside as history.csv.bad-"},
+      {"another CSV", "x1,y1\n1,2\n", 0, true, "line 1: not the header of a history"},
+      {"a malformed header", "\"time\"x,y\n", 0, true, "line 1: unexpected text after a closing quote"},
+      {"damaged records", header + good + "a,b\n" + good.left(26) + "\xff" + good.mid(26) + good, 2, false,
+       "Damaged records in the history skipped: 2."},
+      {"cut inside quotes", header + good + good.left(30) + "\"cut, \n", 1, false, "skipped: 1"},
+      {"cut after a field", header + good + good.left(30), 1, false, "skipped: 1"},
+  };
+  for (const Case& c : cases) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("history.csv");
+    ASSERT_TRUE(WriteBytes(path, c.bytes));
+    History history(path);
+    EXPECT_EQ(history.Records().size(), c.readable) << c.name;
+    EXPECT_TRUE(history.TakeNotice().contains(c.notice)) << c.name;
+
+    csv::BoxTexts boxes = csv::StartupBoxTexts();
+    boxes[0] = "a \"new\",\nrecord";
+    ASSERT_TRUE(history.Append({History::Now(), boxes, {"1", "2", "", "", "残り"}})) << c.name;
+    const csv::CsvTable table = ReadTable(path);
+    ASSERT_FALSE(table.records.empty()) << c.name;
+    EXPECT_EQ(table.records.back().fields[1], boxes[0]) << c.name;
+    EXPECT_EQ(table.records.back().fields[29], "残り") << c.name;
+    const QStringList aside = QDir(folder.path()).entryList({"history.csv.bad-*"});
+    EXPECT_EQ(aside.size(), c.setAside ? 1 : 0) << c.name;
+    if (c.setAside) {
+      EXPECT_EQ(FileBytes(folder.filePath(aside.front())), c.bytes) << c.name;
+      EXPECT_EQ(table.records.size(), 1u) << c.name;
+    } else {
+      EXPECT_TRUE(FileBytes(path).startsWith(c.bytes)) << c.name << ": appended to, not rewritten";
+    }
+  }
+}
+
+TEST(History, AFileRemovedWhileTheWindowRunsStartsAgainWithItsHeader) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("history.csv");
+  for (int kept : {0, 2}) {
+    ASSERT_TRUE(WriteBytes(path, HistoryOf(kept)));
+    History history(path);
+    EXPECT_EQ(history.Records().size(), static_cast<size_t>(kept));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(history.Append({History::Now(), csv::StartupBoxTexts(), {}}));
+    const csv::CsvTable table = ReadTable(path);
+    EXPECT_EQ(table.header.fields, History::Columns()) << kept;
+    EXPECT_EQ(table.records.size(), 1u) << kept;
+    EXPECT_EQ(history.Records().size(), 1u) << kept;
+  }
+}
+
+TEST(History, AFileThatCanBeNeitherReadNorSetAsideIsLeftAlone) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("history.csv");
+  ASSERT_TRUE(QDir().mkpath(path + "/inside"));  // a folder in the file's place
+  History history(path);
+  EXPECT_TRUE(history.Records().empty());
+  EXPECT_TRUE(history.TakeNotice().startsWith("The history is not kept"));
+  EXPECT_FALSE(history.Append({History::Now(), csv::StartupBoxTexts(), {}}));
+  EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
+}
+
+// A write that fails half way (here at a file size limit: root writes
+// anywhere) is undone, so that the next record does not follow half of it.
+TEST(History, ARecordThatCannotBeWrittenWholeLeavesNoPartOfItBehind) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("history.csv");
+  ASSERT_TRUE(WriteBytes(path, HistoryOf(3)));
+  const QByteArray before = FileBytes(path);
+  History history(path);
+  csv::BoxTexts huge = csv::StartupBoxTexts();
+  huge[0] = std::string(40000, '1');
+
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlimit small{static_cast<rlim_t>(before.size()) + 8192, limit.rlim_max};
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool appended = history.Append({History::Now(), huge, {}});
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previous);
+
+  EXPECT_FALSE(appended);
+  EXPECT_TRUE(history.TakeNotice().startsWith("The calculation could not be added to the history"));
+  EXPECT_EQ(FileBytes(path), before);
+  ASSERT_TRUE(history.Append({History::Now(), csv::StartupBoxTexts(), {}}));
+  const csv::CsvTable table = ReadTable(path);
+  EXPECT_TRUE(table.problems.empty());
+  EXPECT_EQ(table.records.size(), 4u);
+}
+
+TEST_F(WindowWithData, TheWindowStartsWithADamagedHistoryAndSetsItAsideWhenItFirstNeedsIt) {
+  ASSERT_TRUE(QDir().mkpath(folder.filePath("draftcalc")));
+  ASSERT_TRUE(WriteBytes(HistoryPath(), "no history\n\"at all"));
+  Form_miret second;
+  second.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+  TypeRows(second, kCatalogue[0]);
+  QTest::mouseClick(second.butStart, Qt::LeftButton);
+  EXPECT_EQ(Str(second.ansA->text()), "53.1301");
+  EXPECT_TRUE(second.StatusBar1->currentMessage().contains("set aside as history.csv.bad-"))
+      << Str(second.StatusBar1->currentMessage());
+  EXPECT_EQ(QDir(folder.filePath("draftcalc")).entryList({"history.csv.bad-*"}).size(), 1);
+  EXPECT_EQ(ReadTable(HistoryPath()).records.size(), 1u);
+}
+
+TEST_F(WindowWithData, WithTheHistoryOffNothingIsAddedAndTheSettingIsKept) {
+  const auto menuEntries = [](const Form_miret& window) {
+    std::vector<std::string> entries;
+    const auto menu = window.Menus().PictureMenu();
+    for (const QAction* action : menu->actions()) entries.push_back(Str(action->text()));
+    return entries;
+  };
+  EXPECT_EQ(menuEntries(form),
+            (std::vector<std::string>{"Zoom to fit", "Fit after each calculation", "Export…", "", "Open rows…",
+                                      "Save rows…", "", "History", "Keep a history of calculations", "",
+                                      "About draftcalc"}));
+  EXPECT_TRUE(form.keepHistoryAction->isChecked());
+  form.keepHistoryAction->trigger();  // the user unticks it
+  CalculateExample(kCatalogue[0]);
+  EXPECT_FALSE(QFile::exists(HistoryPath()));
+  {
+    Form_miret next;
+    menuEntries(next);
+    EXPECT_FALSE(next.keepHistoryAction->isChecked()) << "remembered";
+  }
+  form.keepHistoryAction->trigger();
+  EXPECT_TRUE(ReadFlag("history/enabled", false));
+  CalculateExample(kCatalogue[0]);
+  EXPECT_EQ(ReadTable(HistoryPath()).records.size(), 1u);
+}
+
+}  // namespace
+}  // namespace draftcalc::app
