@@ -66,15 +66,20 @@ void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, s
 
 }  // namespace
 
-int RunCalcCommand(std::span<const std::string_view> words, bool allCandidates, std::FILE* output, std::FILE* errors) {
+int RunCalcCommand(std::span<const std::string_view> words, bool allCandidates, const DrawingFiles& files,
+                   std::FILE* output, std::FILE* errors) {
   const std::optional<InputTexts> texts = TextsOf(words, errors);
   if (!texts) return kExitBadInput;
-  PrintCaptions(output, Calculate(*texts));
-  if (!allCandidates) return kExitOk;
+  const ResultCaptions captions = Calculate(*texts);
+  PrintCaptions(output, captions);
 
-  const std::vector<candidates::Candidate> found = candidates::FindCandidates(*texts);
-  if (found.empty()) std::fprintf(output, "\nNo candidates\n");
-  for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());
+  std::vector<candidates::Candidate> found;
+  if (allCandidates) {
+    found = candidates::FindCandidates(*texts);
+    if (found.empty()) std::fprintf(output, "\nNo candidates\n");
+    for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());
+  }
+  if (files.Any() && !WriteDrawingFiles(files, *texts, captions, found, errors)) return kExitIoError;
   return kExitOk;
 }
 

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++          # build
   qt6-base-dev                   # the window (Qt 6 Widgets)
+  libdxflib-dev                  # the DXF export
+  qt6-svg-dev python3-ezdxf      # the tests read the SVG and DXF exports back with readers of their own
   fonts-ipaexfont-gothic         # Japanese captions and messages
   libgtest-dev libbenchmark-dev  # tests and benchmarks
   libocct-modeling-algorithms-dev libocct-modeling-data-dev  # reference geometry for the tests
