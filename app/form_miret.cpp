@@ -179,10 +179,15 @@ void Form_miret::CreateActions() {
   menus_ = std::make_unique<ContextMenus>(copyAnswerAction, aboutAction);
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
   CreateCandidateActions();
+  CreateViewActions();
   CreateHistoryActions();
   CreateFileActions();
-  menus_->SetPictureActions({openAction, saveAction, nullptr, showHistoryAction, keepHistoryAction},
-                            [this] { keepHistoryAction->setChecked(KeepsHistory()); });
+  menus_->SetPictureActions({fitAction, fitAfterCalculationAction, exportAction, nullptr, openAction, saveAction,
+                             nullptr, showHistoryAction, keepHistoryAction},
+                            [this] {
+                              FitsAfterCalculation();
+                              keepHistoryAction->setChecked(KeepsHistory());
+                            });
   menus_->AttachToPicture(Picture1);
 }
 
@@ -196,7 +201,8 @@ void Form_miret::SetTabOrder() {
   }
   setTabOrder(previous, butStart);
   setTabOrder(butStart, butCLR);
-  setTabOrder(butCLR, candidatePanel);
+  setTabOrder(butCLR, Picture1);
+  setTabOrder(Picture1, candidatePanel);
 }
 
 void Form_miret::Form_Load() {
@@ -223,6 +229,7 @@ void Form_miret::Form_Load() {
   Slider1->setValue(100);  // from the design value 0: runs Slider1_Change
   HScroll1->setValue(20);
   VScroll1->setValue(30);
+  corner_ = view::CornerFor(HScroll1->value(), VScroll1->value());
   loadingFlag = 0;
   Form_Resize();  // the view and its corner in the status bar from the start
 }

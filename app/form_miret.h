@@ -29,6 +29,8 @@
 #include "app/input_set_file.h"
 #include "app/kept_rows.h"
 #include "app/picture_box.h"
+#include "app/picture_export.h"
+#include "app/picture_navigation.h"
 #include "app/record_chooser.h"
 #include "app/row_texts.h"
 #include "app/twip_scale.h"
@@ -36,6 +38,7 @@
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "view/view_geometry.h"
+#include "view/view_state.h"
 
 namespace draftcalc::app {
 
@@ -75,6 +78,10 @@ class Form_miret final : public QWidget {
   // Ctrl+Down and Ctrl+Up: pick the next or the previous candidate.
   QAction *nextCandidateAction = nullptr, *previousCandidateAction = nullptr;
   QAction* aboutAction = nullptr;  // in the picture's right-click menu
+  // The view: F and Home on the picture; fit after each calculation that
+  // leaves the answer out of view (kept between runs); Ctrl+E.
+  QAction *fitAction = nullptr, *fitAfterCalculationAction = nullptr, *exportAction = nullptr;
+  QLabel* StatusPanel3 = nullptr;  // the drawing coordinates under the cursor
   // Ctrl+H shows the history in the candidates panel's place, and hides it;
   // the setting keeps a history of the calculations or not.
   HistoryPanel* historyPanel = nullptr;  // made on the first Ctrl+H
@@ -111,6 +118,14 @@ class Form_miret final : public QWidget {
   // answer again.
   void Redraw();
 
+  // The view moved as the wheel, a drag, the keys and Zoom to fit move it;
+  // the slider, the zoom label, the scroll bars and the status bar follow.
+  void ZoomAtPixel(QPointF pixel, int steps);
+  void PanByPixels(QPointF delta);
+  void ZoomToFit();
+  // The plane point under a pixel of the picture area.
+  QPointF PlanePoint(QPointF pixel) const;
+  PictureExport& Export() { return *export_; }
   // Saves the rows and their answer as a CSV file of one record. A failure
   // is shown, and any file of that name is left as it was.
   bool SaveRows(const QString& path);
@@ -196,6 +211,15 @@ class Form_miret final : public QWidget {
   void ShowAbout();
   bool UndoClear();
 
+  void CreateViewActions();
+  // Zoom and corner set as the new ways of moving the view set them: the
+  // controls follow without running their handlers; does not redraw.
+  void ShowView(int zoomPercent, view::ViewCorner corner);
+  void FitIfAnswerHidden();
+  bool FitsAfterCalculation();
+  void ShowCursorPosition(std::optional<QPointF> pixel);
+  void DrawPicture(view::DrawSurface& surface) const;
+  view::Bounds ShownFigureBounds() const;
   bool KeepsHistory();
   void AddToHistory();
   void ShowHistoryPanel(bool shown);
@@ -240,6 +264,11 @@ class Form_miret final : public QWidget {
   QMetaObject::Connection focusWatch_;
   ClearUndo clearUndo_;
   bool settingRows_ = false;
+  view::ViewCorner corner_;  // the plane point at the picture's top-left corner
+  std::unique_ptr<PictureNavigation> navigation_;
+  std::unique_ptr<PictureExport> export_;
+  std::optional<QPointF> cursorPixel_;
+  bool fitSettingRead_ = false;
 
   std::unique_ptr<History> history_;
   std::optional<bool> keepHistory_;  // the setting, read when first needed

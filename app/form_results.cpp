@@ -30,6 +30,7 @@ void Form_miret::Calculate() {
   freshness_.Calculated(CurrentRows());
   ShowResults();
   ShowCalculationThatRan();
+  FitIfAnswerHidden();
   Redraw();
   AddToHistory();
 }

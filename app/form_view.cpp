@@ -2,6 +2,7 @@
 // status text of the view's corner, and painting.
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QSignalBlocker>
 #include <cmath>
 
 #include "app/form_layout.h"
@@ -50,6 +51,7 @@ void Form_miret::Form_Resize() {
   ApplyHorizontalScroll();
   ApplyVerticalScroll();
   UpdateCoordinateText();
+  ShowCursorPosition(cursorPixel_);
 }
 
 void Form_miret::Slider1_Change() {
@@ -61,8 +63,11 @@ void Form_miret::Slider1_Change() {
   Redraw();
 }
 
+// A scroll-bar move sets its edge of the corner (see view::ScrolledLeftEdge);
+// the other ways of moving the view set the bars without running this.
 void Form_miret::HScroll1_Change() {
   if (loadingFlag == 1) return;
+  corner_.left = view::ScrolledLeftEdge(corner_.left, HScroll1->value());
   ApplyHorizontalScroll();
   UpdateCoordinateText();
   Redraw();
@@ -70,13 +75,24 @@ void Form_miret::HScroll1_Change() {
 
 void Form_miret::VScroll1_Change() {
   if (loadingFlag == 1) return;
+  corner_.top = view::ScrolledTopEdge(corner_.top, VScroll1->value());
   ApplyVerticalScroll();
   UpdateCoordinateText();
   Redraw();
 }
 
-void Form_miret::ApplyHorizontalScroll() { coordinateWindow.left = view::LeftEdgeFor(HScroll1->value()); }
-void Form_miret::ApplyVerticalScroll() { coordinateWindow.top = view::TopEdgeFor(VScroll1->value()); }
+// The coordinate window's edges from the corner, which the scroll bars show
+// at their nearest position.
+void Form_miret::ApplyHorizontalScroll() {
+  coordinateWindow.left = static_cast<float>(corner_.left);
+  const QSignalBlocker quiet(HScroll1);
+  HScroll1->setValue(view::NearestHorizontalPosition(corner_.left));
+}
+void Form_miret::ApplyVerticalScroll() {
+  coordinateWindow.top = static_cast<float>(corner_.top);
+  const QSignalBlocker quiet(VScroll1);
+  VScroll1->setValue(view::NearestVerticalPosition(corner_.top));
+}
 
 void Form_miret::UpdateCoordinateText() {
   StatusPanel1->setText(QString::fromStdString(view::CoordinateText(coordinateWindow)));
@@ -97,11 +113,16 @@ void Form_miret::Redraw() { Picture1->repaint(); }
 void Form_miret::Picture1_Paint(QPainter& painter) {
   const QRectF area(Picture1->rect());
   if (area.isEmpty()) return;
+  PainterSurface surface(painter, view::MappingFor(coordinateWindow, zoomScale, scale_.twipsPerPixel), area);
+  DrawPicture(surface);
+}
+
+// The one drawing of the picture, on the screen and in the exports.
+void Form_miret::DrawPicture(view::DrawSurface& surface) const {
   BoxTexts texts;
   ReadBoxes(texts);
   const ResultCaptions shown = answers_->Shown();
   const auto look = answers_->IsOutOfDate() ? view::AnswerLook::kOutOfDate : view::AnswerLook::kCurrent;
-  PainterSurface surface(painter, view::MappingFor(coordinateWindow, zoomScale, scale_.twipsPerPixel), area);
   view::Drawing(surface, texts.views, shown, coordinateWindow, look, candidates_).Redraw();
 }
 

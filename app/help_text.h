@@ -62,7 +62,7 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
-inline constexpr std::array<Entry, 16> kShortcuts = {{
+inline constexpr std::array<Entry, 18> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},
     {"Click on a candidate",
@@ -75,6 +75,12 @@ inline constexpr std::array<Entry, 16> kShortcuts = {{
      "copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate "
      "selected, that candidate's line instead: number, X, Y, A, R, edits"},
     {"Right-click on an answer", "copy that field or the whole answer"},
+    {"Wheel, drag on the picture",
+     "zoom in or out a slider step about the point under the pointer; drag with the left or middle button to pan"},
+    {"F or Home, +, -, arrow keys on the picture",
+     "zoom to fit the rows, the answer and the candidates; zoom in, out about the centre; pan (click the picture "
+     "first)"},
+    {"Ctrl+E", "export the picture: PNG as shown, SVG or DXF in drawing units (millimetres)"},
     {"Ctrl+H",
      "show the history of calculations in the candidates list's place, newest first, or hide it; double-click or "
      "Enter on a calculation writes its rows back into the boxes and calculates them"},
@@ -84,7 +90,9 @@ inline constexpr std::array<Entry, 16> kShortcuts = {{
      "of several records a list lets you choose one; dropping a CSV file on the window does the same"},
     {"Ctrl+PgDn, Ctrl+PgUp", "calculate the next, previous record of the file opened"},
     {"Right-click on the picture",
-     "Open rows, Save rows, History, Keep a history of calculations (on or off, remembered), About draftcalc"},
+     "Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; "
+     "Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); About draftcalc: "
+     "version, licence, libraries"},
     {"Ctrl+Z right after Clear", "bring back the rows Clear emptied"},
     {"F1", "this help"},
     {"Esc", "close this help"},

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "view/clip.h"
+#include "view/picture_look.h"
 
 namespace draftcalc::app {
 namespace {
@@ -16,26 +17,12 @@ constexpr double kLargestEllipse = 20'000;
 // Beyond this the arc's points cannot be placed to a pixel any more.
 constexpr double kLargestArc = 1e12;
 constexpr int kArcPoints = 256;
-// Dashes and gaps, in pixels: long enough to read as dashes on a short arc.
-constexpr qreal kDash = 5, kGap = 3;
-// Pixels between a marker's point and its label.
-constexpr qreal kLabelGap = 3;
 
 }  // namespace
 
 QColor PaletteColour(int index) {
-  struct Entry {
-    int index;
-    QRgb rgb;
-  };
-  static constexpr Entry kPalette[] = {
-      {view::kBlack, qRgb(0, 0, 0)},       {view::kGreen, qRgb(0, 128, 0)},    {view::kGrey, qRgb(128, 128, 128)},
-      {view::kLightBlue, qRgb(0, 0, 255)}, {view::kLightRed, qRgb(255, 0, 0)}, {view::kWhite, qRgb(255, 255, 255)},
-  };
-  for (const Entry& entry : kPalette) {
-    if (entry.index == index) return QColor(entry.rgb);
-  }
-  return QColor(0, 0, 0);
+  const view::Rgb rgb = view::PaletteRgb(index);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 PainterSurface::PainterSurface(QPainter& painter, const view::PixelMapping& mapping, QRectF area)
@@ -46,15 +33,15 @@ PainterSurface::PainterSurface(QPainter& painter, const view::PixelMapping& mapp
 
 QPen PainterSurface::PenOf(int colour) const {
   QPen pen(PaletteColour(colour), 0);
-  if (style_ == view::LineStyle::kDashed) pen.setDashPattern({kDash, kGap});
+  if (style_ == view::LineStyle::kDashed) pen.setDashPattern({view::kDashPixels, view::kGapPixels});
   return pen;
 }
 
 void PainterSurface::Clear() { painter_.fillRect(area_, PaletteColour(view::kWhite)); }
 
-void PainterSurface::MoveTo(float x, float y) { current_ = Map(x, y); }
+void PainterSurface::MoveTo(double x, double y) { current_ = Map(x, y); }
 
-void PainterSurface::LineTo(float x, float y, int colour) {
+void PainterSurface::LineTo(double x, double y, int colour) {
   const QPointF to = Map(x, y);
   DrawClippedLine(current_, to, colour);
   current_ = to;
@@ -68,7 +55,7 @@ void PainterSurface::DrawClippedLine(QPointF from, QPointF to, int colour) {
   painter_.drawLine(QLineF(shown->x1, shown->y1, shown->x2, shown->y2));
 }
 
-void PainterSurface::Box(float x1, float y1, float x2, float y2, int colour) {
+void PainterSurface::Box(double x1, double y1, double x2, double y2, int colour) {
   const QPointF a = Map(x1, y1), b = Map(x2, y2);
   DrawClippedLine({a.x(), a.y()}, {b.x(), a.y()}, colour);
   DrawClippedLine({b.x(), a.y()}, {b.x(), b.y()}, colour);
@@ -76,17 +63,17 @@ void PainterSurface::Box(float x1, float y1, float x2, float y2, int colour) {
   DrawClippedLine({a.x(), b.y()}, {a.x(), a.y()}, colour);
 }
 
-void PainterSurface::Label(float x, float y, std::string_view text, int colour) {
+void PainterSurface::Label(double x, double y, std::string_view text, int colour) {
   const QPointF at = Map(x, y);
   if (!clipArea_.contains(at)) return;
   painter_.setPen(PaletteColour(colour));
-  painter_.drawText(at + QPointF(kLabelGap, -kLabelGap),
+  painter_.drawText(at + QPointF(view::kLabelGapPixels, -view::kLabelGapPixels),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void PainterSurface::Circle(float x, float y, float radius, int colour) {
+void PainterSurface::Circle(double x, double y, double radius, int colour) {
   const QPointF centre = Map(x, y);
-  const double r = static_cast<double>(radius) * mapping_.pixelsPerUnit;
+  const double r = radius * mapping_.pixelsPerUnit;
   if (!(r > 0) || !std::isfinite(centre.x()) || !std::isfinite(centre.y())) return;
   if (r > kLargestEllipse) return DrawArcThroughArea(centre, r, colour);
   painter_.setPen(PenOf(colour));

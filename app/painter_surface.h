@@ -24,13 +24,13 @@ class PainterSurface final : public view::DrawSurface {
   PainterSurface(QPainter& painter, const view::PixelMapping& mapping, QRectF area);
 
   void Clear() override;
-  void MoveTo(float x, float y) override;
-  void LineTo(float x, float y, int colour) override;
-  void Box(float x1, float y1, float x2, float y2, int colour) override;
-  void Circle(float x, float y, float radius, int colour) override;
+  void MoveTo(double x, double y) override;
+  void LineTo(double x, double y, int colour) override;
+  void Box(double x1, double y1, double x2, double y2, int colour) override;
+  void Circle(double x, double y, double radius, int colour) override;
   void SetLineStyle(view::LineStyle style) override { style_ = style; }
   // In the painter's font, left out when the point lies outside the area.
-  void Label(float x, float y, std::string_view text, int colour) override;
+  void Label(double x, double y, std::string_view text, int colour) override;
 
  private:
   QPen PenOf(int colour) const;

@@ -1,5 +1,6 @@
 // One full redraw of the picture area, three input elements, the candidates
-// and an answer, painted on the offscreen platform.
+// and an answer, painted on the offscreen platform; and zoom to fit with the
+// redraw it makes.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -43,6 +44,29 @@ BENCHMARK_CAPTURE(BM_Redraw, three_points, 10)
     ->ReportAggregatesOnly(true);
 // Two circles and the four candidate circles touching both, numbered.
 BENCHMARK_CAPTURE(BM_Redraw, two_circles_with_candidates, 9)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Zoom to fit and the one full redraw it makes (target: <= 1 ms median).
+void BM_FitAndRedraw(benchmark::State& state, int catalogueIndex) {
+  draftcalc::app::Form_miret form;
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) {
+    state.SkipWithError("window not exposed");
+    return;
+  }
+  ShowCalculation(form, draftcalc::examples::kCatalogue[static_cast<size_t>(catalogueIndex)]);
+  // Every fit works the figures out again and sets the controls, wherever
+  // the view was; the first one moves it.
+  form.PanByPixels({300, -200});
+  for (auto _ : state) form.ZoomToFit();
+}
+BENCHMARK_CAPTURE(BM_FitAndRedraw, two_circles_with_candidates, 9)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_FitAndRedraw, three_lines, 11)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

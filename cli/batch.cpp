@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/candidate_columns.h"
+#include "candidates/candidate_fields.h"
 #include "cli/output_file.h"
 #include "cli/record_calculator.h"
 #include "cli/record_pipeline.h"
@@ -79,7 +79,7 @@ std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& out
   for (std::string_view name : names) writer.Field(name);
   for (std::string_view name : csv::kAnswerColumns) writer.Field(name);
   if (allCandidates) {
-    for (std::string_view name : kCandidateColumns) writer.Field(name);
+    for (std::string_view name : candidates::kCandidateColumns) writer.Field(name);
   }
   writer.EndRecord();
   output.Write(line);

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "candidates/candidate.h"
+#include "candidates/candidate_fields.h"
 #include "cli/batch.h"
-#include "cli/candidate_columns.h"
 #include "csv/box_columns.h"
+#include "csv/named_boxes.h"
 #include "engine/calculation.h"
 
 namespace draftcalc::cli {
@@ -17,25 +18,24 @@ namespace {
 // The texts the words give, the other boxes at their start-up texts; nullopt
 // (reported on `errors`) for a word that names no box or a box named twice.
 std::optional<InputTexts> TextsOf(std::span<const std::string_view> words, std::FILE* errors) {
-  InputTexts texts = StartupTexts();
-  std::array<std::array<bool, kColumnCount>, kRowCount> given{};
+  csv::NamedBoxes boxes;
   for (std::string_view word : words) {
     const auto equals = word.find('=');
-    const auto box = equals == std::string_view::npos ? std::nullopt : csv::ParseBoxName(word.substr(0, equals));
-    if (!box) {
+    const std::string_view name = word.substr(0, equals);
+    const auto refusal = equals == std::string_view::npos ? csv::NamedBoxes::Refusal::kNotABox
+                                                          : boxes.Give(name, word.substr(equals + 1));
+    if (refusal == csv::NamedBoxes::Refusal::kNotABox) {
       std::fprintf(errors, "draftcalc-cli: calc: \"%.*s\" is not of the form BOX=TEXT with BOX one of x1 .. s3\n",
                    static_cast<int>(word.size()), word.data());
       return std::nullopt;
     }
-    bool& already = given[static_cast<size_t>(box->row)][box->column];
-    if (already) {
-      std::fprintf(errors, "draftcalc-cli: calc: input box %s is given twice\n", csv::BoxNameText(*box).c_str());
+    if (refusal == csv::NamedBoxes::Refusal::kGivenTwice) {
+      std::fprintf(errors, "draftcalc-cli: calc: input box %s is given twice\n",
+                   csv::BoxNameText(*csv::ParseBoxName(name)).c_str());
       return std::nullopt;
     }
-    already = true;
-    texts(box->row, box->column) = word.substr(equals + 1);
   }
-  return texts;
+  return boxes.Texts();
 }
 
 // "X      10", or the label alone when there is no text.
@@ -60,21 +60,26 @@ void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, s
                                            : " (not reachable with these rows)";
   std::fprintf(output, "\nCandidate %d of %zu%s\n", candidate.number, count, note);
   constexpr std::array<const char*, 5> kLabels = {"X", "Y", "A", "R", "Set"};
-  const CandidateFields fields = FieldsOf(candidate);
+  const candidates::CandidateFields fields = candidates::FieldsOf(candidate);
   for (size_t i = 0; i < kLabels.size(); ++i) PrintLine(output, kLabels[i], fields[i + 1]);
 }
 
 }  // namespace
 
-int RunCalcCommand(std::span<const std::string_view> words, bool allCandidates, std::FILE* output, std::FILE* errors) {
+int RunCalcCommand(std::span<const std::string_view> words, bool allCandidates, const DrawingFiles& files,
+                   std::FILE* output, std::FILE* errors) {
   const std::optional<InputTexts> texts = TextsOf(words, errors);
   if (!texts) return kExitBadInput;
-  PrintCaptions(output, Calculate(*texts));
-  if (!allCandidates) return kExitOk;
+  const ResultCaptions captions = Calculate(*texts);
+  PrintCaptions(output, captions);
 
-  const std::vector<candidates::Candidate> found = candidates::FindCandidates(*texts);
-  if (found.empty()) std::fprintf(output, "\nNo candidates\n");
-  for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());
+  std::vector<candidates::Candidate> found;
+  if (allCandidates) {
+    found = candidates::FindCandidates(*texts);
+    if (found.empty()) std::fprintf(output, "\nNo candidates\n");
+    for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());
+  }
+  if (files.Any() && !WriteDrawingFiles(files, *texts, captions, found, errors)) return kExitIoError;
   return kExitOk;
 }
 

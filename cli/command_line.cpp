@@ -28,21 +28,41 @@ std::optional<size_t> OptionNumber(std::span<const std::string_view> args, size_
   return value;
 }
 
+// The file name of option `name` ("--name FILE" or "--name=FILE" at args[i],
+// i stepped over what it takes) into `path`, which must not have one yet.
+bool OptionPath(std::span<const std::string_view> args, size_t& i, std::string_view name, std::string_view& path,
+                std::string& problem) {
+  std::string_view text = args[i].substr(std::min(args[i].size(), name.size() + 1));
+  if (args[i] == name) text = i + 1 < args.size() ? args[++i] : "";
+  if (text.empty()) problem = std::string(name) + " needs a file name";
+  if (!path.empty()) problem = std::string(name) + " is given twice";
+  path = text;
+  return problem.empty();
+}
+
+// The words after "calc": box words, --all, and the drawing files.
+std::optional<CommandLine> ParseCalc(std::span<const std::string_view> words, std::string& problem) {
+  CommandLine command;
+  command.mode = CommandLine::Mode::kCalc;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (words[i] == "--all") {
+      command.allCandidates = true;
+    } else if (IsOption(words[i], "--svg")) {
+      if (!OptionPath(words, i, "--svg", command.drawingFiles.svgPath, problem)) return std::nullopt;
+    } else if (IsOption(words[i], "--dxf")) {
+      if (!OptionPath(words, i, "--dxf", command.drawingFiles.dxfPath, problem)) return std::nullopt;
+    } else {
+      command.calcWords.push_back(words[i]);
+    }
+  }
+  return command;
+}
+
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args, std::string& problem) {
   CommandLine command;
-  if (!args.empty() && args[0] == "calc") {
-    command.mode = CommandLine::Mode::kCalc;
-    for (std::string_view word : args.subspan(1)) {
-      if (word == "--all") {
-        command.allCandidates = true;
-      } else {
-        command.calcWords.push_back(word);
-      }
-    }
-    return command;
-  }
+  if (!args.empty() && args[0] == "calc") return ParseCalc(args.subspan(1), problem);
   std::optional<size_t> jobs = std::min<size_t>(AvailableCores(), kMostJobs);
   std::optional<size_t> maxRecordBytes = command.batch.maxRecordBytes;
   bool fileGiven = false;
@@ -62,6 +82,8 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
       jobs = OptionNumber(args, i, "--jobs", 1, kMostJobs, problem);
     } else if (IsOption(arg, "--max-record-bytes")) {
       maxRecordBytes = OptionNumber(args, i, "--max-record-bytes", 1, csv::CsvReader::kLargestMaxRecordBytes, problem);
+    } else if (IsOption(arg, "--svg") || IsOption(arg, "--dxf")) {
+      problem = std::string(arg.substr(0, 5)) + " draws one calculation: it goes with calc";
     } else if (arg.starts_with('-') && arg != "-") {
       problem = "unknown option " + std::string(arg);
     } else if (fileGiven) {

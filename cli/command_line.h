@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/drawing_files.h"
 
 namespace draftcalc::cli {
 
@@ -14,7 +15,8 @@ namespace draftcalc::cli {
 struct CommandLine {
   enum class Mode { kBatch, kCalc, kHelp, kVersion };
   Mode mode = Mode::kBatch;
-  std::vector<std::string_view> calcWords;  // without --all
+  std::vector<std::string_view> calcWords;  // without --all, --svg and --dxf
+  DrawingFiles drawingFiles;                // calc only
   std::string_view inputPath = "-";         // "-": standard input
   BatchOptions batch;                       // jobs: one per core unless given
   bool allCandidates = false;               // --all, in either mode

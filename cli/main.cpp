@@ -24,6 +24,7 @@ using namespace draftcalc::cli;
 constexpr std::string_view kHelp = R"(Usage:
   draftcalc-cli [FILE] [OPTIONS]   one calculation per CSV record of FILE (or standard input)
   draftcalc-cli calc BOX=TEXT ...  one calculation from the named input boxes
+                [--svg FILE] [--dxf FILE]  and its drawing
   draftcalc-cli --help             this text
   draftcalc-cli --version          the version
 
@@ -33,6 +34,16 @@ Options:
   --jobs N              calculate in N threads (1 to 256; default: one per core);
                         the output is the same for every N
   --max-record-bytes N  longest record taken, in bytes (default 1048576)
+  --svg FILE            with calc: also write the drawing of the calculation to
+                        FILE as SVG 1.1: the rows, the answer and with --all the
+                        candidates, fitted to them with a margin, in drawing
+                        units (one to the millimetre) with y upwards, a group
+                        per layer: AXES, INPUT, CANDIDATES, ANSWER
+  --dxf FILE            with calc: the same drawing as DXF (AutoCAD 2000): LINE
+                        and CIRCLE entities on those layers, millimetres
+                        A drawing is written whole or not at all; one that
+                        cannot be written gives "cannot write FILE: reason"
+                        and exit status 1
 
 Input boxes are named by column and row: x1 y1 d1 a1 b1 c1 r1 s1, x2 ... s2,
 x3 ... s3 (columns X Y D A B C R S of rows 1 to 3, either case). A box that is
@@ -87,6 +98,8 @@ Examples:
     draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1
   3.5 circle through three points
     draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8
+  3.4 with every candidate, drawn for CAD
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --dxf touching.dxf
   CSV
     printf 'x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n' | draftcalc-cli
 )";
@@ -105,6 +118,17 @@ int AfterFlushingOutput(int status) {
     return kExitIoError;
   }
   return status;
+}
+
+// The help is longer than the stream's buffer: a write can fail before the
+// flush, and its errno is caught where it fails.
+int WriteHelp() {
+  errno = 0;
+  if (std::fwrite(kHelp.data(), 1, kHelp.size(), stdout) != kHelp.size()) {
+    ReportWriteError(stderr, errno != 0 ? errno : EIO);
+    return kExitIoError;
+  }
+  return AfterFlushingOutput(kExitOk);
 }
 
 // Pipes, sockets and terminals hand input over as it comes; files at once.
@@ -139,13 +163,13 @@ int main(int argc, char** argv) {
 
   switch (command->mode) {
     case CommandLine::Mode::kHelp:
-      std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
-      return AfterFlushingOutput(kExitOk);
+      return WriteHelp();
     case CommandLine::Mode::kVersion:
       std::printf("draftcalc-cli %.*s\n", static_cast<int>(draftcalc::kVersion.size()), draftcalc::kVersion.data());
       return AfterFlushingOutput(kExitOk);
     case CommandLine::Mode::kCalc:
-      return AfterFlushingOutput(RunCalcCommand(command->calcWords, command->allCandidates, stdout, stderr));
+      return AfterFlushingOutput(
+          RunCalcCommand(command->calcWords, command->allCandidates, command->drawingFiles, stdout, stderr));
     case CommandLine::Mode::kBatch:
       break;
   }

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "candidates/candidate.h"
-#include "cli/candidate_columns.h"
+#include "candidates/candidate_fields.h"
 #include "csv/csv_table.h"
 #include "csv/csv_writer.h"
 #include "engine/calculation.h"
@@ -50,15 +50,15 @@ void RecordCalculator::AppendRecordAndAnswer(const csv::RecordView& record, std:
 void RecordCalculator::AppendPerCandidate(const csv::RecordView& record, std::string& output) {
   recordAndAnswer_.clear();
   AppendRecordAndAnswer(record, recordAndAnswer_);
-  const auto appendWith = [&](const CandidateFields& fields) {
+  const auto appendWith = [&](const candidates::CandidateFields& fields) {
     csv::CsvWriter writer(output);
     writer.FieldsAsTheyAre(recordAndAnswer_);
     for (const std::string& field : fields) writer.Field(field);
     writer.EndRecord();
   };
   const std::vector<candidates::Candidate> found = candidates::FindCandidates(texts_);
-  if (found.empty()) appendWith(NoCandidateFields());
-  for (const candidates::Candidate& candidate : found) appendWith(FieldsOf(candidate));
+  if (found.empty()) appendWith(candidates::NoCandidateFields());
+  for (const candidates::Candidate& candidate : found) appendWith(candidates::FieldsOf(candidate));
 }
 
 void AppendMessage(std::string& messages, std::string_view inputName, long line, std::string_view message) {

@@ -14,11 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "dxf_reading.h"
 #include "packaging/version.h"
 
 extern char** environ;
 
 namespace {
+
+using draftcalc::testing_dxf::DxfContents;
 
 struct Outcome {
   int status;
@@ -438,6 +441,90 @@ TEST_F(Cli, CalcAllPrintsABlockPerCandidate) {
   EXPECT_EQ(Command("calc --all d1=2 d2=1").out, "X\nY\nA\nR\nRemark 入力順違いで計算出来ない\n\nNo candidates\n");
   // Without --all, the five captions only.
   EXPECT_EQ(Command("calc d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1").out.find("Candidate"), std::string::npos);
+}
+
+// calc --svg and --dxf: the drawing of the calculation beside its captions.
+const char* const kTouchingCircles = "calc d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1";
+
+TEST_F(Cli, CalcWritesItsDrawingAsSvgAndDxf) {
+  const Outcome plain = Command(std::string(kTouchingCircles) + " --all");
+  const Outcome run = Command(std::string(kTouchingCircles) + " --all --svg DIR/a.svg --dxf=DIR/a.dxf");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, plain.out) << "the same captions and candidates";
+  const DxfContents dxf(ReadFile(dir_ / "a.dxf"));
+  ASSERT_TRUE(dxf.read);
+  EXPECT_EQ(std::count(dxf.entities.begin(), dxf.entities.end(), "CIRCLE INPUT 0 0 r10"), 1);
+  EXPECT_EQ(std::count(dxf.entities.begin(), dxf.entities.end(), "CIRCLE CANDIDATES 5 0 r5"), 1);
+  EXPECT_EQ(std::count(dxf.entities.begin(), dxf.entities.end(), "CIRCLE ANSWER 10 11.1803 r5"), 1);
+  const std::string svg = ReadFile(dir_ / "a.svg");
+  EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+  EXPECT_NE(svg.find("<circle cx=\"15\" cy=\"0\" r=\"5\" stroke=\"#008000\"/>"), std::string::npos);
+
+  // Without --all, no candidates in the drawing either.
+  EXPECT_EQ(Command(std::string(kTouchingCircles) + " --dxf DIR/b.dxf").status, 0);
+  for (const std::string& entity : DxfContents(ReadFile(dir_ / "b.dxf")).entities) {
+    EXPECT_EQ(entity.find("CANDIDATES"), std::string::npos) << entity;
+  }
+}
+
+// Each drawing is written whole or not at all: a failure names the file and
+// its reason, fails the command after the captions, and leaves nothing.
+TEST_F(Cli, ADrawingThatCannotBeWrittenFailsTheCommandAndLeavesNothing) {
+  std::ofstream(dir_ / "file") << "a file, not a folder";
+  struct Case {
+    std::string path, reason;
+  };
+  const std::vector<Case> cases = {
+      {(dir_ / "file" / "a.svg").string(), "Not a directory"},
+      {(dir_ / "missing" / "a.dxf").string(), "No such file or directory"},
+      {dir_.string(), "Is a directory"},
+      {"/dev/full", "No space left on device"},
+  };
+  for (const Case& c : cases) {
+    for (const char* option : {"--svg", "--dxf"}) {
+      const Outcome run = Command(std::string(kTouchingCircles) + " " + option + " '" + c.path + "'");
+      EXPECT_EQ(run.status, 1) << option << " " << c.path;
+      EXPECT_EQ(run.err, "draftcalc-cli: cannot write " + c.path + ": " + c.reason + "\n") << option;
+      EXPECT_NE(run.out.find("Y      11.1803"), std::string::npos) << "the captions come first";
+      std::vector<std::string> left;
+      for (const auto& entry : std::filesystem::directory_iterator(dir_)) left.push_back(entry.path().filename());
+      std::sort(left.begin(), left.end());
+      EXPECT_EQ(left, (std::vector<std::string>{"err", "file", "in", "out"})) << option << " " << c.path;
+    }
+  }
+}
+
+TEST_F(Cli, ADrawingReplacesAFileWholeKeepingItsPermissionsAndLinks) {
+  const auto target = dir_ / "old.dxf";
+  std::ofstream(target) << "old";
+  std::filesystem::permissions(target, std::filesystem::perms(0640));
+  std::filesystem::create_symlink(target, dir_ / "link.dxf");
+  const Outcome run = Command(std::string(kTouchingCircles) + " --dxf DIR/link.dxf");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "link.dxf"));
+  EXPECT_TRUE(DxfContents(ReadFile(target)).read);
+  EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 5)
+      << "old.dxf, link.dxf, in, out, err: no file left over";
+}
+
+TEST_F(Cli, DrawingOptionsAreRefusedWhereTheyDoNotBelong) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"--svg a.svg", "draftcalc-cli: --svg draws one calculation: it goes with calc\n"},
+      {"--dxf=a.dxf IN", "draftcalc-cli: --dxf draws one calculation: it goes with calc\n"},
+      {"calc x2=3 --svg", "draftcalc-cli: --svg needs a file name\n"},
+      {"calc --dxf= x2=3", "draftcalc-cli: --dxf needs a file name\n"},
+      {"calc --svg a.svg --svg=b.svg", "draftcalc-cli: --svg is given twice\n"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    const Outcome run = Command(arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_EQ(run.err, std::string(message) + "Try 'draftcalc-cli --help'.\n") << arguments;
+  }
+  const Outcome help = Command("--help");
+  for (const char* text : {"--svg FILE", "--dxf FILE", "AXES, INPUT, CANDIDATES, ANSWER", "cannot write FILE"}) {
+    EXPECT_NE(help.out.find(text), std::string::npos) << text;
+  }
 }
 
 }  // namespace

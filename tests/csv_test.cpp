@@ -11,6 +11,7 @@
 #include "csv/csv_reader.h"
 #include "csv/csv_table.h"
 #include "csv/csv_writer.h"
+#include "csv/named_boxes.h"
 #include "csv/utf8.h"
 
 namespace draftcalc::csv {
@@ -307,6 +308,29 @@ TEST(HeaderMap, RefusesABoxNamedTwiceOrTextThatIsNotUtf8) {
   const std::vector<std::string_view> binary = {"x1", "\xFF"};
   EXPECT_FALSE(MapHeader(binary, problem));
   EXPECT_EQ(problem, "header column 2 is not valid UTF-8");
+}
+
+TEST(NamedBoxes, KeepsTheStartupTextsOfBoxesNotNamed) {
+  NamedBoxes boxes;
+  EXPECT_EQ(boxes.Give("X2", "3"), NamedBoxes::Refusal::kNone);
+  EXPECT_EQ(boxes.Give("d3", "8"), NamedBoxes::Refusal::kNone);
+  InputTexts expected = StartupTexts();
+  expected(1, colX) = "3";
+  expected(2, colD) = "8";
+  EXPECT_EQ(boxes.Texts().box, expected.box);
+}
+
+TEST(NamedBoxes, RefusesANameThatIsNoBoxAndABoxNamedTwiceWithoutChangingIt) {
+  NamedBoxes boxes;
+  ASSERT_EQ(boxes.Give("x1", "5"), NamedBoxes::Refusal::kNone);
+  for (std::string_view name : {"x4", "z1", "x", "x1 ", ""}) {
+    EXPECT_EQ(boxes.Give(name, "7"), NamedBoxes::Refusal::kNotABox) << name;
+  }
+  EXPECT_EQ(boxes.Give("X1", "6"), NamedBoxes::Refusal::kGivenTwice);
+  EXPECT_EQ(boxes.Texts()(0, colX), "5");
+  boxes.Reset();
+  EXPECT_EQ(boxes.Texts().box, StartupTexts().box);
+  EXPECT_EQ(boxes.Give("X1", "6"), NamedBoxes::Refusal::kNone);
 }
 
 TEST(CsvTable, ReadsAWholeFileWithItsProblems) {

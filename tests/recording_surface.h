@@ -18,18 +18,18 @@ class RecordingSurface : public DrawSurface {
   std::vector<std::string> figures;
 
   void Clear() override { figures.push_back("clear"); }
-  void MoveTo(float x, float y) override { figures.push_back("move " + Num(x) + " " + Num(y)); }
-  void LineTo(float x, float y, int colour) override {
+  void MoveTo(double x, double y) override { figures.push_back("move " + Num(x) + " " + Num(y)); }
+  void LineTo(double x, double y, int colour) override {
     figures.push_back("line " + Num(x) + " " + Num(y) + Stroke(colour));
   }
-  void Box(float x1, float y1, float x2, float y2, int colour) override {
+  void Box(double x1, double y1, double x2, double y2, int colour) override {
     figures.push_back("box " + Num(x1) + " " + Num(y1) + " " + Num(x2) + " " + Num(y2) + Stroke(colour));
   }
-  void Circle(float x, float y, float radius, int colour) override {
+  void Circle(double x, double y, double radius, int colour) override {
     figures.push_back("circle " + Num(x) + " " + Num(y) + " r" + Num(radius) + Stroke(colour));
   }
   void SetLineStyle(LineStyle style) override { style_ = style; }
-  void Label(float x, float y, std::string_view text, int colour) override {
+  void Label(double x, double y, std::string_view text, int colour) override {
     figures.push_back("label " + Num(x) + " " + Num(y) + " \"" + std::string(text) + "\" c" + std::to_string(colour));
   }
 

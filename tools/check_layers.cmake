@@ -19,8 +19,9 @@ set(layers
   "csv: core"                     # reading and writing CSV records
   "view: engine candidates"       # view geometry and drawing
   "packaging:"                    # the version header (generated), the installed data
-  "cli: csv candidates packaging" # draftcalc-cli
+  "cli: csv view packaging"       # draftcalc-cli, and the drawings of calc
   "app: view csv packaging"       # the window
+  "python: candidates csv examples packaging" # the Python module
   "examples: core"                # the catalogue's example rows
   "tests: app cli examples"
   "bench: app cli examples"

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++          # build
   qt6-base-dev                   # the window (Qt 6 Widgets)
+  libdxflib-dev                  # the DXF export
+  qt6-svg-dev python3-ezdxf      # the tests read the SVG and DXF exports back with readers of their own
   fonts-ipaexfont-gothic         # Japanese captions and messages
   libgtest-dev libbenchmark-dev  # tests and benchmarks
   libocct-modeling-algorithms-dev libocct-modeling-data-dev  # reference geometry for the tests
@@ -14,6 +16,7 @@ packages=(
   desktop-file-utils appstream man-db  # the install test's validators and manual page rendering
   dpkg-dev                       # dpkg-shlibdeps: the Debian package's Depends
   emscripten chromium            # the web page: WebAssembly, and the browser its test drives
+  pybind11-dev python3-dev python3-pytest  # the Python module and its tests
 )
 # Node.js runs the web page's tests; npm installs their one package. A Node.js
 # from elsewhere brings its own npm, which Debian's would conflict with.

@@ -27,12 +27,12 @@ constexpr double kMarkerHalf = 0.7;
 
 bool FitsSingle(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }
 
-// A text converted as a whole, as a 32-bit value; nullopt when the text is
-// not a number or the number does not fit.
-std::optional<float> WholeSingle(std::string_view text) {
+// A text converted as a whole; nullopt when the text is not a number or the
+// number does not fit a 32-bit value.
+std::optional<double> WholeSingle(std::string_view text) {
   const auto value = ConvertWholeText(text);
   if (!value || !FitsSingle(*value)) return std::nullopt;
-  return static_cast<float>(*value);
+  return *value;
 }
 
 }  // namespace
@@ -47,19 +47,20 @@ void Drawing::Redraw() {
 
 void Drawing::PenPlot(std::string_view mode, double x, double y) {
   if (mode == "S") {
-    surface_.MoveTo(static_cast<float>(x), static_cast<float>(y));
+    surface_.MoveTo(x, y);
   } else {
-    surface_.LineTo(static_cast<float>(x), static_cast<float>(y), penColor_);
+    surface_.LineTo(x, y, penColor_);
   }
 }
 
-void Drawing::UsePen(int colour, LineStyle style) {
+void Drawing::UsePen(Layer layer, int colour, LineStyle style) {
+  surface_.BeginLayer(layer);
   penColor_ = colour;
   surface_.SetLineStyle(style);
 }
 
 void Drawing::DrawAxes() {
-  UsePen(kBlack, LineStyle::kSolid);
+  UsePen(Layer::kAxes, kBlack, LineStyle::kSolid);
   PenPlot("S", -10, 0);
   PenPlot("L", 10, 0);
   PenPlot("S", 0, -10);
@@ -67,7 +68,7 @@ void Drawing::DrawAxes() {
 }
 
 void Drawing::DrawInputRow(int row) {
-  UsePen(kLightBlue, LineStyle::kSolid);
+  UsePen(Layer::kInput, kLightBlue, LineStyle::kSolid);
   const std::string_view code = texts_(row, colD);
   if (code == "8") {
     DrawInputPoint(row);
@@ -89,7 +90,7 @@ void Drawing::DrawInputCircle(int row) {
   const auto x = WholeSingle(texts_(row, colX));
   const auto y = WholeSingle(texts_(row, colY));
   const double radius = std::fabs(ParseLeadingNumber(texts_(row, colR)));
-  if (x && y && FitsSingle(radius)) surface_.Circle(*x, *y, static_cast<float>(radius), penColor_);
+  if (x && y && FitsSingle(radius)) surface_.Circle(*x, *y, radius, penColor_);
 }
 
 // From the right end (x = 500) to the left end (x = -500), an end beyond the
@@ -123,23 +124,22 @@ void Drawing::DrawInputVerticalLine(int row, double x) {
 // A figure whose centre or x is missing is left out.
 void Drawing::DrawAnswer() {
   if (look_ == AnswerLook::kCurrent) {
-    UsePen(kLightRed, LineStyle::kSolid);
+    UsePen(Layer::kAnswer, kLightRed, LineStyle::kSolid);
   } else {
-    UsePen(kGrey, LineStyle::kDashed);
+    UsePen(Layer::kAnswer, kGrey, LineStyle::kDashed);
   }
   if (!captions_.ansR.empty()) {
     const auto x = WholeSingle(captions_.ansX);
     const auto y = WholeSingle(captions_.ansY);
     const double radius = std::fabs(ParseLeadingNumber(captions_.ansR));
-    if (x && y && FitsSingle(radius)) surface_.Circle(*x, *y, static_cast<float>(radius), penColor_);
+    if (x && y && FitsSingle(radius)) surface_.Circle(*x, *y, radius, penColor_);
   }
   if (!captions_.ansA.empty()) DrawAnswerLine();
   if (!captions_.ansX.empty()) {
     const auto x = ConvertWholeText(captions_.ansX);
     const auto y = ConvertWholeText(captions_.ansY);
     if (x && y && FitsSingle(*x + 1) && FitsSingle(*y + 1)) {
-      surface_.Box(static_cast<float>(*x - 1), static_cast<float>(*y - 1), static_cast<float>(*x + 1),
-                   static_cast<float>(*y + 1), penColor_);
+      surface_.Box(*x - 1, *y - 1, *x + 1, *y + 1, penColor_);
     }
   }
 }
@@ -170,7 +170,7 @@ void Drawing::DrawAnswerVerticalLine() {
 // the visible window, and each with a cross and its number at its marker.
 void Drawing::DrawCandidates() {
   if (look_ == AnswerLook::kOutOfDate || candidates_.empty()) return;
-  UsePen(kGreen, LineStyle::kSolid);
+  UsePen(Layer::kCandidates, kGreen, LineStyle::kSolid);
   const std::vector<geometry::Point> markers = MarkerPoints(candidates_);
   for (size_t i = 0; i < candidates_.size(); ++i) {
     const candidates::Candidate& candidate = candidates_[i];
@@ -185,7 +185,7 @@ void Drawing::DrawCandidates() {
 
 void Drawing::DrawCandidateCircle(geometry::Point centre, double radius) {
   if (FitsSingle(centre.x) && FitsSingle(centre.y) && FitsSingle(radius)) {
-    surface_.Circle(static_cast<float>(centre.x), static_cast<float>(centre.y), static_cast<float>(radius), penColor_);
+    surface_.Circle(centre.x, centre.y, radius, penColor_);
   }
 }
 
@@ -209,7 +209,7 @@ void Drawing::DrawMarker(geometry::Point at, int number) {
   PenPlot("L", at.x + kMarkerHalf, at.y + kMarkerHalf);
   PenPlot("S", at.x - kMarkerHalf, at.y + kMarkerHalf);
   PenPlot("L", at.x + kMarkerHalf, at.y - kMarkerHalf);
-  surface_.Label(static_cast<float>(at.x), static_cast<float>(at.y), std::to_string(number), penColor_);
+  surface_.Label(at.x, at.y, std::to_string(number), penColor_);
 }
 
 }  // namespace draftcalc::view

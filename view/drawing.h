@@ -53,8 +53,8 @@ class Drawing {
   int penColor() const { return penColor_; }
 
  private:
-  // Sets the colour and the stroke of the figures that follow.
-  void UsePen(int colour, LineStyle style);
+  // Sets the layer, the colour and the stroke of the figures that follow.
+  void UsePen(Layer layer, int colour, LineStyle style);
   // Mode "S" moves the pen to (x, y); any other mode draws to it.
   void PenPlot(std::string_view mode, double x, double y);
 

@@ -22,12 +22,12 @@ EM_JS(void, SurfaceLabel, (double x, double y, const char* text, int length, int
 namespace draftcalc::web {
 
 void JsSurface::Clear() { SurfaceClear(); }
-void JsSurface::MoveTo(float x, float y) { SurfaceMoveTo(x, y); }
-void JsSurface::LineTo(float x, float y, int colour) { SurfaceLineTo(x, y, colour); }
-void JsSurface::Box(float x1, float y1, float x2, float y2, int colour) { SurfaceBox(x1, y1, x2, y2, colour); }
-void JsSurface::Circle(float x, float y, float radius, int colour) { SurfaceCircle(x, y, radius, colour); }
+void JsSurface::MoveTo(double x, double y) { SurfaceMoveTo(x, y); }
+void JsSurface::LineTo(double x, double y, int colour) { SurfaceLineTo(x, y, colour); }
+void JsSurface::Box(double x1, double y1, double x2, double y2, int colour) { SurfaceBox(x1, y1, x2, y2, colour); }
+void JsSurface::Circle(double x, double y, double radius, int colour) { SurfaceCircle(x, y, radius, colour); }
 void JsSurface::SetLineStyle(view::LineStyle style) { SurfaceDashed(style == view::LineStyle::kDashed ? 1 : 0); }
-void JsSurface::Label(float x, float y, std::string_view text, int colour) {
+void JsSurface::Label(double x, double y, std::string_view text, int colour) {
   SurfaceLabel(x, y, text.data(), static_cast<int>(text.size()), colour);
 }
 

@@ -6,10 +6,11 @@
 
 #include "candidates/candidate.h"
 
-namespace draftcalc::cli {
+namespace draftcalc::candidates {
 
-// The columns --all writes after the answer columns: one output record per
-// candidate of the input record.
+// The fields of a candidate as draftcalc-cli --all writes them after the
+// answer columns (one output record per candidate of the input record), and
+// as the Python module gives them.
 inline constexpr std::array<std::string_view, 6> kCandidateColumns = {"cand",  "candX", "candY",
                                                                       "candA", "candR", "candSet"};
 using CandidateFields = std::array<std::string, kCandidateColumns.size()>;
@@ -18,8 +19,8 @@ using CandidateFields = std::array<std::string, kCandidateColumns.size()>;
 // R where it is a circle, else empty (numbers as the shortest texts that read
 // back to the same doubles); the edits that select it as box words ("" for
 // the answer, "-" when no edits give it).
-CandidateFields FieldsOf(const candidates::Candidate& candidate);
+CandidateFields FieldsOf(const Candidate& candidate);
 // A record without candidates: cand "0" and the other five empty.
 CandidateFields NoCandidateFields();
 
-}  // namespace draftcalc::cli
+}  // namespace draftcalc::candidates

@@ -1,0 +1,25 @@
+#include "candidates/candidate_fields.h"
+
+#include "candidates/candidate_text.h"
+
+namespace draftcalc::candidates {
+namespace {
+
+std::string OptionalNumber(const std::optional<double>& value) {
+  return value ? ShortestNumberText(*value) : std::string();
+}
+
+}  // namespace
+
+CandidateFields FieldsOf(const Candidate& candidate) {
+  return {std::to_string(candidate.number),       // cand
+          ShortestNumberText(candidate.point.x),  // candX
+          ShortestNumberText(candidate.point.y),  // candY
+          OptionalNumber(candidate.direction),    // candA
+          OptionalNumber(candidate.radius),       // candR
+          EditsAsBoxWords(candidate)};            // candSet
+}
+
+CandidateFields NoCandidateFields() { return {"0", "", "", "", "", ""}; }
+
+}  // namespace draftcalc::candidates

@@ -1,0 +1,38 @@
+#include "python/calculation_stream.h"
+
+#include <string>
+
+#include "engine/calculation.h"
+#include "python/box_mapping.h"
+#include "python/result_dicts.h"
+
+namespace py = pybind11;
+
+namespace draftcalc::python {
+namespace {
+
+std::string RecordPrefix(size_t index) { return "record " + std::to_string(index) + ": "; }
+
+}  // namespace
+
+py::dict CalculationStream::Next() {
+  const py::object record = py::reinterpret_steal<py::object>(PyIter_Next(records_.ptr()));
+  if (!record) {
+    if (PyErr_Occurred() != nullptr) throw py::error_already_set();
+    throw py::stop_iteration();
+  }
+  const size_t index = nextIndex_++;
+  boxes_.Reset();
+  keepAlive_.clear();
+  try {
+    ReadBoxes(record, boxes_, keepAlive_);
+  } catch (const py::type_error& error) {
+    throw py::type_error(RecordPrefix(index) + error.what());
+  } catch (const py::value_error& error) {
+    throw py::value_error(RecordPrefix(index) + error.what());
+  }
+  RunCalculation(state_, boxes_.Texts());
+  return AnswerDict(state_.captions);
+}
+
+}  // namespace draftcalc::python

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <pybind11/pybind11.h>
+
+#include <vector>
+
+#include "core/calc_state.h"
+#include "csv/named_boxes.h"
+
+namespace draftcalc::python {
+
+// What calculate_many returns: an iterator that takes the next mapping of
+// box texts from the records only when asked for the next answer, so a
+// stream of any length runs in constant memory. One element table serves
+// every record (each calculation starts from its own texts, so the records
+// stay independent), and no Python function is called per record.
+class CalculationStream {
+ public:
+  explicit CalculationStream(pybind11::iterator records) : records_(std::move(records)) {}
+
+  // The answer of the next record; StopIteration after the last. A record
+  // that cannot be read raises its TypeError or ValueError, its number
+  // (from 0) in front; the stream goes on with the next record when asked.
+  pybind11::dict Next();
+
+ private:
+  pybind11::iterator records_;
+  size_t nextIndex_ = 0;
+  csv::NamedBoxes boxes_;
+  std::vector<pybind11::object> keepAlive_;
+  CalcState state_;
+};
+
+}  // namespace draftcalc::python

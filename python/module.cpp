@@ -1,0 +1,157 @@
+// draftcalc._draftcalc: the calculation engine and the candidate search for
+// Python. The package draftcalc (draftcalc/__init__.py) re-exports it.
+#include <pybind11/pybind11.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "candidates/candidate.h"
+#include "csv/box_columns.h"
+#include "csv/input_set.h"
+#include "csv/named_boxes.h"
+#include "engine/calculation.h"
+#include "examples/catalogue_examples.h"
+#include "packaging/version.h"
+#include "python/box_mapping.h"
+#include "python/calculation_stream.h"
+#include "python/result_dicts.h"
+
+namespace py = pybind11;
+
+namespace draftcalc::python {
+namespace {
+
+py::dict Calculate(py::handle mapping) {
+  csv::NamedBoxes boxes;
+  std::vector<py::object> keepAlive;
+  ReadBoxes(mapping, boxes, keepAlive);
+  return AnswerDict(draftcalc::Calculate(boxes.Texts()));
+}
+
+// The texts copied out of the Python objects, so that the search can run
+// without the GIL while other threads change or drop them.
+csv::BoxTexts CopiesOf(const InputTexts& texts) {
+  csv::BoxTexts copies;
+  for (int row = 0; row < kRowCount; ++row) {
+    for (int column = 0; column < kColumnCount; ++column) {
+      const csv::BoxName box{row, static_cast<Column>(column)};
+      copies[csv::BoxIndex(box)] = texts(row, box.column);
+    }
+  }
+  return copies;
+}
+
+py::list Candidates(py::handle mapping) {
+  csv::NamedBoxes boxes;
+  std::vector<py::object> keepAlive;
+  ReadBoxes(mapping, boxes, keepAlive);
+  const csv::BoxTexts copies = CopiesOf(boxes.Texts());
+  std::vector<candidates::Candidate> found;
+  {
+    py::gil_scoped_release released;
+    found = candidates::FindCandidates(csv::ViewsOf(copies));
+  }
+  return CandidateDicts(found);
+}
+
+py::tuple BoxNames() {
+  const std::vector<std::string_view> columns = csv::InputSetColumns();
+  py::tuple names(csv::kBoxCount);
+  for (size_t i = 0; i < csv::kBoxCount; ++i) names[i] = py::str(std::string(columns[i]));
+  return names;
+}
+
+// {"1.1 angle of two points": {"x1": "0", ...}, ...}: all 24 boxes of each.
+py::dict Examples() {
+  py::dict examples;
+  for (const examples::CatalogueEntry& entry : examples::kCatalogue) {
+    py::dict boxes;
+    for (int row = 0; row < kRowCount; ++row) {
+      for (int column = 0; column < kColumnCount; ++column) {
+        boxes[py::str(csv::BoxNameText({row, static_cast<Column>(column)}))] =
+            py::str(std::string(entry.Texts()(row, static_cast<Column>(column))));
+      }
+    }
+    examples[py::str(std::string(entry.name))] = std::move(boxes);
+  }
+  return examples;
+}
+
+constexpr const char* kModuleDoc = R"(The draftcalc calculation engine.)";
+
+constexpr const char* kCalculateDoc = R"(calculate(boxes) -> dict[str, str]
+
+The five captions of one calculation, as the window shows them after
+Calculate and draftcalc-cli writes them: "ansX", "ansY", "ansA", "ansR" (a
+number text or "") and "ansRem" (the remark: "", or a short Japanese message
+when there is no answer).
+
+boxes maps box names to texts: x1 y1 d1 a1 b1 c1 r1 s1 are the columns X, Y,
+D, A, B, C, R, S of row 1, then x2 .. s2 and x3 .. s3, in either case. A box
+not given keeps the window's start-up text: X and Y "0.000", D of row 3 "99",
+every other box empty. A str is read as the window reads a typed box (its
+longest leading number: "3,5" is 3, "" and "abc" are 0); an int or a float
+stands for the text int and float write for it (repr: 0.1 is "0.1", 1e-7
+is "1e-07", 10**20 is "100000000000000000000").
+
+Raises TypeError when boxes is not a mapping, a name is not a str, or a text
+is not a str, int or float (True and False are refused); ValueError when a
+name is no box, a box is given twice ("x1" and "X1") or a float is infinite
+or NaN.)";
+
+constexpr const char* kCandidatesDoc = R"(candidates(boxes) -> list[dict[str, str]]
+
+Every answer of the construction the boxes ask for, in the candidates'
+order, each as the fields draftcalc-cli --all writes: "cand" its number
+("1" .. "n"); "candX", "candY" its point; "candA" its direction in degrees
+in (-180, 180] where the calculation has an angle, else ""; "candR" its
+radius where it is a circle, else ""; numbers as the shortest text that
+reads back to the same double. "candSet" holds the box edits that make the
+calculation show it ("r3=-10 s3=-1", a line walked the other way
+"a1=225 b1=-5"): "" for the answer of the boxes as given, "-" when no edits
+give it. An empty list when the construction has no candidates (where
+draftcalc-cli writes one record with cand "0").
+
+The boxes as for calculate, with the same errors. The search runs without
+the GIL: other Python threads run meanwhile.)";
+
+constexpr const char* kCalculateManyDoc = R"(calculate_many(records) -> Calculations
+
+calculate for each mapping of boxes that the iterable records yields, in
+order: the same answers as map(calculate, records), one element table
+serving all records. The iterator takes the next record only when asked
+for its answer, so a stream of any length runs in constant memory.
+
+A record that cannot be read raises as calculate would, its number (from 0)
+in front of the message ("record 3: 'x4' is not an input box ..."); asked
+again, the iterator goes on with the next record. TypeError at once when
+records is not iterable.)";
+
+constexpr const char* kCalculationsDoc = R"(The iterator calculate_many returns: one answer dict per record.)";
+
+}  // namespace
+}  // namespace draftcalc::python
+
+PYBIND11_MODULE(_draftcalc, module) {
+  using namespace draftcalc::python;
+  py::options options;
+  options.disable_function_signatures();  // each docstring starts with its own, in the stub's types
+
+  module.doc() = kModuleDoc;
+  module.def("calculate", &Calculate, py::arg("boxes"), kCalculateDoc);
+  module.def("candidates", &Candidates, py::arg("boxes"), kCandidatesDoc);
+
+  py::class_<CalculationStream>(module, "Calculations", kCalculationsDoc)
+      .def("__iter__", [](py::object self) { return self; })
+      .def("__next__", &CalculationStream::Next);
+  module.def(
+      "calculate_many", [](py::handle records) { return CalculationStream(py::iter(records)); }, py::arg("records"),
+      kCalculateManyDoc);
+
+  module.attr("ANSWER_KEYS") = AnswerKeys();
+  module.attr("CANDIDATE_KEYS") = CandidateKeys();
+  module.attr("BOX_NAMES") = BoxNames();
+  module.attr("EXAMPLES") = Examples();
+  module.attr("__version__") = std::string(draftcalc::kVersion);
+}
