@@ -10,7 +10,7 @@ namespace draftcalc::app {
 namespace {
 
 const QString kKeepHistoryKey = QStringLiteral("history/enabled");
-// Long enough to be read; the status bar's own fields come back after it.
+// Long enough to be read.
 constexpr int kNoticeMilliseconds = 15000;
 
 }  // namespace
@@ -96,8 +96,27 @@ void Form_miret::RestoreFromHistory(size_t index) {
   historyPanel->setCurrentItem(restored != nullptr ? restored : historyPanel->topLevelItem(0));
 }
 
+// Created with the first notice; clicks go through it to the picture.
 void Form_miret::ShowNotice(const QString& notice) {
-  if (!notice.isEmpty()) StatusBar1->showMessage(notice, kNoticeMilliseconds);
+  if (notice.isEmpty()) return;
+  if (StatusNotice == nullptr) {
+    StatusNotice = new QLabel(this);
+    StatusNotice->setWordWrap(true);
+    StatusNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    StatusNotice->setStyleSheet(
+        "QLabel { background: #ffffe1; color: black; border: 1px solid #808080; padding: 2px; }");
+    noticeTimer = new QTimer(this);
+    noticeTimer->setSingleShot(true);
+    connect(noticeTimer, &QTimer::timeout, StatusNotice, &QLabel::hide);
+  }
+  StatusNotice->setText(notice);
+  const QRect picture = Picture1->geometry();
+  const int width = picture.width() - 8;
+  const int height = StatusNotice->heightForWidth(width);
+  StatusNotice->setGeometry(picture.left() + 4, picture.bottom() - 4 - height, width, height);
+  StatusNotice->show();
+  StatusNotice->raise();
+  noticeTimer->start(kNoticeMilliseconds);
 }
 
 }  // namespace draftcalc::app

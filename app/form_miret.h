@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -68,6 +69,11 @@ class Form_miret final : public QWidget {
   QStatusBar* StatusBar1 = nullptr;
   QLabel* StatusPanel1 = nullptr;  // the view's lower-left corner
   QLabel* StatusPanel2 = nullptr;  // the calculation that ran last
+  // Notices (a file saved, the history turned off), for a while, along the
+  // foot of the picture: the status bar's panels stay readable all the time,
+  // and a notice is read whole however narrow the window is.
+  QLabel* StatusNotice = nullptr;
+  QTimer* noticeTimer = nullptr;
   CandidatePanel* candidatePanel = nullptr;
   // Ctrl+Shift+C, F1, and Ctrl+Z outside the input boxes. Ctrl+Shift+C
   // copies the selected candidate's line instead while the candidates panel

@@ -15,9 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculation.h"
 #include "csv/input_set.h"
 #include "data_folder_fixture.h"
+#include "engine/calculation.h"
+#include "view/view_geometry.h"
 
 namespace draftcalc::app {
 namespace {
@@ -173,7 +174,13 @@ TEST_F(Files, OfSeveralRecordsTheFirstIsCalculatedAndTheOthersChosenOrSteppedTo)
 
   QTest::keyClick(&form, Qt::Key_PageDown, Qt::ControlModifier);
   EXPECT_EQ(form.StatusRecord->text(), "three.csv 3/3") << "no record after the last";
-  EXPECT_TRUE(form.StatusBar1->currentMessage().contains("last record"));
+  ASSERT_NE(form.StatusNotice, nullptr);
+  EXPECT_TRUE(form.StatusNotice->isVisible() && form.StatusNotice->text().contains("last record"));
+  EXPECT_TRUE(form.Picture1->geometry().contains(form.StatusNotice->geometry())) << "the notice lies on the picture";
+  EXPECT_TRUE(form.StatusPanel1->isVisible() && form.StatusPanel2->isVisible())
+      << "the notice stands beside the panels";
+  EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(form.ShownWindow()));
+  EXPECT_EQ(Str(form.StatusPanel2->text()), "1.1 ２点の角度");
   QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);
   EXPECT_EQ(Str(form.inpX[1]->text()), "-4");
   EXPECT_EQ(Str(form.ansA->text()), "143.1301");

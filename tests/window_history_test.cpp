@@ -290,8 +290,10 @@ TEST_F(WindowWithData, TheWindowStartsWithADamagedHistoryAndSetsItAsideWhenItFir
   TypeRows(second, kCatalogue[0]);
   QTest::mouseClick(second.butStart, Qt::LeftButton);
   EXPECT_EQ(Str(second.ansA->text()), "53.1301");
-  EXPECT_TRUE(second.StatusBar1->currentMessage().contains("set aside as history.csv.bad-"))
-      << Str(second.StatusBar1->currentMessage());
+  ASSERT_NE(second.StatusNotice, nullptr);
+  EXPECT_TRUE(second.StatusNotice->text().contains("set aside as history.csv.bad-"))
+      << Str(second.StatusNotice->text());
+  EXPECT_TRUE(second.StatusPanel1->isVisible() && second.StatusPanel2->isVisible());
   EXPECT_EQ(QDir(folder.filePath("draftcalc")).entryList({"history.csv.bad-*"}).size(), 1);
   EXPECT_EQ(ReadTable(HistoryPath()).records.size(), 1u);
 }
@@ -303,10 +305,9 @@ TEST_F(WindowWithData, WithTheHistoryOffNothingIsAddedAndTheSettingIsKept) {
     for (const QAction* action : menu->actions()) entries.push_back(Str(action->text()));
     return entries;
   };
-  EXPECT_EQ(menuEntries(form),
-            (std::vector<std::string>{"Zoom to fit", "Fit after each calculation", "Export…", "", "Open rows…",
-                                      "Save rows…", "", "History", "Keep a history of calculations", "",
-                                      "About draftcalc"}));
+  EXPECT_EQ(menuEntries(form), (std::vector<std::string>{"Zoom to fit", "Fit after each calculation", "Export…", "",
+                                                         "Open rows…", "Save rows…", "", "History",
+                                                         "Keep a history of calculations", "", "About draftcalc"}));
   EXPECT_TRUE(form.keepHistoryAction->isChecked());
   form.keepHistoryAction->trigger();  // the user unticks it
   CalculateExample(kCatalogue[0]);
