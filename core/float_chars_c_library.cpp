@@ -93,7 +93,7 @@ Decimal ShortestDecimal(double x) {
 // The decimal in exponent form, "1.25e-07", and in fixed form, "0.000000125".
 std::string ExponentForm(const Decimal& decimal) {
   std::string text(1, decimal.digits[0]);
-  if (decimal.digits.size() > 1) text += "." + decimal.digits.substr(1);
+  if (decimal.digits.size() > 1) text.append(1, '.').append(decimal.digits, 1);
   const int magnitude = std::abs(decimal.exponent);
   return text + (decimal.exponent < 0 ? "e-" : "e+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
 }
