@@ -16,6 +16,8 @@
 #include <random>
 #include <vector>
 
+#include "geometry/degrees.h"
+#include "geometry/solution_set.h"
 
 namespace draftcalc::geometry {
 namespace {
@@ -271,6 +273,17 @@ TEST(PortableMath, ManyArgumentsGiveMuslsResultsBitForBit) {
   EXPECT_EQ(f.cos, 0x3041099c4a6571ffu);
   EXPECT_EQ(f.atan2, 0x5916158446fe8a73u);
   EXPECT_EQ(f.hypot, 0x18f27733b0485a48u);
+}
+
+// Arguments where glibc's libm and musl's (the WebAssembly build's) differ
+// in the last bit: the geometry gives musl's, the values of musl's C
+// sources compiled natively. Direction 11.309932474020215 of (5, 1), for one.
+TEST(PortableMath, TheGeometryPrintsTheSameDigitsAsTheWebAssemblyBuild) {
+  EXPECT_EQ(UnitVector(2.64).y, 0x1.7953a39bba137p-5);
+  EXPECT_EQ(UnitVector(5.12).x, 0x1.fdf504f837b46p-1);
+  EXPECT_EQ(UnitVector(-2.64).y, -0x1.7953a39bba137p-5);
+  EXPECT_EQ(DirectionOf({5, 1}), 0x1.69eaf781fc538p+3);
+  EXPECT_EQ(Length({6e300, 1e300}), 0x1.22a73a51de64dp+999);
 }
 
 }  // namespace
