@@ -8,6 +8,7 @@
 
 #include "geometry/degrees.h"
 #include "geometry/plane.h"
+#include "geometry/portable_math.h"
 
 // What every construction does with its answers: how near counts as the
 // same, and the order they are returned in.
@@ -35,12 +36,14 @@ double ScaleOf(const Elements&... elements) {
   return std::max({0.0, Magnitude(elements)...});
 }
 
-// The length of a vector; std::hypot only where the squares would leave
-// the double range, since it costs several times the plain square root.
+// The length of a vector; a hypot only where the squares would leave the
+// double range, since it costs several times the plain square root. The
+// geometry's own hypot, not the C library's: the native and the WebAssembly
+// builds must print the same digits (geometry/portable_math.h).
 inline double Length(Vector v) {
   const double squares = v.x * v.x + v.y * v.y;
   if (squares > 1e-290 && squares < 1e290) return std::sqrt(squares);
-  return std::hypot(v.x, v.y);
+  return portable::Hypot(v.x, v.y);
 }
 inline double Distance(Point a, Point b) { return Length(a - b); }
 
