@@ -67,8 +67,11 @@ std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& out
   }
   std::vector<std::string_view> names;
   for (size_t i = 0; i < reader.Record().FieldCount(); ++i) names.push_back(reader.Record().Field(i));
+  std::vector<std::string_view> written(csv::kAnswerColumns.begin(), csv::kAnswerColumns.end());
+  if (allCandidates)
+    written.insert(written.end(), candidates::kCandidateColumns.begin(), candidates::kCandidateColumns.end());
   std::string problem;
-  auto header = csv::MapHeader(names, problem);
+  auto header = csv::MapHeader(names, problem, written);
   if (!header) {
     Report(errors, inputName, reader.RecordLine(), problem);
     return std::nullopt;
@@ -76,11 +79,8 @@ std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& out
   outcome.malformed = false;
   std::string line;
   csv::CsvWriter writer(line);
-  for (std::string_view name : names) writer.Field(name);
-  for (std::string_view name : csv::kAnswerColumns) writer.Field(name);
-  if (allCandidates) {
-    for (std::string_view name : candidates::kCandidateColumns) writer.Field(name);
-  }
+  for (size_t column : header->passedOn) writer.Field(names[column]);
+  for (std::string_view name : written) writer.Field(name);
   writer.EndRecord();
   output.Write(line);
   return header;

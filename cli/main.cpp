@@ -56,8 +56,11 @@ number from 0 to below 10.
 
 CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line
 ends). Header names x1 .. s3 feed the boxes; any other column is passed
-through. The output is the input header followed by ansX,ansY,ansA,ansR,ansRem,
-then every record with its five results, in input order, with LF line ends.
+through, except answer columns the input already has (a saved set, the
+history, an earlier output), which are left out and written afresh. The output
+is the input header followed by ansX,ansY,ansA,ansR,ansRem (with --all also
+the candidate columns), then every record with its five results, in input
+order, with LF line ends.
 From a pipe or a terminal each result is written as soon as it is calculated.
 Every record gives exactly one output record or one FILE:LINE message on
 standard error: a record with the wrong number of fields, text after a closing

@@ -39,10 +39,10 @@ void RecordCalculator::Calculate(const csv::RecordView& record, std::string& out
 
 void RecordCalculator::AppendRecordAndAnswer(const csv::RecordView& record, std::string& output) const {
   csv::CsvWriter writer(output);
-  if (record.plain) {
+  if (record.plain && header_.PassesEveryColumn()) {
     writer.FieldsAsTheyAre(record.bytes);
   } else {
-    for (size_t i = 0; i < record.FieldCount(); ++i) writer.Field(record.Field(i));
+    for (size_t column : header_.passedOn) writer.Field(record.Field(column));
   }
   for (const std::string* caption : csv::CaptionsInColumnOrder(state_.captions)) writer.Field(*caption);
 }

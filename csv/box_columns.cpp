@@ -1,5 +1,6 @@
 #include "csv/box_columns.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "csv/utf8.h"
@@ -21,13 +22,15 @@ std::string BoxNameText(BoxName box) {
   return {letter, static_cast<char>('1' + box.row)};
 }
 
-std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std::string& problem) {
-  HeaderMap map{names.size(), {}};
+std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std::string& problem,
+                                   std::span<const std::string_view> written) {
+  HeaderMap map{names.size(), {}, {}};
   for (size_t i = 0; i < names.size(); ++i) {
     if (!IsValidUtf8(names[i])) {
       problem = "header column " + std::to_string(i + 1) + " is not valid UTF-8";
       return std::nullopt;
     }
+    if (std::find(written.begin(), written.end(), names[i]) == written.end()) map.passedOn.push_back(i);
     const auto box = ParseBoxName(names[i]);
     if (!box) continue;
     for (const BoxColumn& earlier : map.boxColumns) {

@@ -46,15 +46,24 @@ struct BoxColumn {
   BoxName box;
 };
 
-// What a header says: how many columns a record has, and which of them feed
-// which input box. Every other column is only passed through.
+// What a header says: how many columns a record has, which of them feed
+// which input box, and which are passed on to the output: all but those the
+// output writes afresh.
 struct HeaderMap {
   size_t width = 0;
   std::vector<BoxColumn> boxColumns;
+  std::vector<size_t> passedOn;  // in order
+
+  bool PassesEveryColumn() const { return passedOn.size() == width; }
 };
 
-// Maps a header. A column that is not UTF-8, or a box named twice, makes the
-// header unusable: nullopt, with the reason in `problem`.
-std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std::string& problem);
+// Maps a header. Columns named as one of `written` (exactly) are not passed
+// on: the output has them anew, so that a file that already holds answers
+// (a saved input set, the history, an earlier output) gets its answers
+// replaced, not a second set of columns beside stale ones. A column that is
+// not UTF-8, or a box named twice, makes the header unusable: nullopt, with
+// the reason in `problem`.
+std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std::string& problem,
+                                   std::span<const std::string_view> written = {});
 
 }  // namespace draftcalc::csv

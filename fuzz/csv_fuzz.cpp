@@ -134,11 +134,23 @@ void Report(Expected& expected, long line, const std::string& message) {
   expected.status = draftcalc::cli::kExitBadInput;
 }
 
-std::vector<std::string> CalculatedRecord(const RefRecord& record, const draftcalc::csv::HeaderMap& header) {
+// The fields of the columns the output passes on: all but the input's own
+// answer columns, which it writes afresh.
+std::vector<std::string> PassedOn(const std::vector<std::string>& fields, const std::vector<std::string>& names) {
+  std::vector<std::string> passed;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    const auto& answers = draftcalc::csv::kAnswerColumns;
+    if (std::find(answers.begin(), answers.end(), names[i]) == answers.end()) passed.push_back(fields[i]);
+  }
+  return passed;
+}
+
+std::vector<std::string> CalculatedRecord(const RefRecord& record, const std::vector<std::string>& names,
+                                          const draftcalc::csv::HeaderMap& header) {
   draftcalc::InputTexts texts = draftcalc::StartupTexts();
   for (const auto& feed : header.boxColumns) texts(feed.box.row, feed.box.column) = record.fields[feed.column];
   const draftcalc::ResultCaptions captions = draftcalc::Calculate(texts);
-  std::vector<std::string> fields = record.fields;
+  std::vector<std::string> fields = PassedOn(record.fields, names);
   for (const std::string* caption : draftcalc::csv::CaptionsInColumnOrder(captions)) fields.push_back(*caption);
   return fields;
 }
@@ -157,12 +169,12 @@ Expected Expect(std::string_view input, const BatchOptions& options) {
     Report(expected, records[0].line, problem);
     return expected;
   }
-  expected.output.push_back(records[0].fields);
+  expected.output.push_back(PassedOn(records[0].fields, records[0].fields));
   for (std::string_view name : draftcalc::csv::kAnswerColumns) expected.output.back().emplace_back(name);
   for (size_t i = 1; i < records.size(); ++i) {
     problem = ProblemOf(records[i], options, header->width);
     if (problem.empty()) {
-      expected.output.push_back(CalculatedRecord(records[i], *header));
+      expected.output.push_back(CalculatedRecord(records[i], records[0].fields, *header));
     } else {
       Report(expected, records[i].line, problem);
     }

@@ -94,6 +94,41 @@ TEST_F(Cli, CalculatesEveryRecordAndPassesOtherColumnsThrough) {
   EXPECT_EQ(run.err, "");
 }
 
+// A saved input set, the history and an earlier output already hold answer
+// columns: they are answered afresh in place of the old ones, not beside them,
+// so a file run twice gives what it gave once.
+TEST_F(Cli, AnswerColumnsOfTheInputAreWrittenAfreshNotRepeated) {
+  struct Case {
+    const char* name;
+    const char* options;
+    std::string input, expected;
+  };
+  const Case cases[] = {
+      {"a saved set", "", "x1,y1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem\n0,0,8,3,4,8,1,2,3,4,old\n",
+       "x1,y1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem\n0,0,8,3,4,8,0,0,53.1301,,\n"},
+      {"the history: answers between other columns, a quoted one", "",
+       "time,x1,ansA,y1,d1,x2,y2,d2,ansRem,note\nT,0,9,0,8,3,4,8,\"a,b\",n\n",
+       "time,x1,y1,d1,x2,y2,d2,note,ansX,ansY,ansA,ansR,ansRem\nT,0,0,8,3,4,8,n,0,0,53.1301,,\n"},
+      {"names that only look alike pass on", "", "x1,d1,x2,y2,d2,ansx,ans X\n0,8,3,4,8,a,b\n",
+       "x1,d1,x2,y2,d2,ansx,ans X,ansX,ansY,ansA,ansR,ansRem\n0,8,3,4,8,a,b,0,0,53.1301,,\n"},
+      {"candidate columns pass on without --all", "", "x1,d1,x2,y2,d2,cand\n0,8,3,4,8,7\n",
+       "x1,d1,x2,y2,d2,cand,ansX,ansY,ansA,ansR,ansRem\n0,8,3,4,8,7,0,0,53.1301,,\n"},
+      {"an earlier --all output", "--all",
+       "x1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet\n"
+       "0,8,3,4,8,0,0,53.1301,,,1,0,0,53.13010235415598,,\n",
+       "x1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet\n"
+       "0,8,3,4,8,0,0,53.1301,,,1,0,0,53.13010235415598,,\n"},
+  };
+  for (const Case& c : cases) {
+    for (const char* jobs : {" --jobs 1", " --jobs 2"}) {
+      const Outcome once = Command(std::string(c.options) + jobs, c.input);
+      EXPECT_EQ(once.status, 0) << c.name << once.err;
+      EXPECT_EQ(once.out, c.expected) << c.name << jobs;
+      EXPECT_EQ(Command(std::string(c.options) + jobs, once.out).out, c.expected) << c.name << jobs << ", run twice";
+    }
+  }
+}
+
 TEST_F(Cli, MissingColumnsTakeTheStartUpTextsInAnyOrderAndCase) {
   // Row 1 keeps its start-up X and Y (the origin) and row 3 its "99".
   const Outcome run = Command("", "Y2,X2,D1,d2\n4,-3,8,8\n");
