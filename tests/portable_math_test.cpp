@@ -256,8 +256,11 @@ Fingerprints OfManyArguments() {
     atan2.Add(portable::Atan2(wideY, wideX));
     hypot.Add(portable::Hypot(y, x));
     hypot.Add(portable::Hypot(wideY, wideX));
-    hypot.Add(portable::Hypot(
-        wideY, Spread(bits, std::max(-1074, std::ilogb(wideY) - 70), std::min(1023, std::ilogb(wideY) + 70))));
+    // A partner within 2^70 of wideY; wideY may be a NaN (its hypot is one
+    // whatever the partner), which has no exponent to stay near.
+    const int wideExponent = std::isfinite(wideY) && wideY != 0 ? std::ilogb(wideY) : 0;
+    hypot.Add(
+        portable::Hypot(wideY, Spread(bits, std::max(-1074, wideExponent - 70), std::min(1023, wideExponent + 70))));
   }
   return {sin.hash, cos.hash, atan2.hash, hypot.hash};
 }
