@@ -17,6 +17,7 @@
 #include "view/clip.h"
 #include "view/drawing.h"
 #include "view/view_geometry.h"
+#include "view/view_state.h"
 #include "web/js_surface.h"
 #include "web/text_exchange.h"
 
@@ -31,11 +32,21 @@ struct Page {
   std::vector<candidates::Candidate> candidates;
   std::vector<double> markers;  // x, y of each candidate's marker
   std::array<double, 4> clipped{};
+  std::array<double, 2> corner{};  // left, top of the view after a zoom or a drag
 };
+
+// The page's picture is measured in CSS pixels, 15 twips each as a screen
+// pixel at 96 DPI is in the window.
+constexpr double kTwipsPerCssPixel = 15;
 
 Page& ThePage() {
   static Page page;
   return page;
+}
+
+const double* CornerOut(view::ViewCorner corner) {
+  ThePage().corner = {corner.left, corner.top};
+  return ThePage().corner.data();
 }
 
 std::string OptionalNumber(const std::optional<double>& value) {
@@ -143,6 +154,26 @@ EMSCRIPTEN_KEEPALIVE void dc_startup_texts() {
 // scroll bars (0..50).
 EMSCRIPTEN_KEEPALIVE double dc_left_edge(int h) { return draftcalc::view::LeftEdgeFor(h); }
 EMSCRIPTEN_KEEPALIVE double dc_top_edge(int v) { return draftcalc::view::TopEdgeFor(v); }
+
+// The view's moves, as the window makes them: plane units per CSS pixel at a
+// zoom; the zoom `steps` wheel steps away (within 10..500 %); the top-left
+// corner (out as left, top) that keeps the point under pixel (x, y) in place
+// from one zoom to another, or that follows a drag by (dx, dy) pixels.
+EMSCRIPTEN_KEEPALIVE double dc_units_per_pixel(int zoomPercent) {
+  return draftcalc::view::UnitsPerPixel(zoomPercent, draftcalc::web::kTwipsPerCssPixel);
+}
+EMSCRIPTEN_KEEPALIVE int dc_stepped_zoom(int percent, int steps) {
+  return draftcalc::view::SteppedZoom(percent, steps);
+}
+EMSCRIPTEN_KEEPALIVE const double* dc_zoomed_about(double left, double top, double x, double y, int fromPercent,
+                                                   int toPercent) {
+  return draftcalc::web::CornerOut(
+      draftcalc::view::ZoomedAbout({left, top}, x, y, fromPercent, toPercent, draftcalc::web::kTwipsPerCssPixel));
+}
+EMSCRIPTEN_KEEPALIVE const double* dc_dragged(double left, double top, double dx, double dy, int zoomPercent) {
+  return draftcalc::web::CornerOut(
+      draftcalc::view::Dragged({left, top}, dx, dy, zoomPercent, draftcalc::web::kTwipsPerCssPixel));
+}
 
 // The part of the segment (x1, y1)-(x2, y2) inside the rectangle, for the
 // canvas surface: 1 and its ends at dc_clipped(), or 0 when none of it is.

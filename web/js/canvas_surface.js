@@ -6,19 +6,10 @@
 // drawn pixel has exactly its palette colour: each figure is set pixel by
 // pixel (a CSS pixel, crisp at any device pixel ratio).
 
-// The palette indices the drawing uses, as the window paints them.
-const PALETTE = new Map([
-  [0, 'rgb(0, 0, 0)'], // black: the axes
-  [2, 'rgb(0, 128, 0)'], // green: the candidates
-  [8, 'rgb(128, 128, 128)'], // grey: an answer out of date
-  [9, 'rgb(0, 0, 255)'], // light blue: the input rows
-  [12, 'rgb(255, 0, 0)'], // light red: the answer
-  [15, 'rgb(255, 255, 255)'], // white: the background
-]);
-const colourOf = (index) => PALETTE.get(index) ?? PALETTE.get(0);
+// Colours come as 0xRRGGBB, the dashes and the labels' gap in pixels, all
+// from the drawing code (web/js_surface.cpp), as the window has them.
+const colourOf = (rgb) => `rgb(${rgb >> 16}, ${(rgb >> 8) & 255}, ${rgb & 255})`;
 
-const DASH = 5, GAP = 3; // pixels of a dashed stroke
-const LABEL_GAP = 3; // pixels between a marker and its number
 const MARGIN = 2; // pixels beyond the canvas that a clipped line keeps
 // Beyond this radius in pixels a circle's points cannot be placed to a pixel.
 const LARGEST_RADIUS = 1e12;
@@ -32,12 +23,12 @@ export class CanvasSurface {
     this.width = width;
     this.height = height;
     this.current = { x: 0, y: 0 };
-    this.dashed = false;
+    this.dashes = null; // {dash, gap} in pixels, or null: solid
     context.font = '11px sans-serif';
   }
 
-  clear() {
-    this.context.fillStyle = colourOf(15);
+  clear(rgb) {
+    this.context.fillStyle = colourOf(rgb);
     this.context.fillRect(0, 0, this.width, this.height);
   }
 
@@ -63,15 +54,15 @@ export class CanvasSurface {
     if (r > 0 && r <= LARGEST_RADIUS && Number.isFinite(centre.x + centre.y)) this.plot(colour, (dot) => this.circleOutline(centre, r, dot));
   }
 
-  setDashed(dashed) {
-    this.dashed = dashed;
+  setDashes(dash, gap) {
+    this.dashes = dash > 0 ? { dash, gap } : null;
   }
 
-  label(x, y, text, colour) {
+  label(x, y, text, colour, gap) {
     const at = this.pixel(x, y);
     if (at.x < -MARGIN || at.y < -MARGIN || at.x > this.width + MARGIN || at.y > this.height + MARGIN) return;
     this.context.fillStyle = colourOf(colour);
-    this.context.fillText(text, at.x + LABEL_GAP, at.y - LABEL_GAP);
+    this.context.fillText(text, at.x + gap, at.y - gap);
   }
 
   pixel(x, y) {
@@ -84,7 +75,7 @@ export class CanvasSurface {
     const context = this.context;
     context.beginPath();
     draw((px, py, along) => {
-      if (this.dashed && along % (DASH + GAP) >= DASH) return;
+      if (this.dashes && along % (this.dashes.dash + this.dashes.gap) >= this.dashes.dash) return;
       if (px >= 0 && py >= 0 && px < this.width && py < this.height) context.rect(px, py, 1, 1);
     });
     context.fillStyle = colourOf(colour);

@@ -104,6 +104,28 @@ export class Engine {
     return { left: this.module._dc_left_edge(h), top: this.module._dc_top_edge(v) };
   }
 
+  // The view's moves, computed as the window computes them (see PictureView).
+  unitsPerPixel(zoomPercent) {
+    return this.module._dc_units_per_pixel(zoomPercent);
+  }
+
+  steppedZoom(percent, steps) {
+    return this.module._dc_stepped_zoom(percent, steps);
+  }
+
+  zoomedAbout(corner, x, y, fromPercent, toPercent) {
+    return this.cornerOut(this.module._dc_zoomed_about(corner.left, corner.top, x, y, fromPercent, toPercent));
+  }
+
+  dragged(corner, dx, dy, zoomPercent) {
+    return this.cornerOut(this.module._dc_dragged(corner.left, corner.top, dx, dy, zoomPercent));
+  }
+
+  cornerOut(address) {
+    const [left, top] = this.module.HEAPF64.subarray(address / 8, address / 8 + 2);
+    return { left, top };
+  }
+
   // The catalogue guide's lines.
   catalogue() {
     this.module._dc_catalogue();

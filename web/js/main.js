@@ -7,6 +7,7 @@ import { CandidateList } from './candidate_list.js';
 import { CAPTION_KEYS, Engine } from './engine.js';
 import { InputRows } from './input_rows.js';
 import { Picture } from './picture.js';
+import { PictureView } from './picture_view.js';
 
 // The window's scroll bars at start-up: the view's top-left corner.
 const START_SCROLL = { h: 20, v: 30 };
@@ -35,7 +36,8 @@ class Page {
       }
     });
     form.addEventListener('input', () => this.rowsEdited());
-    this.picture = new Picture(document.getElementById('picture'), engine.cornerAt(START_SCROLL.h, START_SCROLL.v), {
+    const view = new PictureView(engine, engine.cornerAt(START_SCROLL.h, START_SCROLL.v));
+    this.picture = new Picture(document.getElementById('picture'), view, {
       draw: (surface, visible) => engine.redraw(this.rows.texts(), surface, visible, this.isOutOfDate()),
       markers: () => (this.isOutOfDate() ? [] : this.markers),
       onPick: (number) => this.pick(number),

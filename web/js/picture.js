@@ -3,17 +3,17 @@
 // pointer and panned by dragging; a click near a candidate's marker picks it.
 
 import { CanvasSurface } from './canvas_surface.js';
-import { PictureView } from './picture_view.js';
 
 const PICK_RADIUS = 8; // pixels from a marker within which a click picks it
 const CLICK_SLOP = 4; // pixels a press may move and still be a click
 
 export class Picture {
+  // `view`: the part of the plane shown (picture_view.js);
   // `draw(surface, visible)`: draws the picture; `markers()`: where the
   // candidates' markers stand; `onPick(number)`: a marker was clicked.
-  constructor(canvas, corner, { draw, markers, onPick }) {
+  constructor(canvas, view, { draw, markers, onPick }) {
     this.canvas = canvas;
-    this.view = new PictureView(corner);
+    this.view = view;
     this.draw = draw;
     this.markers = markers;
     this.onPick = onPick;

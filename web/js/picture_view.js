@@ -1,20 +1,15 @@
 // Which part of the plane the picture shows: its top-left corner in plane
-// units and the zoom, in the window's terms (10 to 500 % in steps of 10; one
-// drawing unit spans 59 twips at 100 %, a CSS pixel 15 twips).
-
-const TWIPS_PER_UNIT = 59;
-const TWIPS_PER_PIXEL = 15;
-const LEAST_ZOOM = 10, MOST_ZOOM = 500, ZOOM_STEP = 10;
+// units and the zoom in percent, moved as the window moves its view (the
+// engine's view/view_state: 10 to 500 % in steps of 10, a CSS pixel counted
+// as a screen pixel at 96 DPI).
 
 export class PictureView {
-  constructor(corner) {
+  constructor(engine, corner) {
+    this.engine = engine;
     this.left = corner.left;
     this.top = corner.top;
     this.zoomPercent = 100;
-  }
-
-  get pixelsPerUnit() {
-    return (TWIPS_PER_UNIT * this.zoomPercent) / 100 / TWIPS_PER_PIXEL;
+    this.pixelsPerUnit = 1 / engine.unitsPerPixel(this.zoomPercent);
   }
 
   pixelX(x) {
@@ -34,18 +29,21 @@ export class PictureView {
   // Zooms `steps` steps in (negative: out), keeping the plane point under
   // the pixel (x, y) where it is. Returns whether the zoom changed.
   zoomAbout(x, y, steps) {
-    const zoom = Math.min(MOST_ZOOM, Math.max(LEAST_ZOOM, this.zoomPercent + steps * ZOOM_STEP));
+    const zoom = this.engine.steppedZoom(this.zoomPercent, steps);
     if (zoom === this.zoomPercent) return false;
-    const planeX = this.left + x / this.pixelsPerUnit, planeY = this.top - y / this.pixelsPerUnit;
-    this.zoomPercent = zoom;
-    this.left = planeX - x / this.pixelsPerUnit;
-    this.top = planeY + y / this.pixelsPerUnit;
+    this.moveTo(this.engine.zoomedAbout(this, x, y, this.zoomPercent, zoom), zoom);
     return true;
   }
 
   // The content dragged by (dx, dy) pixels: what lay under the pointer stays under it.
   drag(dx, dy) {
-    this.left -= dx / this.pixelsPerUnit;
-    this.top += dy / this.pixelsPerUnit;
+    this.moveTo(this.engine.dragged(this, dx, dy, this.zoomPercent), this.zoomPercent);
+  }
+
+  moveTo(corner, zoomPercent) {
+    this.left = corner.left;
+    this.top = corner.top;
+    this.zoomPercent = zoomPercent;
+    this.pixelsPerUnit = 1 / this.engine.unitsPerPixel(zoomPercent);
   }
 }
