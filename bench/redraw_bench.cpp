@@ -12,7 +12,15 @@
 
 namespace {
 
-void ShowCalculation(draftcalc::app::Form_miret& form, const draftcalc::examples::CatalogueEntry& entry) {
+// Shows the window with a catalogue example calculated; skips the benchmark
+// when the window cannot be shown.
+bool ShowExample(benchmark::State& state, draftcalc::app::Form_miret& form, int catalogueIndex) {
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) {
+    state.SkipWithError("window not exposed");
+    return false;
+  }
+  const auto& entry = draftcalc::examples::kCatalogue[static_cast<size_t>(catalogueIndex)];
   for (int row = 0; row < draftcalc::kRowCount; ++row) {
     const auto boxes = form.RowBoxes(row);
     for (int column = 0; column < draftcalc::kColumnCount; ++column) {
@@ -21,55 +29,35 @@ void ShowCalculation(draftcalc::app::Form_miret& form, const draftcalc::examples
     }
   }
   form.butStart->click();
+  return true;
+}
+
+void Reported(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
 
 void BM_Redraw(benchmark::State& state, int catalogueIndex) {
   draftcalc::app::Form_miret form;
-  form.show();
-  if (!QTest::qWaitForWindowExposed(&form)) {
-    state.SkipWithError("window not exposed");
-    return;
-  }
-  ShowCalculation(form, draftcalc::examples::kCatalogue[static_cast<size_t>(catalogueIndex)]);
+  if (!ShowExample(state, form, catalogueIndex)) return;
   for (auto _ : state) form.Redraw();
 }
-// Three lines and the circle touching them; three points and their circle.
-BENCHMARK_CAPTURE(BM_Redraw, three_lines, 11)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(BM_Redraw, three_points, 10)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-// Two circles and the four candidate circles touching both, numbered.
-BENCHMARK_CAPTURE(BM_Redraw, two_circles_with_candidates, 9)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+// Three lines and the circle touching them; three points and their circle;
+// two circles and the four candidate circles touching both, numbered.
+BENCHMARK_CAPTURE(BM_Redraw, three_lines, 11)->Apply(Reported);
+BENCHMARK_CAPTURE(BM_Redraw, three_points, 10)->Apply(Reported);
+BENCHMARK_CAPTURE(BM_Redraw, two_circles_with_candidates, 9)->Apply(Reported);
 
 // Zoom to fit and the one full redraw it makes (target: <= 1 ms median).
 void BM_FitAndRedraw(benchmark::State& state, int catalogueIndex) {
   draftcalc::app::Form_miret form;
-  form.show();
-  if (!QTest::qWaitForWindowExposed(&form)) {
-    state.SkipWithError("window not exposed");
-    return;
-  }
-  ShowCalculation(form, draftcalc::examples::kCatalogue[static_cast<size_t>(catalogueIndex)]);
+  if (!ShowExample(state, form, catalogueIndex)) return;
   // Every fit works the figures out again and sets the controls, wherever
   // the view was; the first one moves it.
   form.PanByPixels({300, -200});
   for (auto _ : state) form.ZoomToFit();
 }
-BENCHMARK_CAPTURE(BM_FitAndRedraw, two_circles_with_candidates, 9)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(BM_FitAndRedraw, three_lines, 11)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_FitAndRedraw, two_circles_with_candidates, 9)->Apply(Reported);
+BENCHMARK_CAPTURE(BM_FitAndRedraw, three_lines, 11)->Apply(Reported);
 
 }  // namespace
 
