@@ -3,11 +3,12 @@
 #include <dxflib/dl_creationadapter.h>
 #include <dxflib/dl_dxf.h>
 
-#include <cstdio>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "figure_number.h"
 
 namespace draftcalc::testing_dxf {
 
@@ -39,14 +40,7 @@ class DxfContents final : public DL_CreationAdapter {
   }
   void setVariableInt(const std::string& key, int value, int) override { intVariables[key] = value; }
 
-  static std::string Num(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f", value);
-    std::string s(text);
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
-  }
+  static std::string Num(double value) { return draftcalc::figure_text::FigureNumber(value); }
 
  private:
   // The kind first, then the layer, then the rest.

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "figure_number.h"
 #include "view/draw_surface.h"
 
 namespace draftcalc::view {
@@ -33,14 +33,7 @@ class RecordingSurface : public DrawSurface {
     figures.push_back("label " + Num(x) + " " + Num(y) + " \"" + std::string(text) + "\" c" + std::to_string(colour));
   }
 
-  static std::string Num(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f", value);
-    std::string s(text);
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
-  }
+  static std::string Num(double value) { return draftcalc::figure_text::FigureNumber(value); }
 
  private:
   std::string Stroke(int colour) const {
