@@ -128,9 +128,11 @@ std::vector<std::string> History::Columns() {
 
 // "2026-12-07T19:54:14+09:00", or with Z for UTC, as Qt's ISO 8601 writes it.
 std::string History::Now() {
-  std::string text = TimeText("%Y-%m-%dT%H:%M:%S%z");
-  if (text.ends_with("+0000")) return text.substr(0, text.size() - 5) + "Z";
-  return text.insert(text.size() - 2, ":");
+  const std::string text = TimeText("%Y-%m-%dT%H:%M:%S%z");
+  const size_t offset = text.size() - 5;  // "+0900"
+  if (text.size() < 5) return text;
+  if (text.ends_with("+0000")) return text.substr(0, offset) + "Z";
+  return text.substr(0, offset + 3) + ":" + text.substr(offset + 3);
 }
 
 const std::deque<HistoryRecord>& History::Records() {
