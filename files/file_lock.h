@@ -21,6 +21,9 @@ class FileLock {
 
   bool Held() const { return error_ == 0; }
   int Error() const { return error_; }
+  // The lock file, open for reading and writing: the holder may keep a few
+  // bytes of its own in it.
+  int Fd() const { return fd_.Get(); }
 
  private:
   FileDescriptor fd_;  // closing it releases the lock

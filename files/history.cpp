@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -150,9 +151,9 @@ void History::Load() {
   // Read without the lock when it cannot be had: changing the file waits
   // for the first record added, which needs it.
   const FileLock lock(path_ + ".lock", kLockPatience);
-  locked_ = lock.Held();
+  lockFd_ = lock.Held() ? lock.Fd() : -1;
   ReadWhole();
-  locked_ = false;
+  lockFd_ = -1;
 }
 
 void History::ReadWhole() {
@@ -173,8 +174,7 @@ void History::ReadWhole() {
     usable_ = false;
     return Tell("The history is not kept: " + path_ + " cannot be read (" + std::strerror(scan.readError) + ").");
   }
-  struct stat info {};
-  if (fstat(file.fd.Get(), &info) == 0) seen_ = SeenFile{info.st_dev, info.st_ino, static_cast<off_t>(scan.bytes)};
+  See(file.fd.Get(), static_cast<off_t>(scan.bytes));
   before_ = scan.sawHeader ? scan.separator : HeaderLine();
   const size_t readable = recordsInFile_ - scan.damaged;
   if (scan.damaged > readable) {
@@ -248,7 +248,8 @@ void History::CatchUp() {
     before_ = HeaderLine();
     return;
   }
-  if (seen_ && seen_->device == info.st_dev && seen_->inode == info.st_ino && before_.empty()) {
+  if (seen_ && seen_->device == info.st_dev && seen_->inode == info.st_ino && seen_->replacements == Replacements() &&
+      before_.empty()) {
     if (info.st_size == seen_->size) return;
     if (info.st_size > seen_->size) {
       const OpenedFile file = OpenRegularFile(path_);
@@ -280,7 +281,7 @@ void History::Hold(HistoryRecord record) {
 }
 
 void History::SetAside(const std::string& problem, bool keepReadable) {
-  if (!locked_) return;  // not now: the next record added, under the lock, does it
+  if (lockFd_ < 0) return;  // not now: the next record added, under the lock, does it
   const std::string stamp = TimeText("%Y%m%d-%H%M%S");
   std::string aside = path_ + ".bad-" + stamp;
   for (int n = 2; std::filesystem::exists(aside); ++n) aside = path_ + ".bad-" + stamp + "-" + std::to_string(n);
@@ -291,6 +292,7 @@ void History::SetAside(const std::string& problem, bool keepReadable) {
                 std::strerror(errno) + ").");
   }
   ++generation_;
+  CountReplacement();
   seen_.reset();
   recordsInFile_ = 0;
   before_ = HeaderLine();
@@ -328,7 +330,9 @@ bool History::Append(const HistoryRecord& record) {
     Tell("The calculation could not be added to the history: another program has kept it locked.");
     return false;
   }
-  locked_ = lock.Held();  // else a folder without room for the lock: the file alone, as before
+  // Without a lock file (a folder where it cannot be made) as before: the
+  // file alone.
+  lockFd_ = lock.Held() ? lock.Fd() : -1;
   CatchUp();
   const bool added = usable_ && WriteAtEnd(before_ + RecordLine(record));
   if (added) {
@@ -337,7 +341,7 @@ bool History::Append(const HistoryRecord& record) {
     Hold(record);
     if (recordsInFile_ > kTrimAbove) Trim();
   }
-  locked_ = false;
+  lockFd_ = -1;
   return added;
 }
 
@@ -353,7 +357,7 @@ bool History::WriteAtEnd(const std::string& text) {
   if (reason.empty()) {
     error = WriteAll(fd.Get(), text);
     if (error == 0) {
-      seen_ = SeenFile{info.st_dev, info.st_ino, info.st_size + static_cast<off_t>(text.size())};
+      See(fd.Get(), info.st_size + static_cast<off_t>(text.size()));
       return true;
     }
     reason = std::strerror(error);
@@ -364,7 +368,7 @@ bool History::WriteAtEnd(const std::string& text) {
 }
 
 void History::Trim() {
-  if (!locked_) return;
+  if (lockFd_ < 0) return;
   ++generation_;
   while (records_.size() > kKept) {
     heldBytes_ -= BytesOf(records_.front());
@@ -384,13 +388,37 @@ bool History::WriteHeldRecords(std::string& failure) {
   }
   recordsInFile_ = records_.size();
   before_.clear();
+  CountReplacement();
+  const OpenedFile written = OpenRegularFile(path_);
   struct stat info {};
-  if (stat(path_.c_str(), &info) == 0) {
-    seen_ = SeenFile{info.st_dev, info.st_ino, info.st_size};
-  } else {
-    seen_.reset();
-  }
+  seen_.reset();
+  if (written.fd.IsOpen() && fstat(written.fd.Get(), &info) == 0) See(written.fd.Get(), info.st_size);
   return true;
+}
+
+// The count of replacements in the lock file: decimal digits, 0 when none.
+unsigned long long History::Replacements() const {
+  if (lockFd_ < 0) return 0;
+  char digits[24] = {};
+  const ssize_t read = pread(lockFd_, digits, sizeof digits - 1, 0);
+  return read > 0 ? std::strtoull(digits, nullptr, 10) : 0;
+}
+
+void History::CountReplacement() {
+  if (lockFd_ < 0) return;
+  // Counts only grow: the new digits cover the old.
+  const std::string digits = std::to_string(Replacements() + 1) + "\n";
+  if (pwrite(lockFd_, digits.data(), digits.size(), 0) != static_cast<ssize_t>(digits.size())) {
+    // Not counted: another program reads the file again only if its inode
+    // or size tells it; at worst it lists what it had.
+    return;
+  }
+}
+
+void History::See(int fd, off_t size) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0) return seen_.reset();
+  seen_ = SeenFile{info.st_dev, info.st_ino, size, Replacements()};
 }
 
 void History::Tell(const std::string& notice) { notice_ = notice_.empty() ? notice : notice_ + " " + notice; }

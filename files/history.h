@@ -71,11 +71,14 @@ class History {
 
  private:
   // What was last seen of the file, to tell whether another program has
-  // changed it since.
+  // changed it since. Appending only lengthens the file; each program that
+  // replaces it (trimmed, set aside) counts that in the lock file, since
+  // the new file may well get the old one's inode.
   struct SeenFile {
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
+    unsigned long long replacements = 0;
   };
   struct Scan;
 
@@ -89,11 +92,14 @@ class History {
   void Trim();
   bool WriteHeldRecords(std::string& failure);
   void Tell(const std::string& notice);
+  unsigned long long Replacements() const;
+  void CountReplacement();
+  void See(int fd, off_t size);
 
   std::string path_;
   bool loaded_ = false;
-  bool usable_ = true;   // false when the file can be neither read nor set aside
-  bool locked_ = false;  // the lock is held: the file may be changed
+  bool usable_ = true;  // false when the file can be neither read nor set aside
+  int lockFd_ = -1;     // the lock file while the lock is held: the file may be changed
   std::deque<HistoryRecord> records_;
   size_t heldBytes_ = 0;
   size_t recordsInFile_ = 0;  // readable or not

@@ -206,7 +206,7 @@ TEST_F(Files, AFileThatCannotBeOpenedIsReportedByLineAndTheRowsStay) {
   const Case cases[] = {
       {"width.csv", "x1,y1\n1,2\n3\n", "width.csv:3: record has 1 fields, the header has 2"},
       {"empty.csv", "", "empty.csv:1: no header line"},
-      {"nobox.csv", "name,note\na,b\n", "nobox.csv:1: the header names no input box (x1 .. s3)"},
+      {"nobox.csv", "name,note\na,b\n", "nobox.csv:1: the header names no input box (x1 … s3)"},
       {"twice.csv", "x1,X1\n1,2\n", "twice.csv:1: header names input box x1 twice"},
       {"stray.csv", "x1\n1\n\"1\"2\n", "stray.csv:3: unexpected text after a closing quote"},
       {"binary.csv", "note,x1\n\xff,1\n2,\xfe\n", "binary.csv:3: input box x1 is not valid UTF-8"},
