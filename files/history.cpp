@@ -361,7 +361,10 @@ bool History::WriteAtEnd(const std::string& text) {
       return true;
     }
     reason = std::strerror(error);
-    if (ftruncate(fd.Get(), info.st_size) != 0) reason += "; the part written could not be taken back";
+    // A file this write began is removed rather than left empty.
+    if (info.st_size == 0 ? unlink(path_.c_str()) != 0 : ftruncate(fd.Get(), info.st_size) != 0) {
+      reason += "; the part written could not be taken back";
+    }
   }
   Tell("The calculation could not be added to the history (" + reason + ").");
   return false;

@@ -19,6 +19,7 @@
 #include "csv/csv_writer.h"
 #include "csv/input_set.h"
 #include "files/signals.h"
+#include "full_disk.h"
 #include "scratch_folder.h"
 
 namespace draftcalc::files {
@@ -381,6 +382,36 @@ TEST(History, AMostlyDamagedHistoryIsSetAsideOnceKeepingWhatCanBeRead) {
   History next(path);
   EXPECT_EQ(next.Records().size(), 3u);
   EXPECT_EQ(next.TakeNotice(), "") << "the next start reads a clean file";
+}
+
+// On a full file system (tests/on_full_disk.sh): no record is added and
+// none left half written; a trim that finds no room keeps the file whole.
+TEST(FullDisk, TheHistoryAddsNothingHalfAndLosesNothing) {
+  SKIP_UNLESS_ON_A_FULL_DISK();
+  const std::string folder = testing_files::EmptiedFullDiskFolder();
+  const std::string path = folder + "/history.csv";
+  ASSERT_TRUE(testing_files::FillUp(folder));
+  History fresh(path);
+  EXPECT_FALSE(fresh.Append(Added()));
+  EXPECT_EQ(fresh.TakeNotice(), "The calculation could not be added to the history (No space left on device).");
+  EXPECT_FALSE(std::filesystem::exists(path)) << "no empty file left behind";
+
+  // A record still fits in the file's last block; the trimmed file beside
+  // it does not.
+  testing_files::EmptiedFullDiskFolder();
+  ASSERT_TRUE(WriteText(path, HistoryText(History::kTrimAbove)));
+  const std::string before = FileText(path);
+  History history(path);
+  ASSERT_EQ(history.Records().size(), History::kTrimAbove);
+  ASSERT_TRUE(testing_files::FillUp(folder));
+  ASSERT_TRUE(history.Append(Added("last")));
+  EXPECT_EQ(history.TakeNotice(), "The history could not be shortened (No space left on device).");
+  const std::string after = FileText(path);
+  EXPECT_TRUE(after.starts_with(before)) << "appended to, not cut";
+  const csv::CsvTable table = TableOf(path);
+  ASSERT_EQ(table.records.size(), History::kTrimAbove + 1);
+  EXPECT_EQ(table.records.back().fields[9], "last");
+  EXPECT_TRUE(NamesStartingWith(folder, ".history.csv.").empty());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include "files/regular_file.h"
 #include "files/signals.h"
+#include "full_disk.h"
 #include "scratch_folder.h"
 
 namespace draftcalc::files {
@@ -143,6 +144,21 @@ TEST(RegularFile, OnlyARegularFileIsOpenedAndNothingElseIsWaitedOn) {
       EXPECT_EQ(::read(file.fd.Get(), bytes, sizeof bytes), 5) << "reads as a blocking file";
       EXPECT_EQ(::fcntl(file.fd.Get(), F_GETFL) & O_NONBLOCK, 0);
     }
+  }
+}
+
+// On a full file system (tests/on_full_disk.sh): a file of a few bytes,
+// far less than any write buffer, fails as a big one does.
+TEST(FullDisk, ASmallFileIsNotReplacedByAnEmptyOne) {
+  SKIP_UNLESS_ON_A_FULL_DISK();
+  const std::string folder = testing_files::EmptiedFullDiskFolder();
+  const std::string path = folder + "/rows.csv";
+  ASSERT_TRUE(WriteText(path, "x1,y1\n1,2\n"));
+  ASSERT_TRUE(testing_files::FillUp(folder));
+  for (const size_t size : {size_t{1}, size_t{151}, size_t{5000}, size_t{200000}}) {
+    EXPECT_EQ(ReplaceWholeFile(path, std::string(size, 'n')), ENOSPC) << size;
+    EXPECT_EQ(FileText(path), "x1,y1\n1,2\n") << size;
+    EXPECT_TRUE(NamesStartingWith(folder, ".rows.csv.").empty()) << size;
   }
 }
 
