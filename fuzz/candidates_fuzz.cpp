@@ -2,7 +2,10 @@
 // for pipeline_fuzz): never a crash, and candidates that keep their
 // promises: numbered 1..n, finite, directions in (-180, 180], at most one
 // the answer, edits exactly for the reachable ones that are not the answer,
-// written as number texts, and the same candidates on a second search.
+// written as number texts, the same candidates on a second search, and the
+// central one: a candidate's edits, applied, make the calculation show that
+// candidate (the same candidates found, that one now the answer).
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -41,6 +44,27 @@ void Check(const std::vector<Candidate>& candidates) {
   if (answers > 1) std::abort();
 }
 
+// The same point within what reversing a line's direction can move it: a
+// few units in the last place of the figure's size.
+bool Near(draftcalc::geometry::Point a, draftcalc::geometry::Point b, double scale) {
+  const double tolerance = 1e-9 * std::max({1.0, scale, std::fabs(a.x), std::fabs(a.y)});
+  return std::fabs(a.x - b.x) <= tolerance && std::fabs(a.y - b.y) <= tolerance;
+}
+
+// Applies each reachable candidate's edits and searches again.
+void CheckEditsGiveTheirCandidate(const draftcalc::InputTexts& texts, const std::vector<Candidate>& found) {
+  double scale = 0;
+  for (const Candidate& c : found) scale = std::max({scale, std::fabs(c.point.x), std::fabs(c.point.y), c.radius.value_or(0)});
+  for (const Candidate& c : found) {
+    if (c.edits.empty()) continue;
+    draftcalc::InputTexts edited = texts;
+    for (const auto& edit : c.edits) edited(edit.row, edit.column) = edit.text;
+    const std::vector<Candidate> again = draftcalc::candidates::FindCandidates(edited);
+    const auto shown = std::find_if(again.begin(), again.end(), [](const Candidate& a) { return a.isAnswer; });
+    if (shown == again.end() || !Near(shown->point, c.point, scale)) std::abort();
+  }
+}
+
 bool Same(const std::vector<Candidate>& a, const std::vector<Candidate>& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -65,5 +89,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<Candidate> found = draftcalc::candidates::FindCandidates(texts);
   Check(found);
   if (!Same(found, draftcalc::candidates::FindCandidates(texts))) std::abort();
+  CheckEditsGiveTheirCandidate(texts, found);
   return 0;
 }

@@ -24,7 +24,7 @@ set(layers
   "app: view files packaging"       # the window
   "python: candidates csv examples packaging" # the Python module
   "examples: core"                # the catalogue's example rows
-  "tests: app cli examples"
+  "tests: app cli examples web"
   "bench: app cli examples"
   "fuzz: app cli examples"
   "web: app")                     # the page's module: the drawing and the window's catalogue guide
