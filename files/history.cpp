@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -59,19 +61,71 @@ bool IsHeader(const csv::RecordView& record) {
   return true;
 }
 
-// The window writes UTF-8 only: anything else was damaged on the way.
-std::optional<HistoryRecord> RecordOf(const csv::RecordView& view) {
-  if (view.FieldCount() != 1 + csv::kInputSetWidth) return std::nullopt;
-  for (size_t i = 0; i < view.FieldCount(); ++i) {
-    if (!csv::IsValidUtf8(view.Field(i))) return std::nullopt;
-  }
-  HistoryRecord record;
-  record.time = view.Field(0);
-  size_t next = 1;
-  for (std::string& text : record.boxes) text = view.Field(next++);
-  for (std::string* caption : csv::CaptionsInColumnOrder(record.captions)) *caption = view.Field(next++);
-  return record;
+constexpr size_t kWidth = 1 + csv::kInputSetWidth;
+
+// The window writes UTF-8 only: anything else was damaged on the way. The
+// separators and quotes between the fields are ASCII, so the record's bytes
+// are UTF-8 exactly when each field is.
+bool IsReadable(const csv::RecordView& view) {
+  return view.FieldCount() == kWidth && csv::IsValidUtf8(view.bytes);
 }
+
+// The newest readable records of one read, kept as their bytes until the
+// read ends: most records of a long file are passed over, and copying a
+// record's bytes into a slot that has room costs far less than making a
+// record of thirty texts. At most `most` records and `mostBytes` bytes.
+class NewestRecords {
+ public:
+  NewestRecords(size_t most, size_t mostBytes) : ring_(most), mostBytes_(mostBytes) {}
+
+  void Add(const csv::RecordView& view) {
+    if (count_ == ring_.size()) Drop();
+    Raw& slot = ring_[(head_ + count_++) % ring_.size()];
+    // A slot that once held a long record gives its room back.
+    if (slot.bytes.capacity() > kRoomKept && view.bytes.size() <= kRoomKept) std::string().swap(slot.bytes);
+    slot.bytes.assign(view.bytes);
+    std::copy(view.fields.begin(), view.fields.end(), slot.fields.begin());
+    bytes_ += slot.bytes.size();
+    while (bytes_ > mostBytes_ && count_ > 1) Drop();
+  }
+
+  // Each record held, oldest first.
+  template <class Take>
+  void ForEach(Take take) const {
+    for (size_t i = 0; i < count_; ++i) take(RecordOf(ring_[(head_ + i) % ring_.size()]));
+  }
+
+ private:
+  static constexpr size_t kRoomKept = size_t{1} << 16;
+  struct Raw {
+    std::string bytes;
+    std::array<csv::FieldSpan, kWidth> fields{};
+  };
+
+  void Drop() {
+    Raw& oldest = ring_[head_];
+    bytes_ -= oldest.bytes.size();
+    if (oldest.bytes.capacity() > kRoomKept) std::string().swap(oldest.bytes);
+    head_ = (head_ + 1) % ring_.size();
+    --count_;
+  }
+
+  static HistoryRecord RecordOf(const Raw& raw) {
+    const auto field = [&raw](size_t i) {
+      return std::string_view(raw.bytes).substr(raw.fields[i].begin, raw.fields[i].end - raw.fields[i].begin);
+    };
+    HistoryRecord record;
+    record.time = field(0);
+    size_t next = 1;
+    for (std::string& text : record.boxes) text = field(next++);
+    for (std::string* caption : csv::CaptionsInColumnOrder(record.captions)) *caption = field(next++);
+    return record;
+  }
+
+  std::vector<Raw> ring_;
+  size_t mostBytes_;
+  size_t head_ = 0, count_ = 0, bytes_ = 0;
+};
 
 // A file read from where it stands, counting the bytes and keeping the last.
 class CountingSource final : public csv::ByteSource {
@@ -191,10 +245,10 @@ void History::ReadWhole() {
 bool History::ReadFrom(int fd, bool atStart, Scan& scan) {
   CountingSource source(fd);
   csv::CsvReader reader(source, kLongestRecord);
+  NewestRecords newest(kTrimAbove, kMostBytesHeld);
   bool expectHeader = atStart;
   csv::CsvReader::Status last = csv::CsvReader::Status::kEnd;
   for (csv::CsvReader::Status status = reader.Next(); status != csv::CsvReader::Status::kEnd; status = reader.Next()) {
-    const std::string line = "line " + std::to_string(reader.RecordLine()) + ": ";
     if (status == csv::CsvReader::Status::kReadError) {
       scan.readError = reader.ReadError();
       return false;
@@ -202,6 +256,7 @@ bool History::ReadFrom(int fd, bool atStart, Scan& scan) {
     last = status;
     if (expectHeader) {
       expectHeader = false;
+      const std::string line = "line " + std::to_string(reader.RecordLine()) + ": ";
       if (status != csv::CsvReader::Status::kRecord) {
         scan.problem = line + csv::ProblemText(status, reader.MaxRecordBytes());
         return false;
@@ -214,14 +269,13 @@ bool History::ReadFrom(int fd, bool atStart, Scan& scan) {
       continue;
     }
     ++recordsInFile_;
-    std::optional<HistoryRecord> record;
-    if (status == csv::CsvReader::Status::kRecord) record = RecordOf(reader.Record());
-    if (record) {
-      Hold(std::move(*record));
+    if (status == csv::CsvReader::Status::kRecord && IsReadable(reader.Record())) {
+      newest.Add(reader.Record());
     } else {
       ++scan.damaged;
     }
   }
+  newest.ForEach([this](HistoryRecord record) { Hold(std::move(record)); });
   scan.bytes = source.Bytes();
   // A record cut short (a write that failed half way, a power cut) stays a
   // record of its own: the next one begins a line of its own after it.
