@@ -136,7 +136,8 @@ int main(int argc, char** argv) {
   std::snprintf(what, sizeof what, "first Calculate, a history of %zu MiB of damaged records", historyMiB);
   Report(what, InAFreshWindow(CalculateTwoPoints));
   Report("  and at the next start (set aside)", InAFreshWindow(CalculateTwoPoints));
-  for (const QString& aside : QDir(historyFolder).entryList({"history.csv.bad-*"})) QFile::remove(historyFolder + "/" + aside);
+  for (const QString& aside : QDir(historyFolder).entryList({"history.csv.bad-*"}))
+    QFile::remove(historyFolder + "/" + aside);
 
   const QString malformed = home.filePath("malformed.csv");
   WriteRepeated(malformed, "x1,y1\n", "1,2,3,4,5,6,78\n", size_t{32} << 20);

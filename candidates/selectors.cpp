@@ -1,9 +1,11 @@
 #include "candidates/selectors.h"
 
+#include <cmath>
 #include <optional>
 
 #include "core/element_kind.h"
 #include "core/input_reading.h"
+#include "core/number_parse.h"
 #include "core/number_text.h"
 
 namespace draftcalc::candidates {
@@ -49,7 +51,12 @@ class SelectorList {
   SelectorList& Reversed(int row, bool bothWays) {
     const auto [angleColumn, offsetColumn] = ColumnsReadFor(Code(row));
     if (!angleColumn) return *this;
-    const double angle = table_.elemA[row + 1], offset = table_.elemB[row + 1];
+    const double offset = table_.elemB[row + 1];
+    double angle = table_.elemA[row + 1];
+    // A box holds 15 digits: an angle whose half turn they cannot write
+    // (1e20 degrees) is turned from the same direction below a full turn,
+    // which they can, so that the edit walks the same line back.
+    if (ParseLeadingNumber(NumberText(angle + 180)) != angle + 180) angle = std::remainder(angle, 360);
     std::vector<double> turns = {angle + 180};
     if (bothWays && IsHorizontal(angle + 180) != IsHorizontal(angle - 180)) turns.push_back(angle - 180);
     Selector selector;

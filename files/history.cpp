@@ -66,9 +66,7 @@ constexpr size_t kWidth = 1 + csv::kInputSetWidth;
 // The window writes UTF-8 only: anything else was damaged on the way. The
 // separators and quotes between the fields are ASCII, so the record's bytes
 // are UTF-8 exactly when each field is.
-bool IsReadable(const csv::RecordView& view) {
-  return view.FieldCount() == kWidth && csv::IsValidUtf8(view.bytes);
-}
+bool IsReadable(const csv::RecordView& view) { return view.FieldCount() == kWidth && csv::IsValidUtf8(view.bytes); }
 
 // The newest readable records of one read, kept as their bytes until the
 // read ends: most records of a long file are passed over, and copying a

@@ -54,7 +54,8 @@ bool Near(draftcalc::geometry::Point a, draftcalc::geometry::Point b, double sca
 // Applies each reachable candidate's edits and searches again.
 void CheckEditsGiveTheirCandidate(const draftcalc::InputTexts& texts, const std::vector<Candidate>& found) {
   double scale = 0;
-  for (const Candidate& c : found) scale = std::max({scale, std::fabs(c.point.x), std::fabs(c.point.y), c.radius.value_or(0)});
+  for (const Candidate& c : found)
+    scale = std::max({scale, std::fabs(c.point.x), std::fabs(c.point.y), c.radius.value_or(0)});
   for (const Candidate& c : found) {
     if (c.edits.empty()) continue;
     draftcalc::InputTexts edited = texts;
