@@ -2,7 +2,8 @@
 // for pipeline_fuzz): never a crash, and candidates that keep their
 // promises: numbered 1..n, finite, directions in (-180, 180], at most one
 // the answer, edits exactly for the reachable ones that are not the answer,
-// written as number texts, the same candidates on a second search, and the
+// written as number texts (the shortest that reads back where 15 digits
+// would round), the same candidates on a second search, and the
 // central one: a candidate's edits, applied, make the calculation show that
 // candidate (the same candidates found, that one now the answer).
 #include <algorithm>
@@ -16,6 +17,8 @@
 
 #include "candidates/candidate.h"
 #include "candidates/candidate_text.h"
+#include "core/calc_state.h"
+#include "core/input_reading.h"
 #include "core/number_parse.h"
 #include "core/number_text.h"
 
@@ -37,25 +40,42 @@ void Check(const std::vector<Candidate>& candidates) {
     if (c.isAnswer && !c.reachable) std::abort();
     if (c.edits.empty() != (c.isAnswer || !c.reachable)) std::abort();
     for (const auto& edit : c.edits) {
-      if (draftcalc::NumberText(draftcalc::ParseLeadingNumber(edit.text)) != edit.text) std::abort();
+      // The calculation's number text, or the shortest where that would round.
+      const double value = draftcalc::ParseLeadingNumber(edit.text);
+      if (draftcalc::NumberText(value) != edit.text && draftcalc::candidates::ShortestNumberText(value) != edit.text) {
+        std::abort();
+      }
     }
     if (draftcalc::candidates::ShortestNumberText(c.point.x).empty()) std::abort();
   }
   if (answers > 1) std::abort();
 }
 
-// The same point within what reversing a line's direction can move it: a
-// few units in the last place of the figure's size.
+// The same point within what reversing a line's direction or rounding an
+// edit to 15 digits can move it: a few units in the ninth place of the
+// figure's size (its rows' points and its candidates), where the
+// construction is well conditioned or not.
 bool Near(draftcalc::geometry::Point a, draftcalc::geometry::Point b, double scale) {
   const double tolerance = 1e-9 * std::max({1.0, scale, std::fabs(a.x), std::fabs(a.y)});
   return std::fabs(a.x - b.x) <= tolerance && std::fabs(a.y - b.y) <= tolerance;
 }
 
+double FigureScale(const draftcalc::InputTexts& texts, const std::vector<Candidate>& found) {
+  draftcalc::CalcState table;
+  draftcalc::ReadInputRows(table, texts);
+  double scale = 0;
+  for (int row = 1; row <= draftcalc::kRowCount; ++row) {
+    scale = std::max({scale, std::fabs(table.elemX[row]), std::fabs(table.elemY[row])});
+  }
+  for (const Candidate& c : found) {
+    scale = std::max({scale, std::fabs(c.point.x), std::fabs(c.point.y), c.radius.value_or(0)});
+  }
+  return scale;
+}
+
 // Applies each reachable candidate's edits and searches again.
 void CheckEditsGiveTheirCandidate(const draftcalc::InputTexts& texts, const std::vector<Candidate>& found) {
-  double scale = 0;
-  for (const Candidate& c : found)
-    scale = std::max({scale, std::fabs(c.point.x), std::fabs(c.point.y), c.radius.value_or(0)});
+  const double scale = FigureScale(texts, found);
   for (const Candidate& c : found) {
     if (c.edits.empty()) continue;
     draftcalc::InputTexts edited = texts;

@@ -168,10 +168,11 @@ TEST(Candidates, FewestBoxesThenSignsBeforeReversals) {
 }
 
 // Applying a candidate's edits makes the calculation show that candidate,
-// also where a line's angle needs more digits than a box writes: circle rows
-// read as lines by the three-lines calculation, one at 6.67e26 degrees (its
-// half turn 15 digits would write as 3e11 degrees off; it is walked back
-// from the same direction below a full turn instead). Found by fuzzing.
+// also where a number needs more digits than the calculation writes (the
+// edit then writes the shortest text that reads back exactly) and where an
+// angle has no exact half turn (circle rows read as lines by the three-lines
+// calculation, one at 6.67e26 degrees: it is walked back from the same
+// direction below a full turn instead). Found by fuzzing.
 TEST(Candidates, EveryCandidatesEditsGiveItBack) {
   const std::vector<std::array<Row, 3>> rows = {
       {Row{.x = "0", .y = "10", .d = "0", .r = "*", .s = "0"},
@@ -185,6 +186,12 @@ TEST(Candidates, EveryCandidatesEditsGiveItBack) {
            .r = "666666666666666666666660036",
            .s = "00"}},
       {Line("0", "0", "1e20", "2"), Line("5", "0", "75"), Line("0", "9", "-50", "1")},
+      // Radii of 16 digits, 1 apart: rounded to 15 digits they would be 5 apart.
+      {Circle("0", "0", "6666000004115596", "5"), Circle("666137", "0", "6666000004115595", "5"), Unused()},
+      // 6.666e17 + 180 is no double: it rounds to 128 more, which 15 digits write exactly.
+      {Row{.d = "0", .r = "0", .s = "0"},
+       Row{.x = "10", .y = "00", .d = "0", .a = "10", .b = "0", .c = "0", .r = "666600002050627902", .s = "0"},
+       Row{.x = "0", .y = "0", .d = "3", .a = "3"}},
   };
   std::vector<InputTexts> inputs;
   for (const auto& [r1, r2, r3] : rows) inputs.push_back(TextsOf(r1, r2, r3));
