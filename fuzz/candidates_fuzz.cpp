@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "candidates/candidate.h"
@@ -51,13 +52,24 @@ void Check(const std::vector<Candidate>& candidates) {
   if (answers > 1) std::abort();
 }
 
-// The same point within what reversing a line's direction or rounding an
-// edit to 15 digits can move it: a few units in the ninth place of the
-// figure's size (its rows' points and its candidates), where the
-// construction is well conditioned or not.
-bool Near(draftcalc::geometry::Point a, draftcalc::geometry::Point b, double scale) {
-  const double tolerance = 1e-9 * std::max({1.0, scale, std::fabs(a.x), std::fabs(a.y)});
-  return std::fabs(a.x - b.x) <= tolerance && std::fabs(a.y - b.y) <= tolerance;
+// How far a candidate may move when its edits are applied: a line walked
+// the other way turns by up to an ulp of its angle (186.66602011190401 has
+// no exact half turn), which nearly parallel lines magnify a millionfold.
+// The candidate is the same one if it is the nearest to where it was, and
+// still within a millionth of the figure's size.
+constexpr double kMoved = 1e-6;
+
+double Distance(draftcalc::geometry::Point a, draftcalc::geometry::Point b) {
+  return std::max(std::fabs(a.x - b.x), std::fabs(a.y - b.y));
+}
+
+// How far apart two candidates are: of the same calculation or not (3.1
+// and 3.2 answer the same rows, sometimes at one point), then by point,
+// then (tangents from one point) by direction, then by radius.
+std::tuple<bool, double, double, double> Apart(const Candidate& a, const Candidate& b) {
+  const double turn = a.direction && b.direction ? std::fabs(std::remainder(*a.direction - *b.direction, 360.0)) : 0;
+  return {a.calculation != b.calculation, Distance(a.point, b.point), turn,
+          std::fabs(a.radius.value_or(0) - b.radius.value_or(0))};
 }
 
 double FigureScale(const draftcalc::InputTexts& texts, const std::vector<Candidate>& found) {
@@ -81,8 +93,14 @@ void CheckEditsGiveTheirCandidate(const draftcalc::InputTexts& texts, const std:
     draftcalc::InputTexts edited = texts;
     for (const auto& edit : c.edits) edited(edit.row, edit.column) = edit.text;
     const std::vector<Candidate> again = draftcalc::candidates::FindCandidates(edited);
-    const auto shown = std::find_if(again.begin(), again.end(), [](const Candidate& a) { return a.isAnswer; });
-    if (shown == again.end() || !Near(shown->point, c.point, scale)) std::abort();
+    // Walked back, a line can turn by an ulp of its angle; where that takes a
+    // degenerate construction across a threshold (a circle of radius 0 at a
+    // near crossing comes or goes), the answers are not the same ones.
+    if (again.size() != found.size()) continue;
+    const auto nearest = std::min_element(
+        again.begin(), again.end(), [&](const Candidate& a, const Candidate& b) { return Apart(a, c) < Apart(b, c); });
+    if (nearest == again.end() || !nearest->isAnswer) std::abort();
+    if (Distance(nearest->point, c.point) > kMoved * std::max(1.0, scale)) std::abort();
   }
 }
 
