@@ -56,8 +56,9 @@ and the codes alone choose the calculation; row 3 takes part when its D is a
 number from 0 to below 10.
 
 CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line
-ends). Header names x1 .. s3 feed the boxes; any other column is passed
-through, except answer columns the input already has (a saved set, the
+ends). Header names x1 .. s3 feed the boxes (a header naming none, or a column
+such as " x1 " that is a box name only without its blanks or byte-order mark,
+stops the run); any other column is passed through, except answer columns the input already has (a saved set, the
 history, an earlier output), which are left out and written afresh. The output
 is the input header followed by ansX,ansY,ansA,ansR,ansRem (with --all also
 the candidate columns), then every record with its five results, in input
