@@ -56,14 +56,6 @@ std::string HistoryRecordLine() {
   return line;
 }
 
-std::string HistoryHeaderLine() {
-  std::string line;
-  draftcalc::csv::CsvWriter writer(line);
-  for (const std::string& name : History::Columns()) writer.Field(name);
-  writer.EndRecord();
-  return line;
-}
-
 // In a child process: a shown window, then `action` timed; the peak resident
 // set of the whole process from wait4.
 Figures InAFreshWindow(const std::function<bool(Form_miret&)>& action) {
@@ -126,13 +118,13 @@ int main(int argc, char** argv) {
   Report("first Calculate, no history", InAFreshWindow(CalculateTwoPoints));
   QFile::remove(history);
 
-  WriteRepeated(history, HistoryHeaderLine(), HistoryRecordLine(), historyMiB << 20);
+  WriteRepeated(history, History::HeaderLine(), HistoryRecordLine(), historyMiB << 20);
   char what[128];
   std::snprintf(what, sizeof what, "first Calculate, a history of %zu MiB", historyMiB);
   Report(what, InAFreshWindow(CalculateTwoPoints));
   Report("  and at the next start (trimmed)", InAFreshWindow(CalculateTwoPoints));
 
-  WriteRepeated(history, HistoryHeaderLine(), "damaged,record\n", historyMiB << 20);
+  WriteRepeated(history, History::HeaderLine(), "damaged,record\n", historyMiB << 20);
   std::snprintf(what, sizeof what, "first Calculate, a history of %zu MiB of damaged records", historyMiB);
   Report(what, InAFreshWindow(CalculateTwoPoints));
   Report("  and at the next start (set aside)", InAFreshWindow(CalculateTwoPoints));

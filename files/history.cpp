@@ -28,14 +28,6 @@ namespace {
 // keeps it longer than this is stuck, and the record is not added.
 constexpr std::chrono::milliseconds kLockPatience{3000};
 
-std::string HeaderLine() {
-  std::string line;
-  csv::CsvWriter writer(line);
-  for (const std::string& name : History::Columns()) writer.Field(name);
-  writer.EndRecord();
-  return line;
-}
-
 std::string RecordLine(const HistoryRecord& record) {
   std::string line;
   csv::CsvWriter writer(line);
@@ -186,6 +178,14 @@ std::string History::Now() {
   if (text.size() < 5) return text;
   if (text.ends_with("+0000")) return text.substr(0, offset) + "Z";
   return text.substr(0, offset + 3) + ":" + text.substr(offset + 3);
+}
+
+std::string History::HeaderLine() {
+  std::string line;
+  csv::CsvWriter writer(line);
+  for (const std::string& name : Columns()) writer.Field(name);
+  writer.EndRecord();
+  return line;
 }
 
 const std::deque<HistoryRecord>& History::Records() {

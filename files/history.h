@@ -52,6 +52,8 @@ class History {
 
   // The columns of the file: time, then those of an input set.
   static std::vector<std::string> Columns();
+  // Its header as a CSV line.
+  static std::string HeaderLine();
   // The local time now, as the `time` column holds it.
   static std::string Now();
 

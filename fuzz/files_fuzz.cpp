@@ -43,14 +43,6 @@ void CheckRowsFile(std::string_view bytes) {
   }
 }
 
-std::string HistoryHeader() {
-  std::string text;
-  draftcalc::csv::CsvWriter writer(text);
-  for (const std::string& name : History::Columns()) writer.Field(name);
-  writer.EndRecord();
-  return text;
-}
-
 bool SameRecords(const std::deque<HistoryRecord>& a, const std::deque<HistoryRecord>& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -68,7 +60,8 @@ void CheckHistory(std::string_view bytes) {
   for (const auto& entry : std::filesystem::directory_iterator(folder)) std::filesystem::remove_all(entry.path());
   const std::string path = folder + "/history.csv";
   const bool withHeader = !bytes.empty() && bytes[0] % 2 == 0;
-  std::ofstream(path, std::ios::binary) << (withHeader ? HistoryHeader() : "") << bytes.substr(bytes.empty() ? 0 : 1);
+  std::ofstream(path, std::ios::binary) << (withHeader ? History::HeaderLine() : "")
+                                        << bytes.substr(bytes.empty() ? 0 : 1);
 
   History writer(path);
   if (writer.Records().size() > History::kTrimAbove) std::abort();

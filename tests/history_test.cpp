@@ -41,14 +41,6 @@ csv::BoxTexts ExampleBoxes(const std::string& x2) {
   return boxes;
 }
 
-std::string HeaderText() {
-  std::string text;
-  csv::CsvWriter writer(text);
-  for (const std::string& name : History::Columns()) writer.Field(name);
-  writer.EndRecord();
-  return text;
-}
-
 // `count` records as the window writes them, record i with x2 = i.
 std::string RecordsText(int count, int first = 0) {
   std::string text;
@@ -61,7 +53,7 @@ std::string RecordsText(int count, int first = 0) {
   return text;
 }
 
-std::string HistoryText(int count) { return HeaderText() + RecordsText(count); }
+std::string HistoryText(int count) { return History::HeaderLine() + RecordsText(count); }
 
 HistoryRecord Added(const std::string& x2 = "0.000") { return {History::Now(), ExampleBoxes(x2), {}}; }
 
@@ -102,7 +94,7 @@ TEST(History, PastTwelveHundredRecordsTheNewestThousandAreKept) {
 // Each file in the history's place: what is read of it, whether it is set
 // aside, and that a record added then reads back whole and last.
 TEST(History, ADamagedFileIsNeverWrittenOverBlindly) {
-  const std::string header = HeaderText();
+  const std::string header = History::HeaderLine();
   const std::string good = RecordsText(1);
   struct Case {
     const char* name;
@@ -339,7 +331,7 @@ TEST(History, AHugeHistoryIsReadAsAStreamAndTrimmedOnce) {
 TEST(History, LongRecordsAreHeldWithinTheirMemoryBound) {
   ScratchFolder folder;
   const std::string path = folder / "history.csv";
-  std::string text = HeaderText();
+  std::string text = History::HeaderLine();
   csv::CsvWriter writer(text);
   constexpr size_t kMegabyte = size_t{1} << 20;
   constexpr int kRecords = 40;
