@@ -27,9 +27,9 @@ std::optional<QString> DroppedCsvFile(const QMimeData* mime) {
   return url.toLocalFile();
 }
 
-QString ListOf(const QStringList& problems) {
+QString ListOf(const QStringList& problems, qsizetype count) {
   QString text = problems.mid(0, kProblemsListed).join('\n');
-  if (problems.size() > kProblemsListed) text += QString("\n… and %1 more").arg(problems.size() - kProblemsListed);
+  if (count > kProblemsListed) text += QString("\n… and %1 more").arg(count - kProblemsListed);
   return text;
 }
 
@@ -75,8 +75,14 @@ bool Form_miret::SaveRows(const QString& path) {
 QStringList Form_miret::OpenRows(const QString& path) {
   InputSetFile file = ReadInputSetFile(path);
   if (!file.problems.isEmpty()) {
+    const QString stopped =
+        file.truncated ? QString("\nOnly the first %1 MiB of the file were read.").arg(files::kMostBytesRead >> 20)
+                       : "";
     ShowProblem("Cannot open " + QFileInfo(path).fileName(),
-                ListOf(file.problems) + "\n\nThe rows are left as they were.");
+                ListOf(file.problems, file.problemCount) + stopped + "\n\nThe rows are left as they were.");
+    if (file.problemCount > file.problems.size()) {
+      file.problems << QString("… and %1 more problems").arg(file.problemCount - file.problems.size());
+    }
     return file.problems;
   }
   lastFolder_ = QFileInfo(path).absolutePath();
@@ -91,7 +97,7 @@ QStringList Form_miret::OpenRows(const QString& path) {
     chooser_->hide();
   }
   if (file.moreRecords) {
-    ShowNotice(QString("Only the first %1 records of %2 were read.").arg(kMostRecordsOpened).arg(path));
+    ShowNotice(QString("Only the first %1 records of %2 were read.").arg(opened_.records.size()).arg(path));
   }
   return {};
 }

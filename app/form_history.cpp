@@ -1,9 +1,11 @@
 // The window's history of calculations: each calculation added to it, the
 // panel that lists it in the candidates panel's place, restoring a record,
 // and the setting that keeps a history or not.
+#include <QFile>
 #include <QKeySequence>
 
 #include "app/form_miret.h"
+#include "app/look.h"
 #include "app/settings.h"
 
 namespace draftcalc::app {
@@ -44,7 +46,7 @@ bool Form_miret::KeepsHistory() {
 }
 
 History& Form_miret::TheHistory() {
-  if (!history_) history_ = std::make_unique<History>(History::DefaultPath());
+  if (!history_) history_ = std::make_unique<History>(QFile::encodeName(DefaultHistoryPath()).toStdString());
   return *history_;
 }
 
@@ -78,7 +80,7 @@ void Form_miret::ShowHistoryPanel(bool shown) {
 void Form_miret::ShowHistoryRecords() { historyPanel->Show(TheHistory().Records(), TheHistory().Generation()); }
 
 void Form_miret::ShowHistoryNotice() {
-  if (history_) ShowNotice(history_->TakeNotice());
+  if (history_) ShowNotice(Utf8(history_->TakeNotice()));
 }
 
 // The restored record stays the current row, so that the next one is one

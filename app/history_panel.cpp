@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/calculation_summary.h"
+#include "app/look.h"
 
 namespace draftcalc::app {
 namespace {
@@ -18,9 +19,9 @@ QTreeWidgetItem* RowFor(const HistoryRecord& record, size_t index) {
   const QString calculation = CalculationName(CalculateRows(record.boxes).ran);
   const QString answer = AnswerSummary(record.captions);
   item->setData(kWhen, kRecordRole, QVariant::fromValue<qulonglong>(index));
-  item->setText(kWhen, WhenText(record.time));
+  item->setText(kWhen, WhenText(Utf8(record.time)));
   item->setText(kWhat, calculation + "\n" + answer);
-  const QString whole = record.time + "\n" + calculation + "\n" + answer + "\n" + RowsSummary(record.boxes);
+  const QString whole = Utf8(record.time) + "\n" + calculation + "\n" + answer + "\n" + RowsSummary(record.boxes);
   for (int column = kWhen; column < kPanelColumns; ++column) {
     item->setToolTip(column, whole);
     item->setTextAlignment(column, Qt::AlignLeft | Qt::AlignTop);
@@ -60,7 +61,7 @@ HistoryPanel::HistoryPanel(QWidget* parent, std::function<void(size_t)> onRestor
   });
 }
 
-void HistoryPanel::Show(std::span<const HistoryRecord> records, int generation) {
+void HistoryPanel::Show(const std::deque<HistoryRecord>& records, int generation) {
   if (generation_ != generation || static_cast<size_t>(topLevelItemCount()) > records.size()) {
     clear();
     generation_ = generation;

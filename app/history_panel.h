@@ -2,9 +2,9 @@
 
 #include <QDateTime>
 #include <QTreeWidget>
+#include <deque>
 #include <functional>
 #include <optional>
-#include <span>
 
 #include "app/history.h"
 
@@ -23,7 +23,7 @@ class HistoryPanel final : public QTreeWidget {
 
   // Brings the list up to date with the records (oldest first) of a history
   // at `generation`: only the new ones are added while the generation stays.
-  void Show(std::span<const HistoryRecord> records, int generation);
+  void Show(const std::deque<HistoryRecord>& records, int generation);
   // The index of the record in the row (oldest first).
   static size_t RecordOf(const QTreeWidgetItem* item);
   // The row of record `index`, or nullptr.

@@ -2,34 +2,23 @@
 
 #include <QString>
 #include <QStringList>
-#include <cstddef>
-#include <vector>
 
 #include "core/calc_state.h"
 #include "csv/input_set.h"
+#include "files/input_set_file.h"
 
 namespace draftcalc::app {
 
-// A CSV file of input sets as the window opens it: draftcalc-cli's input,
-// header first; the columns named x1 .. s3 feed the boxes (a box no column
-// feeds keeps its start-up text) and every other column is ignored.
+// A file of input sets as files::ReadInputSetFile reads it, its problems
+// as the window shows them.
 struct InputSetFile {
-  struct Record {
-    long line;  // where it begins
-    csv::BoxTexts boxes;
-  };
+  using Record = files::InputSetFile::Record;
   std::vector<Record> records;
-  // What keeps the file from being opened, as draftcalc-cli reports it:
-  // "FILE:LINE: message", or "FILE: cannot read: reason". The records are
-  // only to be used when there is none.
-  QStringList problems;
-  bool moreRecords = false;  // the file holds more than kMostRecordsOpened
+  QStringList problems;  // the first files::kProblemsKept
+  qsizetype problemCount = 0;
+  bool moreRecords = false;
+  bool truncated = false;
 };
-
-// A batch input opened by mistake stays within a few MiB.
-inline constexpr size_t kMostRecordsOpened = 10000;
-// Boxes hold texts of any length; a record longer than this is refused.
-inline constexpr size_t kLongestRecordRead = size_t{16} << 20;
 
 // `path` is named in the problems as it is given.
 InputSetFile ReadInputSetFile(const QString& path);

@@ -7,6 +7,7 @@
 #include "app/form_miret.h"
 #include "app/startup_probe.h"
 #include "app/window_arguments.h"
+#include "files/signals.h"
 
 int main(int argc, char** argv) {
   using namespace draftcalc::app;
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
   if (const EarlyRequest request = ReadEarlyRequest(args); request != EarlyRequest::kNone) {
     return AnswerEarlyRequest(request, stdout, stderr);
   }
+  // A file size limit then fails a write, which is reported and undone,
+  // instead of killing the window half way through a file.
+  draftcalc::files::IgnoreFileSizeSignal();
   QApplication application(argc, argv);
   // Desktops show the menu entry's icon for the window: decoding one at
   // start-up would add half a MiB to the peak memory.

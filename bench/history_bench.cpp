@@ -31,7 +31,7 @@ void FillHistory() {
   const QString path = home->DataFolder() + "/draftcalc/history.csv";
   QFile::remove(path);
   QDir().mkpath(home->DataFolder() + "/draftcalc");
-  History history(path);
+  History history(path.toStdString());
   for (size_t i = 0; i < History::kKept; ++i) {
     const auto& entry = draftcalc::examples::kCatalogue[i % draftcalc::examples::kCatalogue.size()];
     draftcalc::csv::BoxTexts boxes;

@@ -1,15 +1,28 @@
 #include "candidates/selectors.h"
 
+#include <cmath>
 #include <optional>
 
+#include "candidates/candidate_text.h"
 #include "core/element_kind.h"
 #include "core/input_reading.h"
+#include "core/number_parse.h"
 #include "core/number_text.h"
 
 namespace draftcalc::candidates {
 namespace {
 
 using enum CalculationId;
+
+// The text of a number as the calculation writes it (15 digits) where that
+// reads back as the number, else the shortest text that does: an edit must
+// change a sign or a direction and nothing else, and a radius of 16 digits
+// rounded to 15 can move a nearly balanced construction by far more than
+// the digit (two radii 1 apart become 5).
+std::string ExactText(double value) {
+  std::string text = NumberText(value);
+  return ParseLeadingNumber(text) == value ? text : ShortestNumberText(value);
+}
 
 SelectorState OneBox(int row, Column column, std::string text) {
   SelectorState state;
@@ -27,7 +40,7 @@ class SelectorList {
     const RowColumns columns = ColumnsReadFor(Code(row));
     const auto column = fromB ? columns.b : columns.a;
     const double value = fromB ? table_.elemB[row + 1] : table_.elemA[row + 1];
-    if (column && value != 0) selectors_.push_back({true, {OneBox(row, *column, NumberText(-value))}});
+    if (column && value != 0) selectors_.push_back({true, {OneBox(row, *column, ExactText(-value))}});
     return *this;
   }
 
@@ -49,13 +62,18 @@ class SelectorList {
   SelectorList& Reversed(int row, bool bothWays) {
     const auto [angleColumn, offsetColumn] = ColumnsReadFor(Code(row));
     if (!angleColumn) return *this;
-    const double angle = table_.elemA[row + 1], offset = table_.elemB[row + 1];
+    const double offset = table_.elemB[row + 1];
+    double angle = table_.elemA[row + 1];
+    // An angle whose half turn a double cannot hold exactly (6.7e17
+    // degrees) is turned from the same direction below a full turn, so that
+    // the edit walks the same line back.
+    if ((angle + 180) - angle != 180) angle = std::remainder(angle, 360);
     std::vector<double> turns = {angle + 180};
     if (bothWays && IsHorizontal(angle + 180) != IsHorizontal(angle - 180)) turns.push_back(angle - 180);
     Selector selector;
     for (const double turned : turns) {
-      SelectorState state = OneBox(row, *angleColumn, NumberText(turned));
-      if (offsetColumn && offset != 0) state.boxes[state.boxCount++] = {row, *offsetColumn, NumberText(-offset)};
+      SelectorState state = OneBox(row, *angleColumn, ExactText(turned));
+      if (offsetColumn && offset != 0) state.boxes[state.boxCount++] = {row, *offsetColumn, ExactText(-offset)};
       state.reversesLine = true;
       selector.alternatives.push_back(std::move(state));
     }

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "cli/whole_file.h"
+#include "files/whole_file.h"
 #include "view/drawing.h"
 #include "view/dxf_surface.h"
 #include "view/figure_extent.h"
@@ -30,7 +30,7 @@ std::string Document(const InputTexts& texts, const ResultCaptions& captions,
 
 bool Save(std::string_view path, const std::string& bytes, std::FILE* errors) {
   const std::string name(path);
-  const int error = SaveWholeFile(name, bytes);
+  const int error = files::ReplaceWholeFile(name, bytes);
   if (error != 0) std::fprintf(errors, "draftcalc-cli: cannot write %s: %s\n", name.c_str(), std::strerror(error));
   return error == 0;
 }

@@ -15,6 +15,7 @@
 #include "cli/command_line.h"
 #include "cli/output_file.h"
 #include "csv/byte_source.h"
+#include "files/signals.h"
 #include "packaging/version.h"
 
 namespace {
@@ -55,8 +56,9 @@ and the codes alone choose the calculation; row 3 takes part when its D is a
 number from 0 to below 10.
 
 CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line
-ends). Header names x1 .. s3 feed the boxes; any other column is passed
-through, except answer columns the input already has (a saved set, the
+ends). Header names x1 .. s3 feed the boxes (a header naming none, or a column
+such as " x1 " that is a box name only without its blanks or byte-order mark,
+stops the run); any other column is passed through, except answer columns the input already has (a saved set, the
 history, an earlier output), which are left out and written afresh. The output
 is the input header followed by ansX,ansY,ansA,ansR,ansRem (with --all also
 the candidate columns), then every record with its five results, in input
@@ -84,7 +86,9 @@ Exit status:
   1  the input could not be read or the output could not be written
      (the output is incomplete)
   2  malformed input (some records skipped, or a header that is missing, not
-     UTF-8 or names a box twice) or a wrong command line
+     UTF-8, names a box twice, names no box, or has a column that is a box
+     name only once blanks or a byte-order mark are taken off it) or a wrong
+     command line
 
 Examples:
   1.1 angle of two points
@@ -159,6 +163,11 @@ int RunBatchCommand(const CommandLine& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file size limit fails the write that passes it (reported, exit 1)
+  // rather than killing the program; an interrupted drawing leaves no
+  // hidden half file beside its target.
+  draftcalc::files::IgnoreFileSizeSignal();
+  draftcalc::files::RemoveTemporaryFileOnSignals();
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   std::string problem;
   const auto command = ParseCommandLine(args, problem);

@@ -22,6 +22,41 @@ std::string BoxNameText(BoxName box) {
   return {letter, static_cast<char>('1' + box.row)};
 }
 
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The name without the blanks and byte-order marks around it, which a
+// spreadsheet or a second save through an editor leaves there unseen.
+std::string_view Trimmed(std::string_view name) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  for (bool trimmed = true; trimmed;) {
+    trimmed = false;
+    if (!name.empty() && IsBlank(name.front())) name.remove_prefix(1), trimmed = true;
+    if (!name.empty() && IsBlank(name.back())) name.remove_suffix(1), trimmed = true;
+    if (name.starts_with(kByteOrderMark)) name.remove_prefix(kByteOrderMark.size()), trimmed = true;
+    if (name.ends_with(kByteOrderMark)) name.remove_suffix(kByteOrderMark.size()), trimmed = true;
+  }
+  return name;
+}
+
+// The name as a message shows it: a byte-order mark, which shows as
+// nothing, written out.
+std::string Shown(std::string_view name) {
+  std::string shown;
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (name.substr(i).starts_with("\xEF\xBB\xBF")) {
+      shown += "<U+FEFF>";
+      i += 2;
+    } else {
+      shown += name[i];
+    }
+  }
+  return shown;
+}
+
+}  // namespace
+
 std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std::string& problem,
                                    std::span<const std::string_view> written) {
   HeaderMap map{names.size(), {}, {}};
@@ -32,7 +67,13 @@ std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std:
     }
     if (std::find(written.begin(), written.end(), names[i]) == written.end()) map.passedOn.push_back(i);
     const auto box = ParseBoxName(names[i]);
-    if (!box) continue;
+    if (!box) {
+      if (const auto meant = ParseBoxName(Trimmed(names[i]))) {
+        problem = "column \"" + Shown(names[i]) + "\" is not " + BoxNameText(*meant) + "; write " + BoxNameText(*meant);
+        return std::nullopt;
+      }
+      continue;
+    }
     for (const BoxColumn& earlier : map.boxColumns) {
       if (earlier.box == *box) {
         problem = "header names input box " + BoxNameText(*box) + " twice";
@@ -40,6 +81,10 @@ std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std:
       }
     }
     map.boxColumns.push_back({i, *box});
+  }
+  if (map.boxColumns.empty()) {
+    problem = "the header names no input box (x1 … s3)";
+    return std::nullopt;
   }
   return map;
 }

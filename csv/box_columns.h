@@ -61,8 +61,11 @@ struct HeaderMap {
 // on: the output has them anew, so that a file that already holds answers
 // (a saved input set, the history, an earlier output) gets its answers
 // replaced, not a second set of columns beside stale ones. A column that is
-// not UTF-8, or a box named twice, makes the header unusable: nullopt, with
-// the reason in `problem`.
+// not UTF-8, a box named twice, a column that would name a box but for the
+// blanks or byte-order marks around it (" x1 "), and a header that names no
+// box at all make the header unusable: nullopt, with the reason in
+// `problem`. Answering such a file from the start-up boxes would look like
+// success.
 std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std::string& problem,
                                    std::span<const std::string_view> written = {});
 

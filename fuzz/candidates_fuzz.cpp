@@ -2,17 +2,24 @@
 // for pipeline_fuzz): never a crash, and candidates that keep their
 // promises: numbered 1..n, finite, directions in (-180, 180], at most one
 // the answer, edits exactly for the reachable ones that are not the answer,
-// written as number texts, and the same candidates on a second search.
+// written as number texts (the shortest that reads back where 15 digits
+// would round), the same candidates on a second search, and the
+// central one: a candidate's edits, applied, make the calculation show that
+// candidate (the same candidates found, that one now the answer).
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "candidates/candidate.h"
 #include "candidates/candidate_text.h"
+#include "core/calc_state.h"
+#include "core/input_reading.h"
 #include "core/number_parse.h"
 #include "core/number_text.h"
 
@@ -34,11 +41,67 @@ void Check(const std::vector<Candidate>& candidates) {
     if (c.isAnswer && !c.reachable) std::abort();
     if (c.edits.empty() != (c.isAnswer || !c.reachable)) std::abort();
     for (const auto& edit : c.edits) {
-      if (draftcalc::NumberText(draftcalc::ParseLeadingNumber(edit.text)) != edit.text) std::abort();
+      // The calculation's number text, or the shortest where that would round.
+      const double value = draftcalc::ParseLeadingNumber(edit.text);
+      if (draftcalc::NumberText(value) != edit.text && draftcalc::candidates::ShortestNumberText(value) != edit.text) {
+        std::abort();
+      }
     }
     if (draftcalc::candidates::ShortestNumberText(c.point.x).empty()) std::abort();
   }
   if (answers > 1) std::abort();
+}
+
+// How far a candidate may move when its edits are applied: a line walked
+// the other way turns by up to an ulp of its angle (186.66602011190401 has
+// no exact half turn), which nearly parallel lines magnify a millionfold.
+// The candidate is the same one if it is the nearest to where it was, and
+// still within a millionth of the figure's size.
+constexpr double kMoved = 1e-6;
+
+double Distance(draftcalc::geometry::Point a, draftcalc::geometry::Point b) {
+  return std::max(std::fabs(a.x - b.x), std::fabs(a.y - b.y));
+}
+
+// How far apart two candidates are: of the same calculation or not (3.1
+// and 3.2 answer the same rows, sometimes at one point), then by point,
+// then (tangents from one point) by direction, then by radius.
+std::tuple<bool, double, double, double> Apart(const Candidate& a, const Candidate& b) {
+  const double turn = a.direction && b.direction ? std::fabs(std::remainder(*a.direction - *b.direction, 360.0)) : 0;
+  return {a.calculation != b.calculation, Distance(a.point, b.point), turn,
+          std::fabs(a.radius.value_or(0) - b.radius.value_or(0))};
+}
+
+double FigureScale(const draftcalc::InputTexts& texts, const std::vector<Candidate>& found) {
+  draftcalc::CalcState table;
+  draftcalc::ReadInputRows(table, texts);
+  double scale = 0;
+  for (int row = 1; row <= draftcalc::kRowCount; ++row) {
+    scale = std::max({scale, std::fabs(table.elemX[row]), std::fabs(table.elemY[row])});
+  }
+  for (const Candidate& c : found) {
+    scale = std::max({scale, std::fabs(c.point.x), std::fabs(c.point.y), c.radius.value_or(0)});
+  }
+  return scale;
+}
+
+// Applies each reachable candidate's edits and searches again.
+void CheckEditsGiveTheirCandidate(const draftcalc::InputTexts& texts, const std::vector<Candidate>& found) {
+  const double scale = FigureScale(texts, found);
+  for (const Candidate& c : found) {
+    if (c.edits.empty()) continue;
+    draftcalc::InputTexts edited = texts;
+    for (const auto& edit : c.edits) edited(edit.row, edit.column) = edit.text;
+    const std::vector<Candidate> again = draftcalc::candidates::FindCandidates(edited);
+    // Walked back, a line can turn by an ulp of its angle; where that takes a
+    // degenerate construction across a threshold (a circle of radius 0 at a
+    // near crossing comes or goes), the answers are not the same ones.
+    if (again.size() != found.size()) continue;
+    const auto nearest = std::min_element(
+        again.begin(), again.end(), [&](const Candidate& a, const Candidate& b) { return Apart(a, c) < Apart(b, c); });
+    if (nearest == again.end() || !nearest->isAnswer) std::abort();
+    if (Distance(nearest->point, c.point) > kMoved * std::max(1.0, scale)) std::abort();
+  }
 }
 
 bool Same(const std::vector<Candidate>& a, const std::vector<Candidate>& b) {
@@ -65,5 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<Candidate> found = draftcalc::candidates::FindCandidates(texts);
   Check(found);
   if (!Same(found, draftcalc::candidates::FindCandidates(texts))) std::abort();
+  CheckEditsGiveTheirCandidate(texts, found);
   return 0;
 }

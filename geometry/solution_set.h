@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -54,9 +55,14 @@ bool SameCircle(const Circle& a, const Circle& b, double scale);
 bool SameTangent(const TangentLine& a, const TangentLine& b, double scale);
 bool SameCircleOnTangent(const CircleOnTangent& a, const CircleOnTangent& b, double scale);
 
-// Keeps the first of every group of answers that `same` finds equal.
-template <class T, class Same>
-void MergeDuplicates(std::vector<T>& answers, Same same) {
+// Keeps one of every group of answers that `same` finds equal: the first by
+// `key` (a tuple of the answer's numbers), so that the one kept does not
+// depend on the order they were found in. A line walked the other way finds
+// the same answers in another order; where two of them are equal only
+// within the tolerance, either could be kept otherwise.
+template <class T, class Same, class Key>
+void MergeDuplicates(std::vector<T>& answers, Same same, Key key) {
+  std::stable_sort(answers.begin(), answers.end(), [&](const T& a, const T& b) { return key(a) < key(b); });
   size_t kept = 0;
   for (size_t i = 0; i < answers.size(); ++i) {
     const auto keptEnd = answers.begin() + static_cast<std::ptrdiff_t>(kept);
@@ -67,6 +73,9 @@ void MergeDuplicates(std::vector<T>& answers, Same same) {
   }
   answers.resize(kept);
 }
+
+// The order MergeDuplicates sorts circles in.
+inline std::tuple<double, double, double> CircleKey(const Circle& c) { return {c.centre.x, c.centre.y, c.radius}; }
 
 // The order of answers around a reference point: counter-clockwise by the
 // angle of the answer's point seen from the reference, starting at the

@@ -1,6 +1,7 @@
 #include "geometry/tangent_lines.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "geometry/degrees.h"
 #include "geometry/solution_set.h"
@@ -39,7 +40,11 @@ std::vector<TangentLine> CommonTangents(const Circle& circle1, const Circle& cir
     const Point second = touchesAtOnePoint ? first : circle2.centre + s2 * right;
     tangents.push_back({first, second, DirectionOf(touchesAtOnePoint ? LeftOf(e) : u)});
   }
-  MergeDuplicates(tangents, [&](const TangentLine& a, const TangentLine& b) { return SameTangent(a, b, scale); });
+  MergeDuplicates(
+      tangents, [&](const TangentLine& a, const TangentLine& b) { return SameTangent(a, b, scale); },
+      [](const TangentLine& t) {
+        return std::tuple{t.first.x, t.first.y, t.direction};
+      });
   SortAround(circle1.centre, tangents, scale, [](const TangentLine& t) { return std::pair{t.first, t.direction}; });
   return tangents;
 }

@@ -56,7 +56,8 @@ std::vector<Circle> CirclesTouchingThreeLines(const Line& line1, const Line& lin
       if (radius > kTouchTolerance * std::max(scale, Magnitude(*centre))) circles.push_back({*centre, radius});
     }
   }
-  MergeDuplicates(circles, [&](const Circle& a, const Circle& b) { return SameCircle(a, b, scale); });
+  MergeDuplicates(
+      circles, [&](const Circle& a, const Circle& b) { return SameCircle(a, b, scale); }, CircleKey);
   SortAround(line1.point, circles, scale, [](const Circle& c) { return std::pair{c.centre, 0.0}; });
   return circles;
 }

@@ -22,7 +22,8 @@ std::vector<Circle> Finished(Point reference, std::vector<Point> centres, double
   std::vector<Circle> circles;
   circles.reserve(centres.size());
   for (const Point& centre : centres) circles.push_back({centre, rho});
-  MergeDuplicates(circles, [&](const Circle& a, const Circle& b) { return SameCircle(a, b, scale); });
+  MergeDuplicates(
+      circles, [&](const Circle& a, const Circle& b) { return SameCircle(a, b, scale); }, CircleKey);
   SortAround(reference, circles, scale, [](const Circle& c) { return std::pair{c.centre, 0.0}; });
   return circles;
 }
@@ -44,8 +45,11 @@ std::vector<CircleOnTangent> CirclesTouchingCircleAndTangent(Point point, const 
     for (const Circle& c : CirclesTouchingLineAndCircle(Line{point, tangent.direction, 0}, circle, radius))
       answers.push_back({c, tangent.direction});
   }
-  MergeDuplicates(answers,
-                  [&](const CircleOnTangent& a, const CircleOnTangent& b) { return SameCircleOnTangent(a, b, scale); });
+  MergeDuplicates(
+      answers, [&](const CircleOnTangent& a, const CircleOnTangent& b) { return SameCircleOnTangent(a, b, scale); },
+      [](const CircleOnTangent& a) {
+        return std::tuple{a.circle.centre.x, a.circle.centre.y, a.circle.radius, a.tangentDirection};
+      });
   SortAround(point, answers, scale, [](const CircleOnTangent& a) {
     return std::pair{a.circle.centre, a.tangentDirection};
   });

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "python/errors.h"
+
 namespace py = pybind11;
 
 namespace draftcalc::python {
@@ -18,7 +20,16 @@ std::string_view Utf8Of(py::handle text) {
   return {data, static_cast<size_t>(size)};
 }
 
-std::string Quoted(std::string_view name) { return "'" + std::string(name) + "'"; }
+// Runs a step of reading box `shown` in which Python itself may fail (a
+// lone surrogate, an int too long to write): its error names the box too.
+template <class Step>
+auto ForBox(const std::string& shown, Step step) {
+  try {
+    return step();
+  } catch (py::error_already_set& error) {
+    RaisePrefixed(error, "box " + shown + ": ");
+  }
+}
 
 // The text of a number as the base type's repr writes it. The base type's
 // slot, not the object's own __repr__: a subclass's Python code could change
@@ -30,32 +41,35 @@ py::object NumberText(py::handle value, PyTypeObject& baseType) {
 }
 
 // The str holding the box's text: the value itself, or the text of a number.
-py::handle TextOf(std::string_view name, py::handle value, std::vector<py::object>& keepAlive) {
+py::handle TextOf(const std::string& name, py::handle value, std::vector<py::object>& keepAlive) {
   PyObject* object = value.ptr();
   if (PyUnicode_Check(object)) return value;
   if (PyLong_Check(object) && !PyBool_Check(object)) {
-    keepAlive.push_back(NumberText(value, PyLong_Type));
+    keepAlive.push_back(ForBox(name, [&] { return NumberText(value, PyLong_Type); }));
     return keepAlive.back();
   }
   if (PyFloat_Check(object)) {
     if (!std::isfinite(PyFloat_AS_DOUBLE(object))) {
-      throw py::value_error("box " + Quoted(name) + ": " + py::repr(value).cast<std::string>() +
-                            " is not a finite number");
+      Raise(PyExc_ValueError, "box " + name + ": " + Shown(value) + " is not a finite number");
     }
-    keepAlive.push_back(NumberText(value, PyFloat_Type));
+    keepAlive.push_back(ForBox(name, [&] { return NumberText(value, PyFloat_Type); }));
     return keepAlive.back();
   }
-  throw py::type_error("box " + Quoted(name) + ": the text must be a str, int or float, not " + TypeName(value));
+  Raise(PyExc_TypeError, "box " + name + ": the text must be a str, int or float, not " + TypeName(value));
 }
 
 void GiveBox(py::handle key, py::handle value, csv::NamedBoxes& boxes, std::vector<py::object>& keepAlive) {
-  if (!PyUnicode_Check(key.ptr())) throw py::type_error("box names are str, not " + TypeName(key));
-  const std::string_view name = Utf8Of(key);
-  const std::optional<csv::BoxName> box = csv::ParseBoxName(name);
-  if (!box) throw py::value_error(Quoted(name) + " is not an input box: the boxes are x1 .. s3 (either case)");
-  const std::string_view text = Utf8Of(TextOf(name, value, keepAlive));
+  if (!PyUnicode_Check(key.ptr())) Raise(PyExc_TypeError, "box names are str, not " + TypeName(key));
+  const std::string shown = Shown(key);
+  Py_ssize_t size = 0;
+  const char* name = PyUnicode_AsUTF8AndSize(key.ptr(), &size);
+  if (name == nullptr) PyErr_Clear();  // a lone surrogate: no box either
+  const auto box = name != nullptr ? csv::ParseBoxName({name, static_cast<size_t>(size)}) : std::nullopt;
+  if (!box) Raise(PyExc_ValueError, shown + " is not an input box: the boxes are x1 .. s3 (either case)");
+  const py::handle textObject = TextOf(shown, value, keepAlive);
+  const std::string_view text = ForBox(shown, [&] { return Utf8Of(textObject); });
   if (boxes.Give(*box, text) != csv::NamedBoxes::Refusal::kNone) {
-    throw py::value_error("input box " + csv::BoxNameText(*box) + " is given twice");
+    Raise(PyExc_ValueError, "input box " + csv::BoxNameText(*box) + " is given twice");
   }
 }
 
@@ -78,13 +92,13 @@ void ReadBoxes(py::handle mapping, csv::NamedBoxes& boxes, std::vector<py::objec
     return;
   }
   if (!IsMapping(mapping)) {
-    throw py::type_error("the boxes must be a mapping of box names to texts, not " + TypeName(mapping));
+    Raise(PyExc_TypeError, "the boxes must be a mapping of box names to texts, not " + TypeName(mapping));
   }
   py::list items = py::reinterpret_steal<py::list>(PyMapping_Items(mapping.ptr()));
   if (!items) throw py::error_already_set();
   for (py::handle item : items) {
     if (!PyTuple_Check(item.ptr()) || PyTuple_GET_SIZE(item.ptr()) != 2) {
-      throw py::type_error("the items of the boxes must be (name, text) pairs, not " + TypeName(item));
+      Raise(PyExc_TypeError, "the items of the boxes must be (name, text) pairs, not " + TypeName(item));
     }
     GiveBox(PyTuple_GET_ITEM(item.ptr(), 0), PyTuple_GET_ITEM(item.ptr(), 1), boxes, keepAlive);
   }

@@ -4,6 +4,7 @@
 
 #include "engine/calculation.h"
 #include "python/box_mapping.h"
+#include "python/errors.h"
 #include "python/result_dicts.h"
 
 namespace py = pybind11;
@@ -26,10 +27,8 @@ py::dict CalculationStream::Next() {
   keepAlive_.clear();
   try {
     ReadBoxes(record, boxes_, keepAlive_);
-  } catch (const py::type_error& error) {
-    throw py::type_error(RecordPrefix(index) + error.what());
-  } catch (const py::value_error& error) {
-    throw py::value_error(RecordPrefix(index) + error.what());
+  } catch (py::error_already_set& error) {
+    RaisePrefixed(error, RecordPrefix(index));
   }
   RunCalculation(state_, boxes_.Texts());
   return AnswerDict(state_.captions);

@@ -3,6 +3,7 @@
 // and draftcalc-cli show for them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <random>
@@ -164,6 +165,54 @@ TEST(Candidates, FewestBoxesThenSignsBeforeReversals) {
     withC += EditsAsBoxWords(c).find("c2=-5") != std::string::npos ? 1 : 0;
   }
   EXPECT_GT(withC, 0);
+}
+
+// Applying a candidate's edits makes the calculation show that candidate,
+// also where a number needs more digits than the calculation writes (the
+// edit then writes the shortest text that reads back exactly) and where an
+// angle has no exact half turn (circle rows read as lines by the three-lines
+// calculation, one at 6.67e26 degrees: it is walked back from the same
+// direction below a full turn instead). Found by fuzzing.
+TEST(Candidates, EveryCandidatesEditsGiveItBack) {
+  const std::vector<std::array<Row, 3>> rows = {
+      {Row{.x = "0", .y = "10", .d = "0", .r = "*", .s = "0"},
+       Row{.x = "10", .y = "00", .d = "0", .a = "10", .b = "0", .c = "0", .r = "6*", .s = "0"},
+       Row{.x = "10",
+           .y = "00",
+           .d = "0",
+           .a = "10",
+           .b = "0",
+           .c = "0",
+           .r = "666666666666666666666660036",
+           .s = "00"}},
+      {Line("0", "0", "1e20", "2"), Line("5", "0", "75"), Line("0", "9", "-50", "1")},
+      // Radii of 16 digits, 1 apart: rounded to 15 digits they would be 5 apart.
+      {Circle("0", "0", "6666000004115596", "5"), Circle("666137", "0", "6666000004115595", "5"), Unused()},
+      // 6.666e17 + 180 is no double: it rounds to 128 more, which 15 digits write exactly.
+      {Row{.d = "0", .r = "0", .s = "0"},
+       Row{.x = "10", .y = "00", .d = "0", .a = "10", .b = "0", .c = "0", .r = "666600002050627902", .s = "0"},
+       Row{.x = "0", .y = "0", .d = "3", .a = "3"}},
+  };
+  std::vector<InputTexts> inputs;
+  for (const auto& [r1, r2, r3] : rows) inputs.push_back(TextsOf(r1, r2, r3));
+  for (const auto& entry : examples::kCatalogue) inputs.push_back(entry.Texts());
+  int reached = 0;
+  for (const InputTexts& texts : inputs) {
+    const std::vector<Candidate> found = FindCandidates(texts);
+    for (const Candidate& c : found) {
+      if (c.edits.empty()) continue;
+      InputTexts edited = texts;
+      for (const BoxEdit& edit : c.edits) edited(edit.row, edit.column) = edit.text;
+      const std::vector<Candidate> again = FindCandidates(edited);
+      ASSERT_EQ(again.size(), found.size()) << EditsAsBoxWords(c);
+      const Candidate& same = again[static_cast<size_t>(c.number - 1)];
+      EXPECT_TRUE(same.isAnswer) << EditsAsBoxWords(c);
+      EXPECT_NEAR(same.point.x, c.point.x, 1e-9 * (1 + std::fabs(c.point.x))) << EditsAsBoxWords(c);
+      EXPECT_NEAR(same.point.y, c.point.y, 1e-9 * (1 + std::fabs(c.point.y))) << EditsAsBoxWords(c);
+      ++reached;
+    }
+  }
+  EXPECT_GT(reached, 20);
 }
 
 Candidate WithEdits(std::vector<BoxEdit> edits) {

@@ -184,6 +184,36 @@ TEST_F(Cli, RejectsAHeaderThatIsNotUtf8OrNamesABoxTwice) {
   EXPECT_EQ(run.err, "<stdin>:1: header names input box x1 twice\n");
 }
 
+// A header the batch cannot read would be answered from the start-up boxes
+// and look like success: it stops the run, named, with exit status 2.
+TEST_F(Cli, RefusesAHeaderThatNamesNoBoxOrABoxOnlyOnceTrimmed) {
+  struct Case {
+    const char* name;
+    std::string input, message;
+  };
+  const Case cases[] = {
+      {"semicolons", "x1;y1;d1;x2;y2;d2\n5;5;8;3;4;8\n", "the header names no input box (x1 … s3)"},
+      {"other columns only", "name,note\na,b\n", "the header names no input box (x1 … s3)"},
+      {"a doubled byte-order mark", "\xEF\xBB\xBF\xEF\xBB\xBFx1,y1,d1,x2,y2,d2\n5,5,8,3,4,8\n",
+       "column \"<U+FEFF>x1\" is not x1; write x1"},
+      {"a trailing blank", "x1 ,y1,d1,x2,y2,d2\n5,5,8,3,4,8\n", "column \"x1 \" is not x1; write x1"},
+      {"blanks around, quoted", "x1,\" Y1 \",d1\n5,5,8\n", "column \" Y1 \" is not y1; write y1"},
+      {"a tab", "x1,\td2\n5,8\n", "column \"\td2\" is not d2; write d2"},
+  };
+  for (const Case& c : cases) {
+    for (const char* jobs : {"--jobs 1", "--jobs 2"}) {
+      const Outcome run = Command(jobs, c.input);
+      EXPECT_EQ(run.status, 2) << c.name;
+      EXPECT_EQ(run.out, "") << c.name;
+      EXPECT_EQ(run.err, "<stdin>:1: " + c.message + "\n") << c.name;
+    }
+  }
+  // Names that are no box even trimmed pass on as before.
+  const Outcome run = Command("", "x1,d1,x2,y2,d2, note ,x 1\n0,8,3,4,8,n,m\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "x1,d1,x2,y2,d2, note ,x 1,ansX,ansY,ansA,ansR,ansRem\n0,8,3,4,8,n,m,0,0,53.1301,,\n");
+}
+
 TEST_F(Cli, TakesAByteOrderMarkAndCrLfLineEnds) {
   const Outcome run = Command("", "\xEF\xBB\xBFx2,y2\r\n1,1\r\n\r\n\"0\",\"5\"\r\n");
   EXPECT_EQ(run.status, 0);
@@ -526,6 +556,23 @@ TEST_F(Cli, ADrawingThatCannotBeWrittenFailsTheCommandAndLeavesNothing) {
       std::sort(left.begin(), left.end());
       EXPECT_EQ(left, (std::vector<std::string>{"err", "file", "in", "out"})) << option << " " << c.path;
     }
+  }
+}
+
+// Under a file size limit (ulimit -f) the drawing's write fails: reported
+// like a full disk, the old file kept, no hidden file left, instead of the
+// program killed half way by SIGXFSZ.
+TEST_F(Cli, AFileSizeLimitFailsTheDrawingAndLeavesTheOldFile) {
+  for (const char* option : {"--svg", "--dxf"}) {
+    std::ofstream(dir_ / "old") << "old";
+    const Outcome run = Shell(std::string("ulimit -f 1; CLI ") + kTouchingCircles + " " + option + " DIR/old > OUT");
+    EXPECT_EQ(run.status, 1) << option << ": " << run.err;
+    EXPECT_EQ(run.err, "draftcalc-cli: cannot write " + (dir_ / "old").string() + ": File too large\n") << option;
+    EXPECT_EQ(ReadFile(dir_ / "old"), "old") << option;
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_)) left.push_back(entry.path().filename());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"err", "in", "old", "out"})) << option;
   }
 }
 

@@ -3,6 +3,7 @@
 // that cannot be opened, and files dropped on the window.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -198,6 +199,7 @@ TEST_F(Files, OfSeveralRecordsTheFirstIsCalculatedAndTheOthersChosenOrSteppedTo)
 
 TEST_F(Files, AFileThatCannotBeOpenedIsReportedByLineAndTheRowsStay) {
   ASSERT_TRUE(QDir().mkpath(Path("folder.csv")));
+  ASSERT_EQ(::mkfifo(Path("pipe.csv").toLocal8Bit().constData(), 0600), 0);
   struct Case {
     const char* name;
     QByteArray bytes;  // none: no such file
@@ -206,13 +208,17 @@ TEST_F(Files, AFileThatCannotBeOpenedIsReportedByLineAndTheRowsStay) {
   const Case cases[] = {
       {"width.csv", "x1,y1\n1,2\n3\n", "width.csv:3: record has 1 fields, the header has 2"},
       {"empty.csv", "", "empty.csv:1: no header line"},
-      {"nobox.csv", "name,note\na,b\n", "nobox.csv:1: the header names no input box (x1 .. s3)"},
+      {"nobox.csv", "name,note\na,b\n", "nobox.csv:1: the header names no input box (x1 … s3)"},
       {"twice.csv", "x1,X1\n1,2\n", "twice.csv:1: header names input box x1 twice"},
       {"stray.csv", "x1\n1\n\"1\"2\n", "stray.csv:3: unexpected text after a closing quote"},
       {"binary.csv", "note,x1\n\xff,1\n2,\xfe\n", "binary.csv:3: input box x1 is not valid UTF-8"},
       {"header.csv", "x1\n", "header.csv: no records after the header"},
-      {"missing.csv", {}, "missing.csv: cannot open: "},
-      {"folder.csv", {}, "folder.csv: cannot "},
+      {"blank.csv", "x1, y1\n1,2\n", "blank.csv:1: column \" y1\" is not y1; write y1"},
+      {"bom.csv", "\xEF\xBB\xBF\xEF\xBB\xBFx1,y1\n1,2\n", "bom.csv:1: column \"<U+FEFF>x1\" is not x1; write x1"},
+      {"missing.csv", {}, "missing.csv: cannot open: No such file or directory"},
+      {"folder.csv", {}, "folder.csv: cannot open: not a regular file but a folder"},
+      // Refused before it is opened: opening it would wait for a writer.
+      {"pipe.csv", {}, "pipe.csv: cannot open: not a regular file but a named pipe (FIFO)"},
   };
   CalculateTheFirstRows();
   const size_t history = HistoryLength(form);
@@ -231,14 +237,28 @@ TEST_F(Files, AFileThatCannotBeOpenedIsReportedByLineAndTheRowsStay) {
   }
 }
 
+// Ten listed, a hundred kept for standard error, all counted.
 TEST_F(Files, ManyProblemsAreListedUpToTenAndCounted) {
-  QByteArray bytes = "x1,y1\n";
-  for (int i = 0; i < 14; ++i) bytes += "1\n";
-  ASSERT_TRUE(WriteBytes(Path("many.csv"), bytes));
-  EXPECT_EQ(form.OpenRows(Path("many.csv")).size(), 14);
-  EXPECT_TRUE(form.ProblemBox()->text().contains(":11: record has 1 fields"));
-  EXPECT_FALSE(form.ProblemBox()->text().contains(":12: "));
-  EXPECT_TRUE(form.ProblemBox()->text().contains("… and 4 more"));
+  struct Case {
+    int problems;
+    qsizetype returned;
+    const char* more;
+  };
+  for (const Case c : {Case{14, 14, "… and 4 more"}, Case{250, 101, "… and 240 more"}}) {
+    QByteArray bytes = "x1,y1\n0,0\n";
+    for (int i = 0; i < c.problems; ++i) bytes += "1\n";
+    ASSERT_TRUE(WriteBytes(Path("many.csv"), bytes));
+    const QStringList problems = form.OpenRows(Path("many.csv"));
+    ASSERT_EQ(problems.size(), c.returned) << c.problems;
+    EXPECT_TRUE(problems.front().endsWith(":3: record has 1 fields, the header has 2"));
+    if (c.problems > 100) {
+      EXPECT_EQ(problems.back(), QString("… and %1 more problems").arg(c.problems - 100));
+    }
+    EXPECT_TRUE(form.ProblemBox()->text().contains(":12: record has 1 fields"));
+    EXPECT_FALSE(form.ProblemBox()->text().contains(":13: "));
+    EXPECT_TRUE(form.ProblemBox()->text().contains(c.more)) << Str(form.ProblemBox()->text());
+    form.ProblemBox()->close();
+  }
 }
 
 // A drop of one CSV file, on the window or on an input box (which would

@@ -17,13 +17,14 @@ set(layers
   "geometry:"                     # the exact geometry, standalone
   "candidates: engine geometry"   # every answer and the edits that select it
   "csv: core"                     # reading and writing CSV records
+  "files: csv"                    # files replaced whole, opened safely, locked; the history
   "view: engine candidates"       # view geometry and drawing
   "packaging:"                    # the version header (generated), the installed data
-  "cli: csv view packaging"       # draftcalc-cli, and the drawings of calc
-  "app: view csv packaging"       # the window
+  "cli: files view packaging"       # draftcalc-cli, and the drawings of calc
+  "app: view files packaging"       # the window
   "python: candidates csv examples packaging" # the Python module
   "examples: core"                # the catalogue's example rows
-  "tests: app cli examples"
+  "tests: app cli examples web"
   "bench: app cli examples"
   "fuzz: app cli examples"
   "web: app")                     # the page's module: the drawing and the window's catalogue guide

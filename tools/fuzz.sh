@@ -13,7 +13,7 @@ cmake --build --preset fuzz
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-for target in number_parse pipeline csv candidates; do
+for target in number_parse pipeline csv candidates files; do
   mkdir -p "$scratch/$target"
   echo "== ${target}_fuzz: seed corpus, then ${seconds} s"
   if ! ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \

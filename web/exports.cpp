@@ -78,8 +78,10 @@ using draftcalc::web::ThePage;
 
 extern "C" {
 
-// Room for the 24 box texts, `size` bytes in all, and their lengths.
-EMSCRIPTEN_KEEPALIVE char* dc_box_bytes(int size) { return ThePage().boxes.Bytes(static_cast<size_t>(size)); }
+// Room for the 24 box texts, `size` bytes in all (null for a negative
+// size), and their lengths. The functions that read them refuse lengths
+// that do not lay the texts within those bytes.
+EMSCRIPTEN_KEEPALIVE char* dc_box_bytes(int size) { return ThePage().boxes.Bytes(size); }
 EMSCRIPTEN_KEEPALIVE int32_t* dc_box_lengths() { return ThePage().boxes.Lengths(); }
 
 // The texts of the last answer: their bytes, where each ends, how many.
@@ -88,13 +90,16 @@ EMSCRIPTEN_KEEPALIVE const int32_t* dc_out_ends() { return ThePage().out.Ends();
 EMSCRIPTEN_KEEPALIVE int dc_out_count() { return ThePage().out.Count(); }
 
 // Calculates the box texts: the five captions (X, Y, A, R, remark) out.
-// Returns the calculation that ran, 1..12 in catalogue order, 0 for none.
+// Returns the calculation that ran, 1..12 in catalogue order, 0 for none,
+// -1 for box texts refused (nothing out).
 EMSCRIPTEN_KEEPALIVE int dc_calculate() {
   auto& page = ThePage();
-  draftcalc::CalcState state;
-  draftcalc::RunCalculation(state, page.boxes.Texts());
-  page.captions = std::move(state.captions);
+  const auto texts = page.boxes.Texts();
   page.out.Clear();
+  if (!texts) return -1;
+  draftcalc::CalcState state;
+  draftcalc::RunCalculation(state, *texts);
+  page.captions = std::move(state.captions);
   for (auto field : draftcalc::kCaptionFields) page.out.Add(page.captions.*field);
   return static_cast<int>(state.ran);
 }
@@ -102,13 +107,16 @@ EMSCRIPTEN_KEEPALIVE int dc_calculate() {
 // Finds the candidates of the box texts: for each, eight texts out (number,
 // X, Y, A, R, the edits in words, as box words, "answer" or ""), then the
 // count of its edits and row, column and text of each. Returns how many
-// candidates; they are drawn from now on.
+// candidates; they are drawn from now on. -1 for box texts refused (none).
 EMSCRIPTEN_KEEPALIVE int dc_find_candidates() {
   auto& page = ThePage();
-  page.candidates = draftcalc::candidates::FindCandidates(page.boxes.Texts());
+  const auto texts = page.boxes.Texts();
   page.out.Clear();
-  for (const auto& candidate : page.candidates) draftcalc::web::AddCandidate(page.out, candidate);
+  page.candidates.clear();
   page.markers.clear();
+  if (!texts) return -1;
+  page.candidates = draftcalc::candidates::FindCandidates(*texts);
+  for (const auto& candidate : page.candidates) draftcalc::web::AddCandidate(page.out, candidate);
   for (const auto& point : draftcalc::view::MarkerPoints(page.candidates))
     page.markers.insert(page.markers.end(), {point.x, point.y});
   return static_cast<int>(page.candidates.size());
@@ -128,15 +136,16 @@ EMSCRIPTEN_KEEPALIVE void dc_forget_results() {
 // Draws the picture on Module.surface: the box texts as they stand, the last
 // answer and its candidates, within the visible part of the plane (its
 // top-left corner, its width and its negative height). `outOfDate`: the rows
-// were edited since the calculation.
+// were edited since the calculation. Box texts refused draw nothing.
 EMSCRIPTEN_KEEPALIVE void dc_redraw(double left, double top, double width, double height, int outOfDate) {
   auto& page = ThePage();
-  const draftcalc::InputTexts texts = page.boxes.Texts();
+  const auto texts = page.boxes.Texts();
+  if (!texts) return;
   const draftcalc::view::CoordinateWindow visible{static_cast<float>(left), static_cast<float>(top),
                                                   static_cast<float>(width), static_cast<float>(height)};
   draftcalc::web::JsSurface surface;
   const auto look = outOfDate ? draftcalc::view::AnswerLook::kOutOfDate : draftcalc::view::AnswerLook::kCurrent;
-  draftcalc::view::Drawing(surface, texts, page.captions, visible, look, page.candidates).Redraw();
+  draftcalc::view::Drawing(surface, *texts, page.captions, visible, look, page.candidates).Redraw();
 }
 
 // The 24 box texts at start-up and after Clear out.

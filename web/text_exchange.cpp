@@ -2,22 +2,24 @@
 
 namespace draftcalc::web {
 
-char* BoxTextsIn::Bytes(size_t size) {
+char* BoxTextsIn::Bytes(int32_t size) {
+  if (size < 0) return nullptr;
+  size_ = static_cast<size_t>(size);
   // Never empty, so that the address is never null.
-  bytes_.resize(size + 1);
+  bytes_.resize(size_ + 1);
   return bytes_.data();
 }
 
-InputTexts BoxTextsIn::Texts() const {
+std::optional<InputTexts> BoxTextsIn::Texts() const {
   InputTexts texts;
   size_t start = 0;
   for (int row = 0; row < kRowCount; ++row) {
     for (int column = 0; column < kColumnCount; ++column) {
-      // JavaScript wrote the lengths; a wrong one must not read past the bytes.
-      const size_t length = static_cast<size_t>(lengths_[row * kColumnCount + column]);
-      const size_t end = start + length <= bytes_.size() ? start + length : start;
-      texts(row, static_cast<Column>(column)) = std::string_view(bytes_.data() + start, end - start);
-      start = end;
+      const int32_t length = lengths_[row * kColumnCount + column];
+      // Compared as what is left, so that no sum can wrap round.
+      if (length < 0 || static_cast<size_t>(length) > size_ - start) return std::nullopt;
+      texts(row, static_cast<Column>(column)) = std::string_view(bytes_.data() + start, static_cast<size_t>(length));
+      start += static_cast<size_t>(length);
     }
   }
   return texts;

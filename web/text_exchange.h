@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,14 +17,20 @@ namespace draftcalc::web {
 // their lengths into `lengths` in box order (row by row, X to S).
 class BoxTextsIn {
  public:
-  // Room for `size` bytes of texts; the address stays valid until the next call.
-  char* Bytes(size_t size);
+  // Room for `size` bytes of texts; the address stays valid until the next
+  // call. A negative size is refused: null.
+  char* Bytes(int32_t size);
   int32_t* Lengths() { return lengths_; }
-  // Views into the bytes; valid until the next call of Bytes.
-  InputTexts Texts() const;
+  // Views into the bytes; valid until the next call of Bytes. Nothing when
+  // the lengths do not lay the texts within the bytes (a negative one, or
+  // more in all than there are): the functions are public, and a length
+  // from elsewhere must not make one text read another's bytes or memory
+  // beyond them.
+  std::optional<InputTexts> Texts() const;
 
  private:
   std::vector<char> bytes_;
+  size_t size_ = 0;  // the bytes of texts asked for
   int32_t lengths_[kRowCount * kColumnCount] = {};
 };
 

@@ -126,10 +126,28 @@ def test_a_float_that_is_not_finite_is_refused(number):
             call()
 
 
-def test_a_text_that_is_not_unicode_is_refused():
+def test_a_text_that_is_not_unicode_is_refused_naming_its_box():
     for call in every_entry_point({**TWO_POINTS, "x2": "3\ud800"}):
-        with pytest.raises(UnicodeEncodeError):
+        with pytest.raises(ValueError, match=re.escape("box 'x2': 'utf-8' codec can't encode character '\\ud800'")) as raised:
             call()
+        assert isinstance(raised.value.__cause__, UnicodeEncodeError)
+
+
+def test_an_int_too_long_to_write_is_refused_naming_its_box():
+    for call in every_entry_point({**TWO_POINTS, "r2": 10**5000}):
+        with pytest.raises(ValueError, match=r"^(record 0: )?box 'r2': Exceeds the limit \(4300 digits\) for integer string"):
+            call()
+
+
+@pytest.mark.parametrize(
+    "name, shown",
+    [("x1\0", r"'x1\x00'"), ("\0x1", r"'\x00x1'"), ("x\ud800", r"'x\ud800'"), ("x1\n", r"'x1\n'")],
+)
+def test_a_name_is_shown_whole_whatever_it_holds(name, shown):
+    for call in every_entry_point({**TWO_POINTS, name: "1"}):
+        with pytest.raises(ValueError) as raised:
+            call()
+        assert shown + " is not an input box: the boxes are x1 .. s3" in str(raised.value)
 
 
 @pytest.mark.parametrize("boxes", [[("x1", "1")], None, "x1=1", 5, {"x1", "y1"}])

@@ -1,5 +1,6 @@
 """calculate_many: lazy, in order, each record on its own."""
 
+import collections.abc
 import itertools
 from concurrent.futures import ThreadPoolExecutor
 
@@ -86,3 +87,42 @@ def test_candidates_in_threads_are_those_found_one_after_another():
     records = all_boxes_records(200, seed=16)
     with ThreadPoolExecutor(max_workers=4) as pool:
         assert list(pool.map(draftcalc.candidates, records)) == [draftcalc.candidates(r) for r in records]
+
+
+# Whatever fails in reading a record, Python's own errors included, says
+# which record and which box, whole.
+@pytest.mark.parametrize(
+    "boxes, error, message",
+    [
+        ({"x1": 10**5000}, ValueError, "record 1: box 'x1': Exceeds the limit (4300 digits) for integer string"),
+        ({"x1": "\ud800"}, ValueError, "record 1: box 'x1': 'utf-8' codec can't encode character '\\ud800'"),
+        ({"x1\0y": "1"}, ValueError, "record 1: 'x1\\x00y' is not an input box: the boxes are x1 .. s3"),
+        ({"x1": 1.5, "r2": float("nan")}, ValueError, "record 1: box 'r2': nan is not a finite number"),
+        ({"y1": object()}, TypeError, "record 1: box 'y1': the text must be a str, int or float, not object"),
+    ],
+)
+def test_a_record_that_cannot_be_read_names_itself_and_its_box(boxes, error, message):
+    answers = draftcalc.calculate_many([EXAMPLES[0], boxes, EXAMPLES[1]])
+    assert next(answers) == draftcalc.calculate(EXAMPLES[0])
+    with pytest.raises(error) as raised:
+        next(answers)
+    assert str(raised.value).startswith(message), str(raised.value)
+    assert next(answers) == draftcalc.calculate(EXAMPLES[1]), "the stream goes on"
+
+
+class FailingMapping(collections.abc.Mapping):
+    """A mapping whose own code fails while it is read."""
+
+    def __getitem__(self, name):
+        raise KeyError(name)
+
+    def __iter__(self):
+        raise RuntimeError("the mapping broke")
+
+    def __len__(self):
+        return 1
+
+
+def test_an_error_of_the_mappings_own_code_says_which_record():
+    with pytest.raises(RuntimeError, match="^record 0: the mapping broke$"):
+        next(draftcalc.calculate_many([FailingMapping()]))

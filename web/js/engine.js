@@ -30,6 +30,7 @@ export class Engine {
   calculate(boxes) {
     this.writeBoxes(boxes);
     const calculation = this.module._dc_calculate();
+    if (calculation < 0) throw new Error('the module refused the box texts');
     const texts = this.readTexts();
     const captions = {};
     CAPTION_KEYS.forEach((key, i) => (captions[key] = texts[i]));
@@ -44,6 +45,7 @@ export class Engine {
   findCandidates(boxes) {
     this.writeBoxes(boxes);
     const count = this.module._dc_find_candidates();
+    if (count < 0) throw new Error('the module refused the box texts');
     const texts = this.readTexts();
     const candidates = [];
     let at = 0;

@@ -120,3 +120,41 @@ test('the catalogue guide has its 51 lines, the titles where the calculations po
   assert.equal(lines[engine.catalogueTitleLine(12)], '3.6 ３直線に接する円');
   assert.equal(engine.catalogueTitleLine(0), -1);
 });
+
+// The module's functions are public: lengths written by other code than the
+// page's must not make one box read another's bytes or memory beyond them.
+describe('box lengths', () => {
+  const writeLengths = (size, lengths) => {
+    const module = engine.module;
+    const at = module._dc_box_bytes(size);
+    const words = module._dc_box_lengths() / 4;
+    for (let i = 0; i < BOX_COUNT; ++i) module.HEAP32[words + i] = lengths[i] ?? 0;
+    module.HEAPU8.set(new TextEncoder().encode('12'.padEnd(size, '3')), at);
+  };
+
+  test('that are negative, too long or wrap round are refused', () => {
+    const INT32_MAX = 2 ** 31 - 1;
+    const cases = [
+      { name: 'one and minus one', size: 2, lengths: [1, -1] },
+      { name: 'minus one last', size: 2, lengths: [...Array(BOX_COUNT - 1).fill(0), -1] },
+      { name: 'past the bytes', size: 2, lengths: [1, 2] },
+      { name: 'the largest', size: 2, lengths: [INT32_MAX] },
+      { name: 'two that wrap round in 32 bits', size: 2, lengths: [2, INT32_MAX, INT32_MAX] },
+      { name: 'the smallest', size: 2, lengths: [-(2 ** 31)] },
+    ];
+    for (const { name, size, lengths } of cases) {
+      writeLengths(size, lengths);
+      assert.equal(engine.module._dc_calculate(), -1, name);
+      assert.equal(engine.module._dc_out_count(), 0, name);
+      writeLengths(size, lengths);
+      assert.equal(engine.module._dc_find_candidates(), -1, name);
+      assert.equal(engine.module._dc_box_bytes(-1), 0, `${name}: a negative size has no room`);
+    }
+  });
+
+  test('that lay the texts within the bytes are read as written', () => {
+    writeLengths(2, [1, 1]);
+    assert.ok(engine.module._dc_calculate() >= 0);
+    assert.deepEqual(engine.readTexts(), captionsOf(['1', '2', ...Array(BOX_COUNT - 2).fill('')]));
+  });
+});
