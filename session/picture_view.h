@@ -50,6 +50,8 @@ class PictureView {
 
   // Whether all of `figures` lies within the visible part.
   bool Shows(const view::Bounds& figures) const;
+  // How the plane maps to the picture's pixels.
+  view::PixelMapping Mapping() const;
   // The plane point under a pixel of the picture, and back.
   geometry::Point PlanePoint(double x, double y) const;
   double PixelX(double x) const;
@@ -61,8 +63,6 @@ class PictureView {
   std::string CornerText() const;
 
  private:
-  view::PixelMapping Mapping() const;
-
   double twipsPerPixel_;
   double widthTwips_ = 0, heightTwips_ = 0;
   int zoomPercent_ = 100;
