@@ -23,7 +23,6 @@ class AnswerRow {
   // Lays the row out across the window's design width, from `top` (twips) down.
   AnswerRow(QWidget* parent, const TwipScale& scale, double top);
 
-
   // The bottom edge of the lower line, in twips.
   double Bottom() const { return bottom_; }
   // In the order of the answer line and of kCaptionFields: X, Y, A, R, remark.

@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
-#include "session/catalogue.h"
 #include "app/look.h"
 #include "engine/calculation.h"
+#include "session/catalogue.h"
 
 namespace draftcalc::app {
 

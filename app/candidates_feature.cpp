@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QLineF>
 
+#include "app/actions.h"
 #include "view/candidate_markers.h"
 
 namespace draftcalc::app {
@@ -12,14 +13,6 @@ namespace {
 
 // Pixels from a marker within which a click on the picture picks it.
 constexpr double kPickRadius = 8;
-
-QAction* NewAction(QWidget* window, const char* name, const QString& text, const QKeySequence& keys) {
-  auto* action = new QAction(text, window);
-  action->setObjectName(name);
-  action->setShortcut(keys);
-  window->addAction(action);
-  return action;
-}
 
 }  // namespace
 
@@ -29,13 +22,13 @@ CandidatesFeature::CandidatesFeature(QWidget* window, WindowCore& core, ContextM
   panel_ = new CandidatePanel(
       window, [this](int number) { Pick(number); }, [this](int step) { return Step(step, false); });
   panel_->setObjectName("candidates");
-  copy_ = NewAction(window, "copyCandidate", "Copy candidate line", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copy_ = NewAction(window, "copyCandidate", "Copy candidate line", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
   copy_->setEnabled(false);
   QObject::connect(copy_, &QAction::triggered, panel_,
                    [this] { QGuiApplication::clipboard()->setText(panel_->SelectedLine()); });
-  next_ = NewAction(window, "nextCandidate", "Next candidate", QKeySequence(Qt::CTRL | Qt::Key_Down));
+  next_ = NewAction(window, "nextCandidate", "Next candidate", {QKeySequence(Qt::CTRL | Qt::Key_Down)});
   QObject::connect(next_, &QAction::triggered, panel_, [this] { Step(1, true); });
-  previous_ = NewAction(window, "previousCandidate", "Previous candidate", QKeySequence(Qt::CTRL | Qt::Key_Up));
+  previous_ = NewAction(window, "previousCandidate", "Previous candidate", {QKeySequence(Qt::CTRL | Qt::Key_Up)});
   QObject::connect(previous_, &QAction::triggered, panel_, [this] { Step(-1, true); });
   ShowFreshness(false);
   menus.AttachToCandidatePanel(panel_, {copy_, next_, previous_});

@@ -8,6 +8,7 @@
 #include <QResizeEvent>
 #include <cmath>
 
+#include "app/actions.h"
 #include "app/form_layout.h"
 #include "app/look.h"
 #include "session/catalogue.h"
@@ -21,16 +22,10 @@ constexpr double kAnswersTop = 1392;  // a little below the third row's bottom e
 // Japanese captions render the same everywhere.
 constexpr const char* kJapaneseFont = "IPAexGothic";
 
-QAction* NewAction(QWidget* window, const char* name, const QString& text, QList<QKeySequence> keys = {}) {
-  auto* action = new QAction(text, window);
-  action->setObjectName(name);
-  action->setShortcuts(keys);
-  return action;
-}
-
 }  // namespace
 
-Form_miret::Form_miret(QWidget* parent) : QWidget(parent), scale_{1440.0 / logicalDpiX()}, session_(scale_.twipsPerPixel) {
+Form_miret::Form_miret(QWidget* parent)
+    : QWidget(parent), scale_{1440.0 / logicalDpiX()}, session_(scale_.twipsPerPixel) {
   setWindowTitle("calculate");
   SetBackground(this, kWindowGreen);
   if (QFontDatabase::hasFamily(kJapaneseFont)) setFont(QFont(kJapaneseFont, 9));
@@ -64,10 +59,9 @@ void Form_miret::CreateControls() {
   statusBar_->setSizeGripEnabled(false);
   SetBackground(statusBar_, QApplication::palette().color(QPalette::Window));
   statusBar_->setGeometry(scale_.Rect(0, 7152, kClientWidth, kStatusBarHeight));
-  picture_ = std::make_unique<PictureArea>(this, Core(), scale_, statusBar_,
-                                           [this](QPointF at) { return candidates_->Click(at, [this](double x, double y) {
-                                                                  return picture_->PixelOf(x, y);
-                                                                }); });
+  picture_ = std::make_unique<PictureArea>(this, Core(), scale_, statusBar_, [this](QPointF at) {
+    return candidates_->Click(at, [this](double x, double y) { return picture_->PixelOf(x, y); });
+  });
   calculationPanel_ = new QLabel(statusBar_);
   calculationPanel_->setObjectName("calculationPanel");
   statusBar_->addWidget(calculationPanel_, 1);
@@ -121,25 +115,24 @@ void Form_miret::CreateActions() {
   connect(undo_, &QAction::triggered, this, &Form_miret::Undo);
   // Ctrl+Shift+Z and Ctrl+Y on every platform, besides its own binding.
   QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-  for (const QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
     if (!redoKeys.contains(keys)) redoKeys << keys;
   }
   redo_ = NewAction(this, "redo", "Redo", redoKeys);
   connect(redo_, &QAction::triggered, this, &Form_miret::Redo);
-  addActions({copyAnswer_, helpAction_, undo_, redo_});
 
   menus_ = std::make_unique<ContextMenus>(copyAnswer_, aboutAction_);
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
 }
 
 void Form_miret::CreatePictureMenu() {
-  menus_->SetPictureActions({picture_->FitAction(), picture_->FitAfterCalculationAction(), picture_->ExportAction(),
-                             nullptr, files_->OpenAction(), files_->SaveAction(), nullptr, history_->ShowAction(),
-                             history_->KeepAction()},
-                            [this] {
-                              picture_->ReadFitSetting();
-                              history_->ShowSetting();
-                            });
+  menus_->SetPictureActions(
+      {picture_->FitAction(), picture_->FitAfterCalculationAction(), picture_->ExportAction(), nullptr,
+       files_->OpenAction(), files_->SaveAction(), nullptr, history_->ShowAction(), history_->KeepAction()},
+      [this] {
+        picture_->ReadFitSetting();
+        history_->ShowSetting();
+      });
   menus_->AttachToPicture(picture_->Picture());
 }
 
@@ -175,8 +168,9 @@ void Form_miret::LayOut() {
     resize(scale_.Pixels(enforced->width) - frameExtra.width(), scale_.Pixels(enforced->height) - frameExtra.height());
   }
   const view::Size client{width() * twipsPerPixel, height() * twipsPerPixel};
-  const view::ViewLayout layout = view::LayoutViewArea(client, std::lround(answersBottom_), std::lround(kStatusBarHeight),
-                                                       kScrollBarThickness, kScrollBarThickness, panelWidth_);
+  const view::ViewLayout layout =
+      view::LayoutViewArea(client, std::lround(answersBottom_), std::lround(kStatusBarHeight), kScrollBarThickness,
+                           kScrollBarThickness, panelWidth_);
   candidates_->Panel()->setGeometry(
       scale_.Rect(layout.panel.left, layout.panel.top, layout.panel.width, layout.panel.height));
   history_->Place();

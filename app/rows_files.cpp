@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/actions.h"
 #include "app/calculation_summary.h"
 
 namespace draftcalc::app {
@@ -30,24 +31,16 @@ QString ListOf(const QStringList& problems, qsizetype count) {
   return text;
 }
 
-QAction* NewAction(QWidget* window, const char* name, const QString& text, const QKeySequence& keys) {
-  auto* action = new QAction(text, window);
-  action->setObjectName(name);
-  action->setShortcut(keys);
-  window->addAction(action);
-  return action;
-}
-
 }  // namespace
 
 RowsFiles::RowsFiles(QWidget* window, WindowCore& core, QStatusBar* statusBar) : window_(window), core_(core) {
-  save_ = NewAction(window, "saveRows", "Save rows…", QKeySequence::Save);
+  save_ = NewAction(window, "saveRows", "Save rows…", QKeySequence::keyBindings(QKeySequence::Save));
   QObject::connect(save_, &QAction::triggered, window, [this] { SaveWithDialog(); });
-  open_ = NewAction(window, "openRows", "Open rows…", QKeySequence::Open);
+  open_ = NewAction(window, "openRows", "Open rows…", QKeySequence::keyBindings(QKeySequence::Open));
   QObject::connect(open_, &QAction::triggered, window, [this] { OpenWithDialog(); });
-  next_ = NewAction(window, "nextRecord", "Next record", QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+  next_ = NewAction(window, "nextRecord", "Next record", {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
   QObject::connect(next_, &QAction::triggered, window, [this] { Step(1); });
-  previous_ = NewAction(window, "previousRecord", "Previous record", QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+  previous_ = NewAction(window, "previousRecord", "Previous record", {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
   QObject::connect(previous_, &QAction::triggered, window, [this] { Step(-1); });
   for (QAction* step : {next_, previous_}) step->setEnabled(false);
 
@@ -77,7 +70,8 @@ QStringList RowsFiles::Open(const QString& path) {
   InputSetFile file = ReadInputSetFile(path);
   if (!file.problems.isEmpty()) {
     const QString stopped =
-        file.truncated ? QString("\nOnly the first %1 MiB of the file were read.").arg(files::kMostBytesRead >> 20) : "";
+        file.truncated ? QString("\nOnly the first %1 MiB of the file were read.").arg(files::kMostBytesRead >> 20)
+                       : "";
     ShowProblem("Cannot open " + QFileInfo(path).fileName(),
                 ListOf(file.problems, file.problemCount) + stopped + "\n\nThe rows are left as they were.");
     if (file.problemCount > file.problems.size()) {

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "app/form_miret.h"
-#include "app/window_parts.h"
 #include "app/history.h"
+#include "app/window_parts.h"
 #include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
 #include "temporary_home.h"
@@ -19,9 +19,9 @@
 namespace {
 
 using draftcalc::app::Form_miret;
+using draftcalc::app::History;
 using draftcalc::app::Part;
 using draftcalc::app::RowBoxes;
-using draftcalc::app::History;
 
 const TemporaryHome* home = nullptr;
 
@@ -59,7 +59,8 @@ void BM_FirstHistoryPanel(benchmark::State& state) {
     Part<QAction>(*form, "showHistory")->trigger();
     QApplication::processEvents();
     state.PauseTiming();
-    if (Part<draftcalc::app::HistoryPanel>(*form, "history")->topLevelItemCount() != static_cast<int>(History::kKept)) state.SkipWithError("not listed");
+    if (Part<draftcalc::app::HistoryPanel>(*form, "history")->topLevelItemCount() != static_cast<int>(History::kKept))
+      state.SkipWithError("not listed");
     state.ResumeTiming();
   }
 }
@@ -70,7 +71,8 @@ void BM_CalculateIntoTheHistory(benchmark::State& state) {
   const auto form = ShownWindow(state);
   const int64_t history = state.range(0);
   form->Menus().PictureMenu();  // reads the setting into the menu entry
-  if (Part<QAction>(*form, "keepHistory")->isChecked() != (history != kHistoryOff)) Part<QAction>(*form, "keepHistory")->trigger();
+  if (Part<QAction>(*form, "keepHistory")->isChecked() != (history != kHistoryOff))
+    Part<QAction>(*form, "keepHistory")->trigger();
   Part<QAction>(*form, "showHistory")->setChecked(history == kHistoryListed);
   const auto& entry = draftcalc::examples::kCatalogue[9];
   for (size_t box = 0; box < 24; ++box) {

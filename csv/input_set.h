@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calc_state.h"
 #include "core/box_texts.h"
+#include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "csv/box_columns.h"
 #include "csv/csv_writer.h"

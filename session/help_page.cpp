@@ -5,38 +5,16 @@
 
 #include "session/catalogue.h"
 #include "session/help_text.h"
+#include "view/markup_text.h"
 
 namespace draftcalc::session {
 namespace {
 
-std::string Escaped(std::string_view text) {
-  std::string html;
-  for (const char c : text) {
-    switch (c) {
-      case '<':
-        html += "&lt;";
-        break;
-      case '>':
-        html += "&gt;";
-        break;
-      case '&':
-        html += "&amp;";
-        break;
-      case '"':
-        html += "&quot;";
-        break;
-      default:
-        html += c;
-    }
-  }
-  return html;
-}
-
 std::string Table(std::span<const help::Entry> entries, std::string_view keyStyle) {
   std::string html = "<table cellspacing=0 cellpadding=2>";
   for (const help::Entry& entry : entries) {
-    html += "<tr><td style='" + std::string(keyStyle) + "'>" + Escaped(entry.key) + "</td><td>" +
-            Escaped(entry.text) + "</td></tr>";
+    html += "<tr><td style='" + std::string(keyStyle) + "'>" + view::MarkupEscaped(entry.key) + "</td><td>" +
+            view::MarkupEscaped(entry.text) + "</td></tr>";
   }
   return html + "</table>";
 }
@@ -44,11 +22,11 @@ std::string Table(std::span<const help::Entry> entries, std::string_view keyStyl
 // Each rule under its catalogue title, so that the rule reads beside the
 // name the user sees in the list.
 std::string SignRules() {
-  std::string html = "<p>" + Escaped(help::kSignNote) + "</p><table cellspacing=0 cellpadding=2>";
+  std::string html = "<p>" + view::MarkupEscaped(help::kSignNote) + "</p><table cellspacing=0 cellpadding=2>";
   for (size_t i = 0; i < help::kSignRules.size(); ++i) {
     const auto id = static_cast<CalculationId>(i + 1);
-    html += "<tr><td valign=top style='white-space:nowrap'><b>" + Escaped(CatalogueTitle(id)) + "</b></td><td>" +
-            Escaped(help::kSignRules[i].text) + "</td></tr>";
+    html += "<tr><td valign=top style='white-space:nowrap'><b>" + view::MarkupEscaped(CatalogueTitle(id)) +
+            "</b></td><td>" + view::MarkupEscaped(help::kSignRules[i].text) + "</td></tr>";
   }
   return html + "</table>";
 }

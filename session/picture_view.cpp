@@ -2,8 +2,7 @@
 
 namespace draftcalc::session {
 
-PictureView::PictureView(double twipsPerPixel)
-    : twipsPerPixel_(twipsPerPixel), corner_(view::CornerFor(20, 30)) {}
+PictureView::PictureView(double twipsPerPixel) : twipsPerPixel_(twipsPerPixel), corner_(view::CornerFor(20, 30)) {}
 
 void PictureView::Resize(double widthTwips, double heightTwips) {
   widthTwips_ = widthTwips;
@@ -29,9 +28,7 @@ bool PictureView::ZoomAt(double x, double y, int steps) {
   return true;
 }
 
-void PictureView::Drag(double dx, double dy) {
-  corner_ = view::Dragged(corner_, dx, dy, zoomPercent_, twipsPerPixel_);
-}
+void PictureView::Drag(double dx, double dy) { corner_ = view::Dragged(corner_, dx, dy, zoomPercent_, twipsPerPixel_); }
 
 void PictureView::Fit(const view::Bounds& figures) {
   const view::ViewFit fit = view::FitView(figures, widthTwips_, heightTwips_);

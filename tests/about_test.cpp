@@ -54,9 +54,9 @@ TEST_F(Window, ThePictureMenuOpensTheAboutWindowMadeOnce) {
 
 TEST(About, NamesTheVersionLicenceAndTheLibrariesAsLoaded) {
   const QString html = AboutWindow::Html();
-  for (const QString& text : {"draftcalc " + Utf8(kVersion), QString("MIT License"), Utf8(kCopyright).toHtmlEscaped(),
-                              "Qt " + QString(qVersion()), "GNU C Library " + QString(gnu_get_libc_version()),
-                              QString("dxflib 3.")}) {
+  for (const QString& text :
+       {"draftcalc " + Utf8(kVersion), QString("MIT License"), Utf8(kCopyright).toHtmlEscaped(),
+        "Qt " + QString(qVersion()), "GNU C Library " + QString(gnu_get_libc_version()), QString("dxflib 3.")}) {
     EXPECT_TRUE(html.contains(text)) << Str(text);
   }
 }

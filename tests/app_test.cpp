@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "session/catalogue.h"
 #include "app/form_miret.h"
 #include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
+#include "session/catalogue.h"
 #include "view/view_geometry.h"
 #include "window_fixture.h"
 
@@ -27,7 +27,8 @@ namespace {
 TEST_F(Window, StartsWithTheDesignTextsAndView) {
   EXPECT_EQ(Str(form.windowTitle()), "calculate");
   ASSERT_EQ(Part<QListWidget>(form, "catalogue")->count(), 51);
-  for (int i = 0; i < 51; ++i) EXPECT_EQ(Str(Part<QListWidget>(form, "catalogue")->item(i)->text()), session::kCatalogue[static_cast<size_t>(i)]);
+  for (int i = 0; i < 51; ++i)
+    EXPECT_EQ(Str(Part<QListWidget>(form, "catalogue")->item(i)->text()), session::kCatalogue[static_cast<size_t>(i)]);
   EXPECT_EQ(Str(Part<QListWidget>(form, "catalogue")->item(50)->text()), "      ");
   EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), 5);
   for (int row = 0; row < kRowCount; ++row) {
@@ -127,7 +128,8 @@ TEST_F(Window, ScrollBarsMoveTheViewAndWriteItsCorner) {
     Part<QScrollBar>(form, "vScroll")->setValue(value);
     EXPECT_EQ(form.ShownWindow().top, top);
   }
-  EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()), "X=550.Y=" + view::SingleText(-250 + form.ShownWindow().height));
+  EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()),
+            "X=550.Y=" + view::SingleText(-250 + form.ShownWindow().height));
   // A zoom change writes the new bottom edge at once.
   const QString before = Part<QLabel>(form, "cornerPanel")->text();
   Part<QSlider>(form, "zoomSlider")->setValue(300);
@@ -147,9 +149,12 @@ TEST_F(Window, IsWidenedAndHeightenedBelowItsSmallestSize) {
   EXPECT_EQ(form.width(), justWideEnough);
   // The picture fills the width left of the vertical scroll bar, the
   // candidates panel the rest, at most half.
-  EXPECT_EQ(Part<PictureBox>(form, "picture")->width() + Part<QScrollBar>(form, "vScroll")->width() + Part<CandidatePanel>(form, "candidates")->width(), form.width());
+  EXPECT_EQ(Part<PictureBox>(form, "picture")->width() + Part<QScrollBar>(form, "vScroll")->width() +
+                Part<CandidatePanel>(form, "candidates")->width(),
+            form.width());
   EXPECT_LE(Part<CandidatePanel>(form, "candidates")->width(), form.width() / 2 + 1);
-  EXPECT_EQ(Part<QScrollBar>(form, "hScroll")->y(), Part<PictureBox>(form, "picture")->y() + Part<PictureBox>(form, "picture")->height());
+  EXPECT_EQ(Part<QScrollBar>(form, "hScroll")->y(),
+            Part<PictureBox>(form, "picture")->y() + Part<PictureBox>(form, "picture")->height());
 }
 
 TEST_F(Window, EnlargingKeepsThePlaneFixedAtTheTopLeft) {
@@ -276,14 +281,15 @@ TEST_F(Window, TakesAnyInputAndViewWithoutFailing) {
     for (const auto& rowCodes : codes) {
       const QString text = QString::fromStdString(value);
       for (int row = 0; row < kRowCount; ++row) {
-        for (QLineEdit* box : {Box(form, row, colX), Box(form, row, colY), Box(form, row, colA), Box(form, row, colB), Box(form, row, colC),
-                               Box(form, row, colR), Box(form, row, colS)}) {
+        for (QLineEdit* box : {Box(form, row, colX), Box(form, row, colY), Box(form, row, colA), Box(form, row, colB),
+                               Box(form, row, colC), Box(form, row, colR), Box(form, row, colS)}) {
           box->setText(text);
         }
         Box(form, row, colD)->setText(rowCodes[static_cast<size_t>(row)]);
       }
       timed([&] { Part<QPushButton>(form, "calculate")->click(); });
-      for (QLabel* caption : {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA"), Part<QLabel>(form, "ansR")}) {
+      for (QLabel* caption : {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA"),
+                              Part<QLabel>(form, "ansR")}) {
         ASSERT_FALSE(caption->text().contains("nan", Qt::CaseInsensitive)) << value;
         ASSERT_FALSE(caption->text().contains("inf", Qt::CaseInsensitive)) << value;
       }

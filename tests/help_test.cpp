@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
+#include "app/help_window.h"
 #include "session/catalogue.h"
 #include "session/help_text.h"
-#include "app/help_window.h"
 #include "window_fixture.h"
 
 namespace draftcalc::app {
@@ -23,7 +23,8 @@ TEST_F(Window, F1OpensTheHelpAndEscClosesIt) {
   EXPECT_TRUE(form.Help()->isVisible());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Help()));
   const QString shown = form.Help()->findChild<QTextBrowser*>()->toPlainText();
-  for (const session::help::Entry& rule : session::help::kSignRules) EXPECT_TRUE(shown.contains(QStr(rule.text))) << rule.key;
+  for (const session::help::Entry& rule : session::help::kSignRules)
+    EXPECT_TRUE(shown.contains(QStr(rule.text))) << rule.key;
 
   QTest::keyClick(form.Help(), Qt::Key_Escape);
   EXPECT_FALSE(form.Help()->isVisible());

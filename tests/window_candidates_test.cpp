@@ -198,7 +198,9 @@ TEST_F(Candidates, CtrlZAfterPicksGivesBackTheTypedRowsAndCtrlYRedoesThem) {
   ASSERT_NE(rows(), typed) << "the picks rewrote the signs";
   for (int step = 0; step < steps; ++step) {
     Part<QAction>(form, "undo")->trigger();
-    if (step + 2 <= steps) EXPECT_EQ(rows(), stepped[static_cast<size_t>(steps - 2 - step)]) << step;
+    if (step + 2 <= steps) {
+      EXPECT_EQ(rows(), stepped[static_cast<size_t>(steps - 2 - step)]) << step;
+    }
   }
   EXPECT_EQ(rows(), typed);
   EXPECT_EQ(Str(Box(form, 0, colR)->text()), "10");
@@ -270,7 +272,8 @@ TEST_F(Candidates, EditedRowsHideThemAndGreyThePanelUntilTheyMatchAgain) {
   QTest::keyClicks(Box(form, 1, colC), "0");  // C = 50
   QCoreApplication::processEvents();
   EXPECT_FALSE(Part<CandidatePanel>(form, "candidates")->isEnabled());
-  EXPECT_EQ(CountPixels(Part<PictureBox>(form, "picture")->grab().toImage(), [](const QColor& c) { return c == kGreen; }), 0);
+  EXPECT_EQ(
+      CountPixels(Part<PictureBox>(form, "picture")->grab().toImage(), [](const QColor& c) { return c == kGreen; }), 0);
   // Neither a click nor the keys pick one of them now.
   QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, marker);
   QTest::keyClick(Box(form, 1, colC), Qt::Key_Down, Qt::ControlModifier);

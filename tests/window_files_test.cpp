@@ -31,7 +31,8 @@ BoxTexts Rows(const Form_miret& form) {
   BoxTexts rows;
   for (int row = 0; row < kRowCount; ++row) {
     for (int column = 0; column < kColumnCount; ++column) {
-      rows[BoxIndex(row, static_cast<Column>(column))] = Box(form, row, static_cast<Column>(column))->text().toStdString();
+      rows[BoxIndex(row, static_cast<Column>(column))] =
+          Box(form, row, static_cast<Column>(column))->text().toStdString();
     }
   }
   return rows;
@@ -49,7 +50,8 @@ BoxTexts ExampleRows(const examples::CatalogueEntry& entry) {
   BoxTexts rows;
   for (int row = 0; row < kRowCount; ++row) {
     for (int column = 0; column < kColumnCount; ++column) {
-      rows[BoxIndex(row, static_cast<Column>(column))] = entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+      rows[BoxIndex(row, static_cast<Column>(column))] =
+          entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
     }
   }
   return rows;
@@ -74,11 +76,11 @@ class Files : public WindowWithData {
 
 TEST_F(Files, SavedRowsOpenAgainExactlyAndRunInBatchToTheirAnswer) {
   BoxTexts rows = ExampleRows(kCatalogue[9]);
-  rows[3] = "a,b";                                       // A1
-  rows[4] = "\"quoted\" \"\"twice\"\"";                  // B1
-  rows[11] = "line\nbreak";                              // A2
-  rows[12] = "日本語, \"引用\"\r\n";                    // B2
-  rows[20] = " 1 ";                                      // A3
+  rows[3] = "a,b";                       // A1
+  rows[4] = "\"quoted\" \"\"twice\"\"";  // B1
+  rows[11] = "line\nbreak";              // A2
+  rows[12] = "日本語, \"引用\"\r\n";     // B2
+  rows[20] = " 1 ";                      // A3
   SetRows(form, rows);
   QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   const ResultCaptions shown = Shown(form);
@@ -176,8 +178,10 @@ TEST_F(Files, OfSeveralRecordsTheFirstIsCalculatedAndTheOthersChosenOrSteppedTo)
   QTest::keyClick(&form, Qt::Key_PageDown, Qt::ControlModifier);
   EXPECT_EQ(Part<QLabel>(form, "recordPanel")->text(), "three.csv 3/3") << "no record after the last";
   ASSERT_NE(Part<QLabel>(form, "notice"), nullptr);
-  EXPECT_TRUE(Part<QLabel>(form, "notice")->isVisible() && Part<QLabel>(form, "notice")->text().contains("last record"));
-  EXPECT_TRUE(Part<PictureBox>(form, "picture")->geometry().contains(Part<QLabel>(form, "notice")->geometry())) << "the notice lies on the picture";
+  EXPECT_TRUE(Part<QLabel>(form, "notice")->isVisible() &&
+              Part<QLabel>(form, "notice")->text().contains("last record"));
+  EXPECT_TRUE(Part<PictureBox>(form, "picture")->geometry().contains(Part<QLabel>(form, "notice")->geometry()))
+      << "the notice lies on the picture";
   EXPECT_TRUE(Part<QLabel>(form, "cornerPanel")->isVisible() && Part<QLabel>(form, "calculationPanel")->isVisible())
       << "the notice stands beside the panels";
   EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()), view::CoordinateText(form.ShownWindow()));

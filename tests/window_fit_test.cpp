@@ -66,7 +66,8 @@ TEST_F(WholeTexts, LongestNumberCaptionHas22Characters) {
 }
 
 TEST_F(WholeTexts, EveryAnswerFieldHoldsTheLongestNumberCaption) {
-  for (QLabel* field : {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA"), Part<QLabel>(form, "ansR")}) {
+  for (QLabel* field : {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA"),
+                        Part<QLabel>(form, "ansR")}) {
     EXPECT_GE(field->font().pointSizeF(), 8);
     for (const std::string& caption : LongestNumberCaptions()) {
       field->setText(QString::fromStdString(caption));
@@ -80,7 +81,9 @@ TEST_F(WholeTexts, RemarkFieldHoldsEveryRemark) {
   EXPECT_GE(Part<QLabel>(form, "ansRem")->font().pointSizeF(), 8);
   for (std::string_view remark : kRemarks) {
     Part<QLabel>(form, "ansRem")->setText(QStr(remark));
-    EXPECT_LE(TextWidth(Part<QLabel>(form, "ansRem"), Part<QLabel>(form, "ansRem")->text()), Part<QLabel>(form, "ansRem")->contentsRect().width()) << remark;
+    EXPECT_LE(TextWidth(Part<QLabel>(form, "ansRem"), Part<QLabel>(form, "ansRem")->text()),
+              Part<QLabel>(form, "ansRem")->contentsRect().width())
+        << remark;
     EXPECT_TRUE(EdgesAreBlank(Part<QLabel>(form, "ansRem"))) << remark;
   }
 }
@@ -125,8 +128,11 @@ TEST_F(WholeTexts, OneCaptionCentredOverEachInputColumn) {
 }
 
 TEST_F(WholeTexts, OneCaptionCentredOverEachAnswerField) {
-  ExpectCentredOver(Part<ColumnHeader>(form, "upperAnswerCaptions"), {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA")}, {"[  X  ]", "[  Y  ]", "[  A  ]"});
-  ExpectCentredOver(Part<ColumnHeader>(form, "lowerAnswerCaptions"), {Part<QLabel>(form, "ansRem"), Part<QLabel>(form, "ansR")}, {"[ 備考 ]", "[  R  ]"});
+  ExpectCentredOver(Part<ColumnHeader>(form, "upperAnswerCaptions"),
+                    {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA")},
+                    {"[  X  ]", "[  Y  ]", "[  A  ]"});
+  ExpectCentredOver(Part<ColumnHeader>(form, "lowerAnswerCaptions"),
+                    {Part<QLabel>(form, "ansRem"), Part<QLabel>(form, "ansR")}, {"[ 備考 ]", "[  R  ]"});
   // Captions over fields, fields over the picture.
   EXPECT_LE(Part<ColumnHeader>(form, "lowerAnswerCaptions")->geometry().bottom(), Part<QLabel>(form, "ansRem")->y());
   EXPECT_LE(Part<QLabel>(form, "ansR")->geometry().bottom(), Part<PictureBox>(form, "picture")->y());

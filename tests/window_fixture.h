@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QColor>
 #include <QImage>
-#include <QString>
-#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
+#include <QString>
 #include <QTest>
 #include <functional>
 #include <string>

@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "session/catalogue.h"
 #include "app/history.h"
 #include "app/look.h"
 #include "app/settings.h"
 #include "csv/csv_writer.h"
 #include "csv/input_set.h"
 #include "data_folder_fixture.h"
+#include "session/catalogue.h"
 
 namespace draftcalc::app {
 namespace {
@@ -99,10 +99,12 @@ TEST_F(WindowWithData, TheHistoryListsNewestFirstAndRestoringARecordGivesItsCapt
   QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
   ASSERT_TRUE(Part<HistoryPanel>(form, "history")->isVisible());
   EXPECT_FALSE(Part<CandidatePanel>(form, "candidates")->isVisible());
-  EXPECT_EQ(Part<HistoryPanel>(form, "history")->geometry(), Part<CandidatePanel>(form, "candidates")->geometry()) << "in the candidates panel's place";
+  EXPECT_EQ(Part<HistoryPanel>(form, "history")->geometry(), Part<CandidatePanel>(form, "candidates")->geometry())
+      << "in the candidates panel's place";
   EXPECT_EQ(QApplication::focusWidget(), Part<HistoryPanel>(form, "history"));
   ASSERT_EQ(Part<HistoryPanel>(form, "history")->topLevelItemCount(), 3);
-  EXPECT_TRUE(Part<HistoryPanel>(form, "history")->topLevelItem(0)->text(1).startsWith(Utf8(kCatalogue[10].name.substr(0, 3))));
+  EXPECT_TRUE(
+      Part<HistoryPanel>(form, "history")->topLevelItem(0)->text(1).startsWith(Utf8(kCatalogue[10].name.substr(0, 3))));
   EXPECT_EQ(Part<HistoryPanel>(form, "history")->topLevelItem(2)->text(1),
             Utf8(session::CatalogueTitle(CalculationId::kAngleOfTwoPoints)) + "\nX 0  Y 0  A 53.1301");
 
@@ -119,7 +121,9 @@ TEST_F(WindowWithData, TheHistoryListsNewestFirstAndRestoringARecordGivesItsCapt
 
   // A double click on the oldest: as a window system hands it over, a click
   // and then the double click.
-  const QPoint oldest = Part<HistoryPanel>(form, "history")->visualItemRect(Part<HistoryPanel>(form, "history")->topLevelItem(3)).center();
+  const QPoint oldest = Part<HistoryPanel>(form, "history")
+                            ->visualItemRect(Part<HistoryPanel>(form, "history")->topLevelItem(3))
+                            .center();
   QTest::mouseClick(Part<HistoryPanel>(form, "history")->viewport(), Qt::LeftButton, {}, oldest);
   EXPECT_EQ(Shown(form), shown[1]) << "a single click restores nothing";
   QTest::mouseDClick(Part<HistoryPanel>(form, "history")->viewport(), Qt::LeftButton, {}, oldest);
@@ -166,7 +170,8 @@ TEST_F(WindowWithData, TheWindowStartsWithADamagedHistoryAndSetsItAsideWhenItFir
   ASSERT_NE(Part<QLabel>(second, "notice"), nullptr);
   EXPECT_TRUE(Part<QLabel>(second, "notice")->text().contains("set aside as history.csv.bad-"))
       << Str(Part<QLabel>(second, "notice")->text());
-  EXPECT_TRUE(Part<QLabel>(second, "cornerPanel")->isVisible() && Part<QLabel>(second, "calculationPanel")->isVisible());
+  EXPECT_TRUE(Part<QLabel>(second, "cornerPanel")->isVisible() &&
+              Part<QLabel>(second, "calculationPanel")->isVisible());
   EXPECT_EQ(QDir(folder.filePath("draftcalc")).entryList({"history.csv.bad-*"}).size(), 1);
   EXPECT_EQ(ReadTable(HistoryPath()).records.size(), 1u);
 }

@@ -10,9 +10,9 @@
 #include <QObject>
 #include <QTest>
 
-#include "session/catalogue.h"
 #include "app/look.h"
 #include "engine/calculation.h"
+#include "session/catalogue.h"
 #include "view/view_geometry.h"
 #include "window_fixture.h"
 
@@ -107,7 +107,9 @@ TEST_F(Results, EditingARowGreysTheResultsAndDashesTheAnswerUntilTheNextCalculat
 }
 
 TEST_F(Results, StatusBarShowsTheViewCornerAfterEveryChange) {
-  const auto shows = [&] { return Str(Part<QLabel>(form, "cornerPanel")->text()) == view::CoordinateText(form.ShownWindow()); };
+  const auto shows = [&] {
+    return Str(Part<QLabel>(form, "cornerPanel")->text()) == view::CoordinateText(form.ShownWindow());
+  };
   EXPECT_TRUE(shows()) << Str(Part<QLabel>(form, "cornerPanel")->text());
   const QString atStart = Part<QLabel>(form, "cornerPanel")->text();
   form.resize(form.width(), form.height() + 90);
@@ -126,18 +128,25 @@ TEST_F(Results, CatalogueSelectsAndStatusBarNamesTheCalculationThatRan) {
   for (size_t k = 1; k <= examples::kCatalogue.size(); ++k) {
     const auto id = static_cast<CalculationId>(k);
     Calculate(examples::kCatalogue[k - 1]);
-    EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), session::CatalogueTitleIndex(id)) << CatalogueNumber(id);
+    EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), session::CatalogueTitleIndex(id))
+        << CatalogueNumber(id);
     EXPECT_EQ(Str(Part<QListWidget>(form, "catalogue")->currentItem()->text()).substr(0, 3), CatalogueNumber(id));
     EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()), session::CatalogueTitle(id));
-    EXPECT_TRUE(Part<QListWidget>(form, "catalogue")->viewport()->rect().contains(Part<QListWidget>(form, "catalogue")->visualItemRect(Part<QListWidget>(form, "catalogue")->currentItem())));
+    EXPECT_TRUE(Part<QListWidget>(form, "catalogue")
+                    ->viewport()
+                    ->rect()
+                    .contains(Part<QListWidget>(form, "catalogue")
+                                  ->visualItemRect(Part<QListWidget>(form, "catalogue")->currentItem())));
   }
   // The same rows take 3.1 or 3.2 as the point's distance decides.
   Calculate(examples::kCatalogue[7]);
-  EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()), session::CatalogueTitle(CalculationId::kCircleTouchingCircleAndTangent));
+  EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()),
+            session::CatalogueTitle(CalculationId::kCircleTouchingCircleAndTangent));
   Box(form, 2, colX)->setText("8");
   Box(form, 1, colC)->setText("5");
   QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
-  EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()), session::CatalogueTitle(CalculationId::kCircleThroughPointTouchingCircle));
+  EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()),
+            session::CatalogueTitle(CalculationId::kCircleThroughPointTouchingCircle));
   EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), 24);
 
   // Codes that choose no calculation: nothing named, the selection stays.

@@ -60,7 +60,8 @@ class View : public Window {
     const view::CoordinateWindow& shown = form.ShownWindow();
     EXPECT_EQ(Part<QScrollBar>(form, "hScroll")->value(), view::NearestHorizontalPosition(shown.left));
     EXPECT_EQ(Part<QScrollBar>(form, "vScroll")->value(), view::NearestVerticalPosition(shown.top));
-    EXPECT_EQ(Str(Part<QLabel>(form, "zoomLabel")->text()), std::to_string(Part<QSlider>(form, "zoomSlider")->value()) + "%");
+    EXPECT_EQ(Str(Part<QLabel>(form, "zoomLabel")->text()),
+              std::to_string(Part<QSlider>(form, "zoomSlider")->value()) + "%");
     EXPECT_DOUBLE_EQ(form.ZoomScale(), Part<QSlider>(form, "zoomSlider")->value() / 100.0);
     EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()), view::CoordinateText(shown));
   }
@@ -137,7 +138,8 @@ TEST_F(View, DraggingPansAndMovesTheScrollBars) {
   for (const Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
     const QPointF grabbed = form.PlanePoint({200, 150});
     QTest::mousePress(Part<PictureBox>(form, "picture"), button, {}, {200, 150});
-    for (int step = 1; step <= 6; ++step) QTest::mouseMove(Part<PictureBox>(form, "picture"), QPoint(200 - 10 * step, 150 + 7 * step));
+    for (int step = 1; step <= 6; ++step)
+      QTest::mouseMove(Part<PictureBox>(form, "picture"), QPoint(200 - 10 * step, 150 + 7 * step));
     QTest::mouseMove(Part<PictureBox>(form, "picture"), QPoint(140, 190));
     QTest::mouseRelease(Part<PictureBox>(form, "picture"), button, {}, {140, 190});
     EXPECT_LT(QLineF(form.PictureAreaPoint(grabbed.x(), grabbed.y()), QPointF(140, 190)).length(), 1e-3);

@@ -1,12 +1,11 @@
 #include "view/vector_surface.h"
 
-#include "core/float_chars.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
+#include "core/float_chars.h"
 #include "view/clip.h"
 
 namespace draftcalc::view {

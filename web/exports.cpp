@@ -155,7 +155,8 @@ EMSCRIPTEN_KEEPALIVE int dc_candidates() {
   page.out.Clear();
   for (const auto& candidate : candidates) draftcalc::web::AddCandidate(page.out, candidate);
   page.markers.clear();
-  for (const auto& point : draftcalc::view::MarkerPoints(candidates)) page.markers.insert(page.markers.end(), {point.x, point.y});
+  for (const auto& point : draftcalc::view::MarkerPoints(candidates))
+    page.markers.insert(page.markers.end(), {point.x, point.y});
   return static_cast<int>(candidates.size());
 }
 // Where the candidates' numbered markers stand: x, y for each, in order.
