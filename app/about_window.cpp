@@ -25,12 +25,12 @@ QString LibraryRow(const QString& library, const QString& licence) {
 }  // namespace
 
 QString AboutWindow::Html() {
-  const QString libraries = LibraryRow(QtVersions() + " (Core, GUI, Widgets)", "LGPL-3.0") +
-                            LibraryRow(QString("GNU C++ Library and GCC runtime of GCC %1").arg(_GLIBCXX_RELEASE),
-                                       "GPL-3.0 with the GCC Runtime Library Exception") +
-                            LibraryRow(QString("GNU C Library %1").arg(gnu_get_libc_version()), "LGPL-2.1") +
-                            LibraryRow("dxflib " + Utf8(view::DxfLibraryVersion()) + " (DXF export)",
-                                       "GPL-2.0-or-later");
+  const QString libraries =
+      LibraryRow(QtVersions() + " (Core, GUI, Widgets)", "LGPL-3.0") +
+      LibraryRow(QString("GNU C++ Library and GCC runtime of GCC %1").arg(_GLIBCXX_RELEASE),
+                 "GPL-3.0 with the GCC Runtime Library Exception") +
+      LibraryRow(QString("GNU C Library %1").arg(gnu_get_libc_version()), "LGPL-2.1") +
+      LibraryRow("dxflib " + Utf8(view::DxfLibraryVersion()) + " (DXF export)", "GPL-2.0-or-later");
   const QString copyright = Utf8(kCopyright).toHtmlEscaped();
   return "<h3>draftcalc " + Utf8(kVersion) + "</h3>" +
          "<p>A fast, exact calculator for the plane-geometry construction problems of machining and drafting.</p>" +

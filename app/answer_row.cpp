@@ -43,6 +43,10 @@ AnswerRow::AnswerRow(QWidget* parent, const TwipScale& scale, double top) {
   lowerCaptions->setGeometry(scale.Rect(kLeft, lowerBand, kLineWidth, kBandHeight));
   lowerCaptions->AddCaption(Caption("[ 備考 ]"), ansRem->geometry());
   lowerCaptions->AddCaption(Caption("[  R  ]"), ansR->geometry());
+  upperCaptions->setObjectName("upperAnswerCaptions");
+  lowerCaptions->setObjectName("lowerAnswerCaptions");
+  const std::array<const char*, 5> names = {"ansX", "ansY", "ansA", "ansR", "ansRem"};
+  for (size_t i = 0; i < names.size(); ++i) Fields()[i]->setObjectName(names[i]);
 }
 
 QLabel* AnswerRow::CreateField(QWidget* parent, const QRect& place, const QColor& background) {

@@ -23,9 +23,6 @@ class AnswerRow {
   // Lays the row out across the window's design width, from `top` (twips) down.
   AnswerRow(QWidget* parent, const TwipScale& scale, double top);
 
-  QLabel *ansX = nullptr, *ansY = nullptr, *ansA = nullptr, *ansR = nullptr, *ansRem = nullptr;
-  ColumnHeader *upperCaptions = nullptr, *lowerCaptions = nullptr;
-
   // The bottom edge of the lower line, in twips.
   double Bottom() const { return bottom_; }
   // In the order of the answer line and of kCaptionFields: X, Y, A, R, remark.
@@ -41,6 +38,9 @@ class AnswerRow {
   QString AnswerLine() const;
 
  private:
+  QLabel *ansX = nullptr, *ansY = nullptr, *ansA = nullptr, *ansR = nullptr, *ansRem = nullptr;
+  ColumnHeader *upperCaptions = nullptr, *lowerCaptions = nullptr;
+
   QLabel* CreateField(QWidget* parent, const QRect& place, const QColor& background);
   void ShowLook(QLabel* field, const QColor& background, const QColor& text);
 

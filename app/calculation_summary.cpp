@@ -2,14 +2,14 @@
 
 #include <QStringList>
 
-#include "app/catalogue.h"
 #include "app/look.h"
 #include "engine/calculation.h"
+#include "session/catalogue.h"
 
 namespace draftcalc::app {
 
 QString CalculationName(CalculationId id) {
-  return id == CalculationId::kNone ? QStringLiteral("no calculation") : Utf8(CatalogueTitle(id));
+  return id == CalculationId::kNone ? QStringLiteral("no calculation") : Utf8(session::CatalogueTitle(id));
 }
 
 QString AnswerSummary(const ResultCaptions& captions) {

@@ -1,41 +1,22 @@
 #include "app/form_miret.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QKeySequence>
+#include <QMouseEvent>
+#include <QResizeEvent>
 #include <cmath>
 
-#include "app/catalogue.h"
+#include "app/actions.h"
 #include "app/form_layout.h"
 #include "app/look.h"
-#include "app/painter_surface.h"
-#include "core/result_fields.h"
+#include "session/catalogue.h"
 
 namespace draftcalc::app {
 namespace {
 
-// Design sizes in twips.
-constexpr double kRowTop = 600, kRowStep = 240, kBoxHeight = 264;
 constexpr double kAnswersTop = 1392;  // a little below the third row's bottom edge (1344)
-constexpr double kStatusPanelWidth = 4000;
-
-// Left edge, width and text alignment of the boxes of each column.
-struct ColumnPlace {
-  double left, width;
-  Qt::Alignment alignment;
-};
-constexpr std::array<ColumnPlace, kColumnCount> kColumnPlaces = {{
-    {240, 972, Qt::AlignRight},
-    {1320, 852, Qt::AlignRight},
-    {2280, 492, Qt::AlignHCenter},
-    {2880, 852, Qt::AlignRight},
-    {3840, 852, Qt::AlignRight},
-    {4800, 612, Qt::AlignRight},
-    {5520, 732, Qt::AlignRight},
-    {6360, 372, Qt::AlignHCenter},
-}};
-constexpr std::array<const char*, kColumnCount> kColumnCaptions = {"[  X  ]", "[  Y  ]", "[  D  ]", "[  A  ]",
-                                                                   "[  B  ]", "[  C  ]", "[  R  ]", "[ S ]"};
 
 // Used wherever the machine has it (the set-up installs it), so that the
 // Japanese captions render the same everywhere.
@@ -43,233 +24,270 @@ constexpr const char* kJapaneseFont = "IPAexGothic";
 
 }  // namespace
 
-Form_miret::Form_miret(QWidget* parent) : QWidget(parent) {
-  scale_.twipsPerPixel = 1440.0 / logicalDpiX();
+Form_miret::Form_miret(QWidget* parent)
+    : QWidget(parent), scale_{1440.0 / logicalDpiX()}, session_(scale_.twipsPerPixel) {
   setWindowTitle("calculate");
   SetBackground(this, kWindowGreen);
   if (QFontDatabase::hasFamily(kJapaneseFont)) setFont(QFont(kJapaneseFont, 9));
   CreateControls();
+  session_.AskFitAfterCalculation([this] {
+    picture_->ReadFitSetting();
+    return picture_->FitAfterCalculationAction()->isChecked();
+  });
   resize(scale_.Pixels(kClientWidth), scale_.Pixels(kClientHeight));
-  Form_Load();
+  loaded_ = true;
+  LayOut();  // the view and its corner in the status bar from the start
 }
 
 Form_miret::~Form_miret() { disconnect(focusWatch_); }
 
-void Form_miret::Place(QWidget* control, double left, double top, double width, double height) {
-  control->setGeometry(scale_.Rect(left, top, width, height));
-}
-
 // Later controls lie over earlier ones where they touch: the column header
 // over the first row's top edge, as designed.
 void Form_miret::CreateControls() {
-  CreateInputRows();
+  rows_ = std::make_unique<InputRows>(
+      this, scale_,
+      InputRows::Handlers{[this](size_t box, const QString& text) { Typed(box, text); },
+                          [this] { calculate_->click(); }, [this] { return Undo(); }, [this] { return Redo(); }});
+  rows_->Show(session_.Boxes());
+  for (InputBox* box : rows_->Boxes()) box->installEventFilter(this);  // a dropped CSV file
   CreateButtons();
-  CreateZoomControls();
-  CreateColumnHeader();
   answers_ = std::make_unique<AnswerRow>(this, scale_, kAnswersTop);
-  ansX = answers_->ansX, ansY = answers_->ansY, ansA = answers_->ansA, ansR = answers_->ansR;
-  ansRem = answers_->ansRem;
+  answersBottom_ = answers_->Bottom();
   CreateCatalogue();
-  CreatePictureArea();
-  CreateCandidatePanel();
-  CreateStatusBar();
+  statusBar_ = new QStatusBar(this);
+  statusBar_->setObjectName("statusBar");
+  statusBar_->setSizeGripEnabled(false);
+  SetBackground(statusBar_, QApplication::palette().color(QPalette::Window));
+  statusBar_->setGeometry(scale_.Rect(0, 7152, kClientWidth, kStatusBarHeight));
+  picture_ = std::make_unique<PictureArea>(this, Core(), scale_, statusBar_, [this](QPointF at) {
+    return candidates_->Click(at, [this](double x, double y) { return picture_->PixelOf(x, y); });
+  });
+  calculationPanel_ = new QLabel(statusBar_);
+  calculationPanel_->setObjectName("calculationPanel");
+  statusBar_->addWidget(calculationPanel_, 1);
+  for (InputBox* box : rows_->Boxes()) picture_->LetExportThrough(box);
   CreateActions();
+  candidates_ = std::make_unique<CandidatesFeature>(this, Core(), *menus_, [this] { history_->HideList(); });
+  panelWidth_ = candidates_->Panel()->DesignWidth() * scale_.twipsPerPixel;
+  history_ = std::make_unique<HistoryFeature>(this, Core(), candidates_->Panel(), rows_->First());
+  files_ = std::make_unique<RowsFiles>(this, Core(), statusBar_);
+  CreatePictureMenu();
+  // Which line Ctrl+Shift+C copies follows the focus.
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] { EnableActions(); });
   SetTabOrder();
-}
-
-InputBox* Form_miret::CreateInputBox(double left, double top, double width, Qt::Alignment alignment) {
-  auto* box = new InputBox(this, alignment);
-  Place(box, left, top, width, kBoxHeight);
-  // Enter in any box presses Calculate.
-  connect(box, &QLineEdit::returnPressed, this, [this] { butStart->click(); });
-  connect(box, &QLineEdit::textChanged, this, &Form_miret::RowsEdited);
-  box->installEventFilter(this);  // Ctrl+Z right after Clear
-  return box;
-}
-
-// Row by row, so that Tab moves through the boxes in reading order.
-void Form_miret::CreateInputRows() {
-  std::array<std::array<InputBox*, kRowCount>*, kColumnCount> columns = {&inpX, &inpY, &inpD, &inpA,
-                                                                         &inpB, &inpC, &inpR, &inpS};
-  for (int row = 0; row < kRowCount; ++row) {
-    for (int column = 0; column < kColumnCount; ++column) {
-      const ColumnPlace& place = kColumnPlaces[static_cast<size_t>(column)];
-      (*columns[static_cast<size_t>(column)])[static_cast<size_t>(row)] =
-          CreateInputBox(place.left, kRowTop + kRowStep * row, place.width, place.alignment);
-    }
-  }
-}
-
-void Form_miret::CreateColumnHeader() {
-  Label2 = new ColumnHeader(this);
-  Place(Label2, 240, 360, 6492, 252);
-  const auto firstRow = RowBoxes(0);
-  for (int column = 0; column < kColumnCount; ++column) {
-    Label2->AddCaption(QString::fromUtf8(kColumnCaptions[static_cast<size_t>(column)]),
-                       firstRow[static_cast<size_t>(column)]->geometry());
-  }
+  EnableActions();
 }
 
 void Form_miret::CreateButtons() {
-  butStart = new QPushButton(Utf8("計算"), this);
-  Place(butStart, 4800, 0, 1212, 252);
-  connect(butStart, &QPushButton::clicked, this, &Form_miret::butStart_Click);
-  butCLR = new QPushButton(Utf8("クリア"), this);
-  Place(butCLR, 6120, 0, 612, 252);
-  connect(butCLR, &QPushButton::clicked, this, &Form_miret::butCLR_Click);
-}
-
-void Form_miret::CreateZoomControls() {
-  Slider1 = new QSlider(Qt::Horizontal, this);
-  Place(Slider1, 2400, 0, 1692, 372);
-  connect(Slider1, &QSlider::valueChanged, this, &Form_miret::Slider1_Change);
-  Label1 = new QLabel("Label1", this);
-  Label1->setAlignment(Qt::AlignCenter);
-  Place(Label1, 4080, 0, 612, 372);
+  calculate_ = new QPushButton(Utf8("計算"), this);
+  calculate_->setObjectName("calculate");
+  calculate_->setGeometry(scale_.Rect(4800, 0, 1212, 252));
+  connect(calculate_, &QPushButton::clicked, this, &Form_miret::CalculateClicked);
+  clear_ = new QPushButton(Utf8("クリア"), this);
+  clear_->setObjectName("clear");
+  clear_->setGeometry(scale_.Rect(6120, 0, 612, 252));
+  connect(clear_, &QPushButton::clicked, this, &Form_miret::ClearClicked);
 }
 
 void Form_miret::CreateCatalogue() {
-  Label3 = new QLabel(Utf8("入力データガイド"), this);
-  Place(Label3, 6840, 120, 2292, 252);
-  List1 = new QListWidget(this);
-  List1->setSortingEnabled(false);
-  Place(List1, 6840, 360, 2292, 948);
+  auto* caption = new QLabel(Utf8("入力データガイド"), this);
+  caption->setObjectName("catalogueCaption");
+  caption->setGeometry(scale_.Rect(6840, 120, 2292, 252));
+  catalogue_ = new QListWidget(this);
+  catalogue_->setObjectName("catalogue");
+  catalogue_->setSortingEnabled(false);
+  catalogue_->setGeometry(scale_.Rect(6840, 360, 2292, 948));
+  for (std::string_view line : session::kCatalogue) catalogue_->addItem(Utf8(line));
+  catalogue_->setCurrentRow(session::kCatalogueStartIndex);
 }
 
-void Form_miret::CreatePictureArea() {
-  Picture1 = new PictureBox(
-      this, [this](QPainter& painter) { Picture1_Paint(painter); }, [this](QPointF at) { return Picture1_Click(at); });
-  Place(Picture1, 480, 1920, 3012, 2652);
-  VScroll1 = new QScrollBar(Qt::Vertical, this);
-  Place(VScroll1, 3600, 1800, kScrollBarThickness, 2652);
-  HScroll1 = new QScrollBar(Qt::Horizontal, this);
-  Place(HScroll1, 360, 4680, 3012, kScrollBarThickness);
-  connect(HScroll1, &QScrollBar::valueChanged, this, &Form_miret::HScroll1_Change);
-  connect(VScroll1, &QScrollBar::valueChanged, this, &Form_miret::VScroll1_Change);
-}
-
-void Form_miret::CreateStatusBar() {
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setSizeGripEnabled(false);
-  SetBackground(StatusBar1, QApplication::palette().color(QPalette::Window));
-  StatusPanel1 = new QLabel(StatusBar1);
-  StatusBar1->addWidget(StatusPanel1);
-  StatusPanel2 = new QLabel(StatusBar1);
-  StatusBar1->addWidget(StatusPanel2, 1);
-  Place(StatusBar1, 0, 7152, kClientWidth, kStatusBarHeight);
-}
-
-// Window-wide keys. Ctrl+Z inside an input box reaches the box first and is
-// taken over by the event filter; this action serves the other controls.
+// Window-wide keys. Ctrl+Z and Ctrl+Shift+Z inside an input box reach the
+// box first (its own undo); these actions serve the other controls.
 void Form_miret::CreateActions() {
-  copyAnswerAction = new QAction("Copy answer line", this);
-  copyAnswerAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  copyAnswerAction->setEnabled(false);
-  connect(copyAnswerAction, &QAction::triggered, this, &Form_miret::CopyAnswerLine);
-  helpAction = new QAction("Help", this);
-  helpAction->setShortcut(QKeySequence::HelpContents);
-  connect(helpAction, &QAction::triggered, this, &Form_miret::ShowHelp);
-  aboutAction = new QAction("About draftcalc", this);
-  connect(aboutAction, &QAction::triggered, this, &Form_miret::ShowAbout);
-  undoClearAction = new QAction("Undo Clear", this);
-  undoClearAction->setShortcut(QKeySequence::Undo);
-  connect(undoClearAction, &QAction::triggered, this, &Form_miret::UndoClear);
-  addActions({copyAnswerAction, helpAction, undoClearAction});
+  copyAnswer_ = NewAction(this, "copyAnswer", "Copy answer line", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+  connect(copyAnswer_, &QAction::triggered, this,
+          [this] { QGuiApplication::clipboard()->setText(answers_->AnswerLine()); });
+  helpAction_ = NewAction(this, "help", "Help", QKeySequence::keyBindings(QKeySequence::HelpContents));
+  connect(helpAction_, &QAction::triggered, this, &Form_miret::ShowHelp);
+  aboutAction_ = NewAction(this, "about", "About draftcalc");
+  connect(aboutAction_, &QAction::triggered, this, &Form_miret::ShowAbout);
+  undo_ = NewAction(this, "undo", "Undo", QKeySequence::keyBindings(QKeySequence::Undo));
+  connect(undo_, &QAction::triggered, this, &Form_miret::Undo);
+  // Ctrl+Shift+Z and Ctrl+Y on every platform, besides its own binding.
+  QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+    if (!redoKeys.contains(keys)) redoKeys << keys;
+  }
+  redo_ = NewAction(this, "redo", "Redo", redoKeys);
+  connect(redo_, &QAction::triggered, this, &Form_miret::Redo);
 
-  menus_ = std::make_unique<ContextMenus>(copyAnswerAction, aboutAction);
+  menus_ = std::make_unique<ContextMenus>(copyAnswer_, aboutAction_);
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
-  CreateCandidateActions();
-  CreateViewActions();
-  CreateHistoryActions();
-  CreateFileActions();
-  menus_->SetPictureActions({fitAction, fitAfterCalculationAction, exportAction, nullptr, openAction, saveAction,
-                             nullptr, showHistoryAction, keepHistoryAction},
-                            [this] {
-                              FitsAfterCalculation();
-                              keepHistoryAction->setChecked(KeepsHistory());
-                            });
-  menus_->AttachToPicture(Picture1);
+}
+
+void Form_miret::CreatePictureMenu() {
+  menus_->SetPictureActions(
+      {picture_->FitAction(), picture_->FitAfterCalculationAction(), picture_->ExportAction(), nullptr,
+       files_->OpenAction(), files_->SaveAction(), nullptr, history_->ShowAction(), history_->KeepAction()},
+      [this] {
+        picture_->ReadFitSetting();
+        history_->ShowSetting();
+      });
+  menus_->AttachToPicture(picture_->Picture());
 }
 
 void Form_miret::SetTabOrder() {
-  QWidget* previous = inpX[0];
-  for (int row = 0; row < kRowCount; ++row) {
-    for (InputBox* box : RowBoxes(row)) {
-      if (box != previous) setTabOrder(previous, box);
-      previous = box;
-    }
+  QWidget* previous = rows_->First();
+  for (InputBox* box : rows_->Boxes()) {
+    if (box != previous) setTabOrder(previous, box);
+    previous = box;
   }
-  setTabOrder(previous, butStart);
-  setTabOrder(butStart, butCLR);
-  setTabOrder(butCLR, Picture1);
-  setTabOrder(Picture1, candidatePanel);
+  setTabOrder(previous, calculate_);
+  setTabOrder(calculate_, clear_);
+  setTabOrder(clear_, picture_->Picture());
+  setTabOrder(picture_->Picture(), candidates_->Panel());
 }
 
-void Form_miret::Form_Load() {
-  SetRows(StartupRows());
-  FillCatalogue();
-  calc.elemNo = 1;
-  ClearResults(calc);
-  ShowResults();
-  SetBackground(Picture1, PaletteColour(view::kWhite));
-  loadingFlag = 1;
-  ansBottom = static_cast<int>(std::lround(answers_->Bottom()));
-  statusHeight = static_cast<int>(std::lround(kStatusBarHeight));
-  HScroll1->setMinimum(0);
-  HScroll1->setMaximum(50);
-  VScroll1->setMinimum(0);
-  VScroll1->setMaximum(50);
-  zoomScale = 1;
-  StatusPanel1->setFixedWidth(scale_.Pixels(kStatusPanelWidth));
-  panelWidthTwips_ = candidatePanel->DesignWidth() * scale_.twipsPerPixel;
-  Slider1->setMinimum(0);
-  Slider1->setMaximum(500);
-  Slider1->setSingleStep(10);
-  Slider1->setPageStep(20);
-  Slider1->setValue(100);  // from the design value 0: runs Slider1_Change
-  HScroll1->setValue(20);
-  VScroll1->setValue(30);
-  corner_ = view::CornerFor(HScroll1->value(), VScroll1->value());
-  loadingFlag = 0;
-  Form_Resize();  // the view and its corner in the status bar from the start
+void Form_miret::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The status bar keeps to the bottom edge at full width.
+  const int statusPixels = scale_.Pixels(kStatusBarHeight);
+  statusBar_->setGeometry(0, height() - statusPixels, width(), statusPixels);
+  LayOut();
 }
 
-void Form_miret::FillCatalogue() {
-  for (std::string_view line : kCatalogue) List1->addItem(Utf8(line));
-  List1->setCurrentRow(kCatalogueStartIndex);
-}
-
-RowTexts Form_miret::CurrentRows() const {
-  RowTexts rows;
-  for (int row = 0; row < kRowCount; ++row) {
-    const auto boxes = RowBoxes(row);
-    for (int column = 0; column < kColumnCount; ++column) {
-      rows[static_cast<size_t>(row * kColumnCount + column)] = boxes[static_cast<size_t>(column)]->text();
-    }
+// Lays out the picture area, its scroll bars and the candidates panel for
+// the window's size; the view takes the picture's size. Does not redraw.
+void Form_miret::LayOut() {
+  if (!loaded_ || isMinimized()) return;
+  const double twipsPerPixel = scale_.twipsPerPixel;
+  const QSize frameExtra = frameGeometry().size() - size();
+  const view::Size outer{frameGeometry().width() * twipsPerPixel, frameGeometry().height() * twipsPerPixel};
+  if (const auto enforced = view::EnforcedOuterSize(outer)) {
+    // Raises the resize event again, which lays out for the new size.
+    resize(scale_.Pixels(enforced->width) - frameExtra.width(), scale_.Pixels(enforced->height) - frameExtra.height());
   }
-  return rows;
+  const view::Size client{width() * twipsPerPixel, height() * twipsPerPixel};
+  const view::ViewLayout layout =
+      view::LayoutViewArea(client, std::lround(answersBottom_), std::lround(kStatusBarHeight), kScrollBarThickness,
+                           kScrollBarThickness, panelWidth_);
+  candidates_->Panel()->setGeometry(
+      scale_.Rect(layout.panel.left, layout.panel.top, layout.panel.width, layout.panel.height));
+  history_->Place();
+  picture_->Place(layout);
 }
 
-void Form_miret::SetRows(const RowTexts& rows) {
-  settingRows_ = true;
-  for (int row = 0; row < kRowCount; ++row) {
-    const auto boxes = RowBoxes(row);
-    for (int column = 0; column < kColumnCount; ++column) {
-      boxes[static_cast<size_t>(column)]->setText(rows[static_cast<size_t>(row * kColumnCount + column)]);
-    }
-  }
-  settingRows_ = false;
+void Form_miret::Typed(size_t box, const QString& text) {
+  session_.Type(box, text.toStdString());
+  ShowFreshness();
+  // A burst of typing paints once.
+  picture_->Picture()->update();
 }
 
-void Form_miret::ReadBoxes(BoxTexts& texts) const {
-  for (int row = 0; row < kRowCount; ++row) {
-    const auto boxes = RowBoxes(row);
-    for (int column = 0; column < kColumnCount; ++column) {
-      auto& text = texts.storage[static_cast<size_t>(row)][static_cast<size_t>(column)];
-      text = boxes[static_cast<size_t>(column)]->text().toStdString();
-      texts.views(row, static_cast<Column>(column)) = text;
-    }
+void Form_miret::CalculateClicked() { Show(session_.Calculate()); }
+
+// Resets the boxes and empties the results and the picture; Ctrl+Z brings
+// them back.
+void Form_miret::ClearClicked() {
+  Show(session_.Clear());
+  rows_->First()->setFocus();
+}
+
+bool Form_miret::Undo() {
+  const session::Session::Change change = session_.Undo();
+  Show(change);
+  return change != session::Session::Change::kNone;
+}
+
+bool Form_miret::Redo() {
+  const session::Session::Change change = session_.Redo();
+  Show(change);
+  return change != session::Session::Change::kNone;
+}
+
+void Form_miret::Show(session::Session::Change change) {
+  if (change != session::Session::Change::kNone) {
+    rows_->Show(session_.Boxes());
+    if (change != session::Session::Change::kRows || !session_.HasResult()) ShowResults();
   }
+  ShowFreshness();
+  if (change == session::Session::Change::kNone) return;
+  picture_->ShowView();
+  picture_->Redraw();
+  if (change == session::Session::Change::kCalculated) history_->Add();
+}
+
+void Form_miret::ShowResults() {
+  answers_->Show(session_.Shown().captions);
+  candidates_->ShowCandidates();
+  ShowCalculationThatRan();
+}
+
+// The catalogue entry of the calculation that ran, selected and named in the
+// status bar: 3.1 and 3.2 share their rows, and only the geometry decides.
+void Form_miret::ShowCalculationThatRan() {
+  const CalculationId ran = session_.Shown().ran;
+  calculationPanel_->setText(Utf8(session::CatalogueTitle(ran)));
+  if (ran == CalculationId::kNone) return;
+  catalogue_->setCurrentRow(session::CatalogueTitleIndex(ran));
+  catalogue_->scrollToItem(catalogue_->currentItem(), QAbstractItemView::PositionAtTop);
+}
+
+// Greys the results (and with them the drawn answer) while the rows differ
+// from the ones calculated, and makes them current again when they match.
+void Form_miret::ShowFreshness() {
+  const bool outOfDate = session_.IsOutOfDate();
+  if (outOfDate != answers_->IsOutOfDate()) answers_->SetOutOfDate(outOfDate);
+  candidates_->ShowFreshness(outOfDate);
+  EnableActions();
+}
+
+void Form_miret::EnableActions() {
+  const bool candidateLine = candidates_->CopiesCandidateLine();
+  candidates_->EnableCopy(candidateLine);
+  copyAnswer_->setEnabled(!candidateLine && !session_.IsOutOfDate() && answers_->Shown() != ResultCaptions{});
+  undo_->setEnabled(session_.CanUndo());
+  redo_->setEnabled(session_.CanRedo());
+}
+
+void Form_miret::Notice(const QString& text) { notices_.Show(text, picture_->Picture()->geometry()); }
+
+void Form_miret::mouseReleaseEvent(QMouseEvent* event) {
+  QWidget::mouseReleaseEvent(event);
+  // Only a click on the window itself, not one passed on by a control.
+  if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) picture_->Redraw();
+}
+
+// A CSV file dropped on a box opens it, rather than the box taking its name.
+bool Form_miret::eventFilter(QObject* watched, QEvent* event) {
+  if (files_ != nullptr && files_->TakeDrop(event)) return true;
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form_miret::dragEnterEvent(QDragEnterEvent* event) {
+  if (!files_->TakeDrop(event)) event->ignore();
+}
+
+void Form_miret::dragMoveEvent(QDragMoveEvent* event) {
+  if (!files_->TakeDrop(event)) event->ignore();
+}
+
+void Form_miret::dropEvent(QDropEvent* event) {
+  if (!files_->TakeDrop(event)) event->ignore();
+}
+
+void Form_miret::ShowHelp() {
+  if (help_ == nullptr) help_ = new HelpWindow(this);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void Form_miret::ShowAbout() {
+  if (about_ == nullptr) about_ = new AboutWindow(this);
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
 }
 
 }  // namespace draftcalc::app

@@ -21,6 +21,7 @@
 #include <string>
 
 #include "app/form_miret.h"
+#include "app/window_parts.h"
 #include "csv/csv_writer.h"
 #include "csv/input_set.h"
 #include "files/history.h"
@@ -28,6 +29,8 @@
 namespace {
 
 using draftcalc::app::Form_miret;
+using draftcalc::app::Part;
+using draftcalc::app::RowBoxes;
 using draftcalc::files::History;
 
 struct Figures {
@@ -90,12 +93,12 @@ Figures InAFreshWindow(const std::function<bool(Form_miret&)>& action) {
 }
 
 bool CalculateTwoPoints(Form_miret& form) {
-  form.RowBoxes(0)[2]->setText("8");
-  form.RowBoxes(1)[0]->setText("3");
-  form.RowBoxes(1)[1]->setText("4");
-  form.RowBoxes(1)[2]->setText("8");
-  form.butStart->click();
-  return form.ansA->text() == "53.1301";
+  RowBoxes(form, 0)[2]->setText("8");
+  RowBoxes(form, 1)[0]->setText("3");
+  RowBoxes(form, 1)[1]->setText("4");
+  RowBoxes(form, 1)[2]->setText("8");
+  Part<QPushButton>(form, "calculate")->click();
+  return Part<QLabel>(form, "ansA")->text() == "53.1301";
 }
 
 void Report(const char* what, const Figures& figures) {

@@ -11,6 +11,7 @@
 
 #include "app/form_miret.h"
 #include "app/history.h"
+#include "app/window_parts.h"
 #include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
 #include "temporary_home.h"
@@ -19,6 +20,8 @@ namespace {
 
 using draftcalc::app::Form_miret;
 using draftcalc::app::History;
+using draftcalc::app::Part;
+using draftcalc::app::RowBoxes;
 
 const TemporaryHome* home = nullptr;
 
@@ -53,10 +56,11 @@ void BM_FirstHistoryPanel(benchmark::State& state) {
     state.PauseTiming();
     const auto form = ShownWindow(state);
     state.ResumeTiming();
-    form->showHistoryAction->trigger();
+    Part<QAction>(*form, "showHistory")->trigger();
     QApplication::processEvents();
     state.PauseTiming();
-    if (form->historyPanel->topLevelItemCount() != static_cast<int>(History::kKept)) state.SkipWithError("not listed");
+    if (Part<draftcalc::app::HistoryPanel>(*form, "history")->topLevelItemCount() != static_cast<int>(History::kKept))
+      state.SkipWithError("not listed");
     state.ResumeTiming();
   }
 }
@@ -67,16 +71,17 @@ void BM_CalculateIntoTheHistory(benchmark::State& state) {
   const auto form = ShownWindow(state);
   const int64_t history = state.range(0);
   form->Menus().PictureMenu();  // reads the setting into the menu entry
-  if (form->keepHistoryAction->isChecked() != (history != kHistoryOff)) form->keepHistoryAction->trigger();
-  form->showHistoryAction->setChecked(history == kHistoryListed);
+  if (Part<QAction>(*form, "keepHistory")->isChecked() != (history != kHistoryOff))
+    Part<QAction>(*form, "keepHistory")->trigger();
+  Part<QAction>(*form, "showHistory")->setChecked(history == kHistoryListed);
   const auto& entry = draftcalc::examples::kCatalogue[9];
   for (size_t box = 0; box < 24; ++box) {
     const std::string_view text = entry.rows[box / 8][box % 8];
-    form->RowBoxes(static_cast<int>(box / 8))[box % 8]->setText(
+    RowBoxes(*form, static_cast<int>(box / 8))[box % 8]->setText(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   }
-  for (auto _ : state) form->butStart->click();
-  if (history == kHistoryOff) form->keepHistoryAction->trigger();
+  for (auto _ : state) Part<QPushButton>(*form, "calculate")->click();
+  if (history == kHistoryOff) Part<QAction>(*form, "keepHistory")->trigger();
 }
 BENCHMARK(BM_CalculateIntoTheHistory)
     ->Arg(kHistoryOff)

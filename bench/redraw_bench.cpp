@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/form_miret.h"
+#include "app/window_parts.h"
 #include "examples/catalogue_examples.h"
 #include "temporary_home.h"
 
@@ -22,13 +23,13 @@ bool ShowExample(benchmark::State& state, draftcalc::app::Form_miret& form, int 
   }
   const auto& entry = draftcalc::examples::kCatalogue[static_cast<size_t>(catalogueIndex)];
   for (int row = 0; row < draftcalc::kRowCount; ++row) {
-    const auto boxes = form.RowBoxes(row);
+    const auto boxes = RowBoxes(form, row);
     for (int column = 0; column < draftcalc::kColumnCount; ++column) {
       const auto text = entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
       boxes[static_cast<size_t>(column)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
   }
-  form.butStart->click();
+  Part<QPushButton>(form, "calculate")->click();
   return true;
 }
 

@@ -21,6 +21,8 @@ std::optional<double> ReadHexDigits(std::string_view digits);
 std::string FixedText(double x, int places);
 std::string GeneralText(double x, int precision);
 std::string ShortestText(double x);
+std::string ShortestFixedText(double x);
+std::string ShortestFixedText(float x);
 }  // namespace charconv_route
 
 namespace c_library_route {
@@ -29,6 +31,8 @@ std::optional<double> ReadHexDigits(std::string_view digits);
 std::string FixedText(double x, int places);
 std::string GeneralText(double x, int precision);
 std::string ShortestText(double x);
+std::string ShortestFixedText(double x);
+std::string ShortestFixedText(float x);
 }  // namespace c_library_route
 
 #ifdef DRAFTCALC_FLOAT_CHARS_C_LIBRARY
@@ -61,5 +65,11 @@ inline std::string GeneralText(double x, int precision) { return route::GeneralT
 // exponent form ("1e+20", "1.25e-07"), whichever is shorter, fixed on a tie.
 // x must be finite.
 inline std::string ShortestText(double x) { return route::ShortestText(x); }
+
+// The same digits always in fixed form ("100000000000000000000",
+// "0.000000125"), as std::to_chars writes with chars_format::fixed; of a
+// float, the fewest that read back to the same float. x must be finite.
+inline std::string ShortestFixedText(double x) { return route::ShortestFixedText(x); }
+inline std::string ShortestFixedText(float x) { return route::ShortestFixedText(x); }
 
 }  // namespace draftcalc::float_chars

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 
 #include "core/float_chars.h"
 
@@ -51,10 +52,13 @@ Decimal RoundedDecimal(double x, int count) {
   return decimal;
 }
 
-// The double nearest to the decimal.
-double ValueOf(const Decimal& decimal) {
+// The double (or float) nearest to the decimal.
+template <typename Number>
+Number ValueOf(const Decimal& decimal) {
   const int lastDigitExponent = decimal.exponent - static_cast<int>(decimal.digits.size()) + 1;
-  return std::strtod((decimal.digits + "e" + std::to_string(lastDigitExponent)).c_str(), nullptr);
+  const std::string text = decimal.digits + "e" + std::to_string(lastDigitExponent);
+  if constexpr (std::is_same_v<Number, float>) return std::strtof(text.c_str(), nullptr);
+  return std::strtod(text.c_str(), nullptr);
 }
 
 // The decimal one unit in the last digit up (`step` 1) or down (-1), of as
@@ -78,16 +82,26 @@ std::optional<Decimal> Neighbour(Decimal decimal, int step) {
 // does not read back, its neighbour on the other side of x still may: the
 // decimals that read back as x reach further on one side of it than on the
 // other where x is a power of two.
-Decimal ShortestDecimal(double x) {
-  constexpr int kEnough = 17;  // 17 significant digits tell every double apart
+template <typename Number>
+Decimal ShortestDecimal(Number x) {
+  // 17 significant digits tell every double apart, 9 every float.
+  constexpr int kEnough = std::is_same_v<Number, float> ? 9 : 17;
   for (int count = 1; count < kEnough; ++count) {
     const Decimal rounded = RoundedDecimal(x, count);
-    const double roundedValue = ValueOf(rounded);
+    const Number roundedValue = ValueOf<Number>(rounded);
     if (roundedValue == x) return rounded;
     const auto other = Neighbour(rounded, roundedValue > x ? -1 : 1);
-    if (other && ValueOf(*other) == x) return *other;
+    if (other && ValueOf<Number>(*other) == x) return *other;
   }
   return RoundedDecimal(x, kEnough);
+}
+
+// The shortest digits of x, trailing zeros dropped.
+template <typename Number>
+Decimal ShortestDigits(Number magnitude) {
+  Decimal decimal = ShortestDecimal(magnitude);
+  while (decimal.digits.size() > 1 && decimal.digits.back() == '0') decimal.digits.pop_back();
+  return decimal;
 }
 
 // The decimal in exponent form, "1.25e-07", and in fixed form, "0.000000125".
@@ -123,11 +137,24 @@ std::string GeneralText(double x, int precision) { return Printed("%.*g", precis
 std::string ShortestText(double x) {
   if (x == 0) return std::signbit(x) ? "-0" : "0";
   const double magnitude = std::fabs(x);
-  Decimal decimal = ShortestDecimal(magnitude);
-  while (decimal.digits.size() > 1 && decimal.digits.back() == '0') decimal.digits.pop_back();
+  const Decimal decimal = ShortestDigits(magnitude);
   const std::string fixed = FixedForm(decimal, magnitude), exponent = ExponentForm(decimal);
   const std::string& shorter = fixed.size() <= exponent.size() ? fixed : exponent;
   return std::signbit(x) ? "-" + shorter : shorter;
+}
+
+std::string ShortestFixedText(double x) {
+  if (x == 0) return std::signbit(x) ? "-0" : "0";
+  const std::string fixed = FixedForm(ShortestDigits(std::fabs(x)), std::fabs(x));
+  return std::signbit(x) ? "-" + fixed : fixed;
+}
+
+// A whole float is written with all its digits, exact, as a double would be.
+std::string ShortestFixedText(float x) {
+  if (x == 0) return std::signbit(x) ? "-0" : "0";
+  const float magnitude = std::fabs(x);
+  const std::string fixed = FixedForm(ShortestDigits(magnitude), magnitude);
+  return std::signbit(x) ? "-" + fixed : fixed;
 }
 
 }  // namespace draftcalc::float_chars::c_library_route

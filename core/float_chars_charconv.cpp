@@ -16,8 +16,8 @@ std::optional<double> Read(std::string_view text, std::chars_format format) {
   return value;
 }
 
-template <typename... Format>
-std::string Write(double x, Format... format) {
+template <typename Number, typename... Format>
+std::string Write(Number x, Format... format) {
   // Wide enough for 15 decimals of the largest double.
   std::array<char, 400> text{};
   const auto written = std::to_chars(text.data(), text.data() + text.size(), x, format...);
@@ -35,5 +35,9 @@ std::string FixedText(double x, int places) { return Write(x, std::chars_format:
 std::string GeneralText(double x, int precision) { return Write(x, std::chars_format::general, precision); }
 
 std::string ShortestText(double x) { return Write(x); }
+
+std::string ShortestFixedText(double x) { return Write(x, std::chars_format::fixed); }
+
+std::string ShortestFixedText(float x) { return Write(x, std::chars_format::fixed); }
 
 }  // namespace draftcalc::float_chars::charconv_route

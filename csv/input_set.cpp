@@ -4,26 +4,6 @@
 
 namespace draftcalc::csv {
 
-BoxTexts StartupBoxTexts() {
-  BoxTexts boxes;
-  for (int row = 0; row < kRowCount; ++row) {
-    for (int column = 0; column < kColumnCount; ++column) {
-      boxes[BoxIndex({row, static_cast<Column>(column)})] = StartupText(row, static_cast<Column>(column));
-    }
-  }
-  return boxes;
-}
-
-InputTexts ViewsOf(const BoxTexts& boxes) {
-  InputTexts texts;
-  for (int row = 0; row < kRowCount; ++row) {
-    for (int column = 0; column < kColumnCount; ++column) {
-      texts(row, static_cast<Column>(column)) = boxes[BoxIndex({row, static_cast<Column>(column)})];
-    }
-  }
-  return texts;
-}
-
 std::vector<std::string_view> InputSetColumns() {
   static const std::array<std::string, kBoxCount> kBoxNames = [] {
     std::array<std::string, kBoxCount> names;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/box_texts.h"
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "csv/box_columns.h"
@@ -18,18 +19,13 @@ namespace draftcalc::csv {
 // so that a set the window saves runs in batch and a batch input opens in
 // the window.
 
-inline constexpr size_t kBoxCount = kRowCount * kColumnCount;
+// The one type of the 24 box texts, kept in core.
+using draftcalc::BoxTexts;
+using draftcalc::kBoxCount;
+using draftcalc::StartupBoxTexts;
+using draftcalc::ViewsOf;
 
-// The 24 box texts, row by row, each row in column order X Y D A B C R S.
-using BoxTexts = std::array<std::string, kBoxCount>;
-
-inline size_t BoxIndex(BoxName box) { return static_cast<size_t>(box.row * kColumnCount + box.column); }
-
-// The boxes as the window shows them at start-up.
-BoxTexts StartupBoxTexts();
-
-// Views of the texts for a calculation; the texts must outlive them.
-InputTexts ViewsOf(const BoxTexts& boxes);
+inline size_t BoxIndex(BoxName box) { return draftcalc::BoxIndex(box.row, box.column); }
 
 // "x1" .. "s3" in box order, then the five answer columns.
 std::vector<std::string_view> InputSetColumns();

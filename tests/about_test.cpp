@@ -30,9 +30,9 @@ std::vector<std::string> PickFromPictureMenu(Form_miret& form, const QString& en
     }
     QTest::keyClick(menu, Qt::Key_Return);  // picks the active entry, or closes the menu
   });
-  const QPoint at = form.Picture1->rect().center();
-  QContextMenuEvent click(QContextMenuEvent::Mouse, at, form.Picture1->mapToGlobal(at));
-  QApplication::sendEvent(form.Picture1, &click);
+  const QPoint at = Part<PictureBox>(form, "picture")->rect().center();
+  QContextMenuEvent click(QContextMenuEvent::Mouse, at, Part<PictureBox>(form, "picture")->mapToGlobal(at));
+  QApplication::sendEvent(Part<PictureBox>(form, "picture"), &click);
   return entries;
 }
 
@@ -54,9 +54,9 @@ TEST_F(Window, ThePictureMenuOpensTheAboutWindowMadeOnce) {
 
 TEST(About, NamesTheVersionLicenceAndTheLibrariesAsLoaded) {
   const QString html = AboutWindow::Html();
-  for (const QString& text : {"draftcalc " + Utf8(kVersion), QString("MIT License"), Utf8(kCopyright).toHtmlEscaped(),
-                              "Qt " + QString(qVersion()), "GNU C Library " + QString(gnu_get_libc_version()),
-                              QString("dxflib 3.")}) {
+  for (const QString& text :
+       {"draftcalc " + Utf8(kVersion), QString("MIT License"), Utf8(kCopyright).toHtmlEscaped(),
+        "Qt " + QString(qVersion()), "GNU C Library " + QString(gnu_get_libc_version()), QString("dxflib 3.")}) {
     EXPECT_TRUE(html.contains(text)) << Str(text);
   }
 }

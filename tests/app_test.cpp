@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "app/form_miret.h"
 #include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
+#include "session/catalogue.h"
 #include "view/view_geometry.h"
 #include "window_fixture.h"
 
@@ -26,113 +26,115 @@ namespace {
 
 TEST_F(Window, StartsWithTheDesignTextsAndView) {
   EXPECT_EQ(Str(form.windowTitle()), "calculate");
-  ASSERT_EQ(form.List1->count(), 51);
-  for (int i = 0; i < 51; ++i) EXPECT_EQ(Str(form.List1->item(i)->text()), kCatalogue[static_cast<size_t>(i)]);
-  EXPECT_EQ(Str(form.List1->item(50)->text()), "      ");
-  EXPECT_EQ(form.List1->currentRow(), 5);
+  ASSERT_EQ(Part<QListWidget>(form, "catalogue")->count(), 51);
+  for (int i = 0; i < 51; ++i)
+    EXPECT_EQ(Str(Part<QListWidget>(form, "catalogue")->item(i)->text()), session::kCatalogue[static_cast<size_t>(i)]);
+  EXPECT_EQ(Str(Part<QListWidget>(form, "catalogue")->item(50)->text()), "      ");
+  EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), 5);
   for (int row = 0; row < kRowCount; ++row) {
-    EXPECT_EQ(Str(form.inpX[row]->text()), "0.000");
-    EXPECT_EQ(Str(form.inpY[row]->text()), "0.000");
-    EXPECT_EQ(Str(form.inpD[row]->text()), row == 2 ? "99" : "");
-    EXPECT_EQ(Str(form.inpA[row]->text()), "");
+    EXPECT_EQ(Str(Box(form, row, colX)->text()), "0.000");
+    EXPECT_EQ(Str(Box(form, row, colY)->text()), "0.000");
+    EXPECT_EQ(Str(Box(form, row, colD)->text()), row == 2 ? "99" : "");
+    EXPECT_EQ(Str(Box(form, row, colA)->text()), "");
   }
-  EXPECT_EQ(Str(form.butStart->text()), "計算");
-  EXPECT_EQ(Str(form.butCLR->text()), "クリア");
-  EXPECT_EQ(Str(form.Label1->text()), "100%");
+  EXPECT_EQ(Str(Part<QPushButton>(form, "calculate")->text()), "計算");
+  EXPECT_EQ(Str(Part<QPushButton>(form, "clear")->text()), "クリア");
+  EXPECT_EQ(Str(Part<QLabel>(form, "zoomLabel")->text()), "100%");
   EXPECT_EQ(form.ZoomScale(), 1);
-  EXPECT_EQ(form.HScroll1->value(), 20);
-  EXPECT_EQ(form.VScroll1->value(), 30);
+  EXPECT_EQ(Part<QScrollBar>(form, "hScroll")->value(), 20);
+  EXPECT_EQ(Part<QScrollBar>(form, "vScroll")->value(), 30);
   EXPECT_EQ(form.ShownWindow().left, -50);
   EXPECT_EQ(form.ShownWindow().top, 70);
   EXPECT_EQ(Shown(form), ResultCaptions{});
-  EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(form.ShownWindow()));
-  EXPECT_EQ(Str(form.StatusPanel1->text()).substr(0, 8), "X=-50.Y=");
+  EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()), view::CoordinateText(form.ShownWindow()));
+  EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()).substr(0, 8), "X=-50.Y=");
   EXPECT_EQ(form.palette().color(QPalette::Window), QColor(128, 255, 128));
 }
 
 TEST_F(Window, CalculateShowsTheEngineCaptionsForEveryCatalogueCalculation) {
   for (const auto& entry : examples::kCatalogue) {
     TypeRows(form, entry);
-    QTest::mouseClick(form.butStart, Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
     EXPECT_EQ(Shown(form), Calculate(entry.Texts())) << entry.name;
-    EXPECT_TRUE(form.ansRem->text().isEmpty()) << entry.name;
+    EXPECT_TRUE(Part<QLabel>(form, "ansRem")->text().isEmpty()) << entry.name;
   }
 }
 
 TEST_F(Window, StartUpCalculationIsTheAngleOfTwoPointsAtTheOrigin) {
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   EXPECT_EQ(Shown(form), (ResultCaptions{"0", "0", "90", "", ""}));
 }
 
 TEST_F(Window, EnterInABoxPressesCalculate) {
-  form.inpD[0]->setText("8");
-  form.inpD[1]->setText("8");
-  form.inpX[1]->clear();
-  QTest::keyClicks(form.inpX[1], "3");
-  form.inpY[1]->setText("4");
-  QTest::keyClick(form.inpY[1], Qt::Key_Return);
-  EXPECT_EQ(Str(form.ansA->text()), "53.1301");
+  Box(form, 0, colD)->setText("8");
+  Box(form, 1, colD)->setText("8");
+  Box(form, 1, colX)->clear();
+  QTest::keyClicks(Box(form, 1, colX), "3");
+  Box(form, 1, colY)->setText("4");
+  QTest::keyClick(Box(form, 1, colY), Qt::Key_Return);
+  EXPECT_EQ(Str(Part<QLabel>(form, "ansA")->text()), "53.1301");
 }
 
 TEST_F(Window, TabMovesThroughTheBoxesRowByRow) {
-  EXPECT_EQ(form.inpX[0]->nextInFocusChain(), form.inpY[0]);
-  EXPECT_EQ(form.inpR[0]->nextInFocusChain(), form.inpS[0]);
-  EXPECT_EQ(form.inpS[0]->nextInFocusChain(), form.inpX[1]);
-  EXPECT_EQ(form.inpS[1]->nextInFocusChain(), form.inpX[2]);
-  EXPECT_EQ(form.inpS[2]->nextInFocusChain(), form.butStart);
+  EXPECT_EQ(Box(form, 0, colX)->nextInFocusChain(), Box(form, 0, colY));
+  EXPECT_EQ(Box(form, 0, colR)->nextInFocusChain(), Box(form, 0, colS));
+  EXPECT_EQ(Box(form, 0, colS)->nextInFocusChain(), Box(form, 1, colX));
+  EXPECT_EQ(Box(form, 1, colS)->nextInFocusChain(), Box(form, 2, colX));
+  EXPECT_EQ(Box(form, 2, colS)->nextInFocusChain(), Part<QPushButton>(form, "calculate"));
 }
 
 TEST_F(Window, ClearResetsBoxesAndResultsButNotTheView) {
   TypeRows(form, examples::kCatalogue[4]);
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  ASSERT_FALSE(form.ansX->text().isEmpty());
-  form.Slider1->setValue(200);
-  form.HScroll1->setValue(7);
-  form.List1->setCurrentRow(12);
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  ASSERT_FALSE(Part<QLabel>(form, "ansX")->text().isEmpty());
+  Part<QSlider>(form, "zoomSlider")->setValue(200);
+  Part<QScrollBar>(form, "hScroll")->setValue(7);
+  Part<QListWidget>(form, "catalogue")->setCurrentRow(12);
 
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
+  QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
   EXPECT_EQ(Shown(form), ResultCaptions{});
   for (int row = 0; row < kRowCount; ++row) {
-    EXPECT_EQ(Str(form.inpX[row]->text()), "0.000");
-    EXPECT_EQ(Str(form.inpD[row]->text()), row == 2 ? "99" : "");
-    EXPECT_EQ(Str(form.inpR[row]->text()), "");
-    EXPECT_EQ(Str(form.inpS[row]->text()), "");
+    EXPECT_EQ(Str(Box(form, row, colX)->text()), "0.000");
+    EXPECT_EQ(Str(Box(form, row, colD)->text()), row == 2 ? "99" : "");
+    EXPECT_EQ(Str(Box(form, row, colR)->text()), "");
+    EXPECT_EQ(Str(Box(form, row, colS)->text()), "");
   }
-  EXPECT_EQ(form.Slider1->value(), 200);
-  EXPECT_EQ(form.HScroll1->value(), 7);
-  EXPECT_EQ(form.List1->currentRow(), 12);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 200);
+  EXPECT_EQ(Part<QScrollBar>(form, "hScroll")->value(), 7);
+  EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), 12);
 }
 
 TEST_F(Window, SliderAtZeroZoomsToTenPercent) {
   const float widthAtFull = form.ShownWindow().width;
-  form.Slider1->setValue(0);
-  EXPECT_EQ(form.Slider1->value(), 10);
-  EXPECT_EQ(Str(form.Label1->text()), "10%");
+  Part<QSlider>(form, "zoomSlider")->setValue(0);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 10);
+  EXPECT_EQ(Str(Part<QLabel>(form, "zoomLabel")->text()), "10%");
   EXPECT_EQ(form.ZoomScale(), 0.1);
   EXPECT_FLOAT_EQ(form.ShownWindow().width, widthAtFull * 10);
-  form.Slider1->setValue(500);
-  EXPECT_EQ(Str(form.Label1->text()), "500%");
+  Part<QSlider>(form, "zoomSlider")->setValue(500);
+  EXPECT_EQ(Str(Part<QLabel>(form, "zoomLabel")->text()), "500%");
   EXPECT_DOUBLE_EQ(form.PictureAreaPoint(form.ShownWindow().left + 1, 0).x(), 295 / form.TwipsPerPixel());
 }
 
 TEST_F(Window, ScrollBarsMoveTheViewAndWriteItsCorner) {
   const std::pair<int, float> horizontal[] = {{0, -450}, {20, -50}, {50, 550}};
   for (const auto& [value, left] : horizontal) {
-    form.HScroll1->setValue(value);
+    Part<QScrollBar>(form, "hScroll")->setValue(value);
     EXPECT_EQ(form.ShownWindow().left, left);
-    EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(form.ShownWindow()));
+    EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()), view::CoordinateText(form.ShownWindow()));
   }
   const std::pair<int, float> vertical[] = {{0, 550}, {30, 70}, {50, -250}};
   for (const auto& [value, top] : vertical) {
-    form.VScroll1->setValue(value);
+    Part<QScrollBar>(form, "vScroll")->setValue(value);
     EXPECT_EQ(form.ShownWindow().top, top);
   }
-  EXPECT_EQ(Str(form.StatusPanel1->text()), "X=550.Y=" + view::SingleText(-250 + form.ShownWindow().height));
+  EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()),
+            "X=550.Y=" + view::SingleText(-250 + form.ShownWindow().height));
   // A zoom change writes the new bottom edge at once.
-  const QString before = form.StatusPanel1->text();
-  form.Slider1->setValue(300);
-  EXPECT_NE(form.StatusPanel1->text(), before);
-  EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(form.ShownWindow()));
+  const QString before = Part<QLabel>(form, "cornerPanel")->text();
+  Part<QSlider>(form, "zoomSlider")->setValue(300);
+  EXPECT_NE(Part<QLabel>(form, "cornerPanel")->text(), before);
+  EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()), view::CoordinateText(form.ShownWindow()));
 }
 
 TEST_F(Window, IsWidenedAndHeightenedBelowItsSmallestSize) {
@@ -147,9 +149,12 @@ TEST_F(Window, IsWidenedAndHeightenedBelowItsSmallestSize) {
   EXPECT_EQ(form.width(), justWideEnough);
   // The picture fills the width left of the vertical scroll bar, the
   // candidates panel the rest, at most half.
-  EXPECT_EQ(form.Picture1->width() + form.VScroll1->width() + form.candidatePanel->width(), form.width());
-  EXPECT_LE(form.candidatePanel->width(), form.width() / 2 + 1);
-  EXPECT_EQ(form.HScroll1->y(), form.Picture1->y() + form.Picture1->height());
+  EXPECT_EQ(Part<PictureBox>(form, "picture")->width() + Part<QScrollBar>(form, "vScroll")->width() +
+                Part<CandidatePanel>(form, "candidates")->width(),
+            form.width());
+  EXPECT_LE(Part<CandidatePanel>(form, "candidates")->width(), form.width() / 2 + 1);
+  EXPECT_EQ(Part<QScrollBar>(form, "hScroll")->y(),
+            Part<PictureBox>(form, "picture")->y() + Part<PictureBox>(form, "picture")->height());
 }
 
 TEST_F(Window, EnlargingKeepsThePlaneFixedAtTheTopLeft) {
@@ -161,19 +166,19 @@ TEST_F(Window, EnlargingKeepsThePlaneFixedAtTheTopLeft) {
 }
 
 TEST_F(Window, MinimisedWindowIsNotLaidOutAndRestoresCleanly) {
-  const QRect picture = form.Picture1->geometry();
+  const QRect picture = Part<PictureBox>(form, "picture")->geometry();
   form.showMinimized();
   QCoreApplication::processEvents();
   form.showNormal();
   QCoreApplication::processEvents();
-  EXPECT_EQ(form.Picture1->geometry(), picture);
+  EXPECT_EQ(Part<PictureBox>(form, "picture")->geometry(), picture);
 }
 
 // The answer of a line-circle intersection is drawn in light red where it lies.
 TEST_F(Window, DrawsTheAnswerInLightRedWhereItLies) {
   TypeRows(form, examples::kCatalogue[4]);  // answer (8.8037, 6.2375)
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  const QImage picture = form.Picture1->grab().toImage();
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  const QImage picture = Part<PictureBox>(form, "picture")->grab().toImage();
   const QPointF answer = form.PictureAreaPoint(8.8037, 6.2375);
   const int reach =
       static_cast<int>(std::ceil(1.5 * form.PictureAreaPoint(1, 0).x() - 1.5 * form.PictureAreaPoint(0, 0).x()));
@@ -194,12 +199,12 @@ TEST_F(Window, DrawsTheAnswerInLightRedWhereItLies) {
 }
 
 TEST_F(Window, ClickOnTheWindowRedrawsWithoutAFailedAnswer) {
-  form.inpD[0]->setText("2");
-  form.inpD[1]->setText("1");
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  EXPECT_EQ(Str(form.ansRem->text()), "入力順違いで計算出来ない");
-  QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 5, form.Picture1->y() - 5));
-  const QImage picture = form.Picture1->grab().toImage();
+  Box(form, 0, colD)->setText("2");
+  Box(form, 1, colD)->setText("1");
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  EXPECT_EQ(Str(Part<QLabel>(form, "ansRem")->text()), "入力順違いで計算出来ない");
+  QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 5, Part<PictureBox>(form, "picture")->y() - 5));
+  const QImage picture = Part<PictureBox>(form, "picture")->grab().toImage();
   for (int y = 0; y < picture.height(); y += 2) {
     for (int x = 0; x < picture.width(); x += 2) ASSERT_NE(picture.pixelColor(x, y), QColor(255, 0, 0));
   }
@@ -209,7 +214,7 @@ TEST_F(Window, ClickOnTheWindowRedrawsWithoutAFailedAnswer) {
 // no missing glyphs.
 TEST_F(Window, JapaneseTextRendersInTheJapaneseFont) {
   ASSERT_TRUE(QFontDatabase::hasFamily("IPAexGothic")) << "fonts-ipaexfont-gothic is not installed";
-  for (QLabel* label : {form.Label3, form.ansRem}) {
+  for (QLabel* label : {Part<QLabel>(form, "catalogueCaption"), Part<QLabel>(form, "ansRem")}) {
     label->setText(QString::fromUtf8("入力データガイド 交点が求められませんでした。"));
     QTextLayout layout(label->text(), label->font());
     layout.beginLayout();
@@ -226,12 +231,12 @@ TEST_F(Window, JapaneseTextRendersInTheJapaneseFont) {
 
 // A circle far larger than the picture shows as the arc that crosses it.
 TEST_F(Window, DrawsAHugeCircleAsTheArcThatCrossesThePicture) {
-  form.inpD[0]->setText("0");
-  form.inpX[0]->setText("0");
-  form.inpY[0]->setText("-9999970");
-  form.inpR[0]->setText("10000000");
+  Box(form, 0, colD)->setText("0");
+  Box(form, 0, colX)->setText("0");
+  Box(form, 0, colY)->setText("-9999970");
+  Box(form, 0, colR)->setText("10000000");
   form.Redraw();
-  const QImage picture = form.Picture1->grab().toImage();
+  const QImage picture = Part<PictureBox>(form, "picture")->grab().toImage();
   const int arcRow = static_cast<int>(std::lround(form.PictureAreaPoint(0, 30).y()));
   int blueOnArc = 0;
   for (int x = 0; x < picture.width(); ++x) {
@@ -276,23 +281,24 @@ TEST_F(Window, TakesAnyInputAndViewWithoutFailing) {
     for (const auto& rowCodes : codes) {
       const QString text = QString::fromStdString(value);
       for (int row = 0; row < kRowCount; ++row) {
-        for (QLineEdit* box : {form.inpX[row], form.inpY[row], form.inpA[row], form.inpB[row], form.inpC[row],
-                               form.inpR[row], form.inpS[row]}) {
+        for (QLineEdit* box : {Box(form, row, colX), Box(form, row, colY), Box(form, row, colA), Box(form, row, colB),
+                               Box(form, row, colC), Box(form, row, colR), Box(form, row, colS)}) {
           box->setText(text);
         }
-        form.inpD[row]->setText(rowCodes[static_cast<size_t>(row)]);
+        Box(form, row, colD)->setText(rowCodes[static_cast<size_t>(row)]);
       }
-      timed([&] { form.butStart->click(); });
-      for (QLabel* caption : {form.ansX, form.ansY, form.ansA, form.ansR}) {
+      timed([&] { Part<QPushButton>(form, "calculate")->click(); });
+      for (QLabel* caption : {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA"),
+                              Part<QLabel>(form, "ansR")}) {
         ASSERT_FALSE(caption->text().contains("nan", Qt::CaseInsensitive)) << value;
         ASSERT_FALSE(caption->text().contains("inf", Qt::CaseInsensitive)) << value;
       }
       const int zoom[] = {0, 500, 10, 100};
       const int scroll[] = {0, 50, 25};
-      timed([&] { form.Slider1->setValue(zoom[round % 4]); });
-      timed([&] { form.HScroll1->setValue(scroll[round % 3]); });
-      timed([&] { form.VScroll1->setValue(scroll[(round + 1) % 3]); });
-      if (round % 7 == 0) timed([&] { form.butCLR->click(); });
+      timed([&] { Part<QSlider>(form, "zoomSlider")->setValue(zoom[round % 4]); });
+      timed([&] { Part<QScrollBar>(form, "hScroll")->setValue(scroll[round % 3]); });
+      timed([&] { Part<QScrollBar>(form, "vScroll")->setValue(scroll[(round + 1) % 3]); });
+      if (round % 7 == 0) timed([&] { Part<QPushButton>(form, "clear")->click(); });
       ++round;
     }
   }
@@ -304,10 +310,10 @@ TEST_F(Window, TakesAnyInputAndViewWithoutFailing) {
   timed([&] { form.Redraw(); });
   timed([&] { form.showNormal(); });
   for (int zoom : {0, 500}) {
-    timed([&] { form.Slider1->setValue(zoom); });
+    timed([&] { Part<QSlider>(form, "zoomSlider")->setValue(zoom); });
     for (int scroll : {0, 50}) {
-      timed([&] { form.HScroll1->setValue(scroll); });
-      timed([&] { form.VScroll1->setValue(scroll); });
+      timed([&] { Part<QScrollBar>(form, "hScroll")->setValue(scroll); });
+      timed([&] { Part<QScrollBar>(form, "vScroll")->setValue(scroll); });
     }
   }
   qInstallMessageHandler(previous);

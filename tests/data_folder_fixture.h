@@ -28,7 +28,7 @@ class WindowWithData : public Window {
 
   void CalculateExample(const examples::CatalogueEntry& entry) {
     TypeRows(form, entry);
-    QTest::mouseClick(form.butStart, Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   }
 
   QTemporaryDir folder;

@@ -79,6 +79,28 @@ TEST(FloatChars, ShortestTextsAreTheSame) {
   EXPECT_EQ(c_route::ShortestText(-0.0), std_route::ShortestText(-0.0));
 }
 
+// The drawings' coordinates (the SVG the page and the command write alike):
+// doubles, and the floats of the visible window, whole ones of every size
+// written out in full.
+TEST(FloatChars, ShortestFixedTextsAreTheSame) {
+  const auto values = RandomAndAwkwardDoubles();
+  for (size_t i = 0; i < values.size(); i += 4) {
+    const double x = values[i];
+    ASSERT_EQ(c_route::ShortestFixedText(x), std_route::ShortestFixedText(x)) << Bits(x);
+  }
+  std::mt19937 random(12);
+  for (int i = 0; i < 100'000; ++i) {
+    const float x = std::bit_cast<float>(static_cast<uint32_t>(random()));
+    if (!std::isfinite(x)) continue;
+    ASSERT_EQ(c_route::ShortestFixedText(x), std_route::ShortestFixedText(x)) << std::bit_cast<uint32_t>(x);
+  }
+  for (const float x : {1e10f, 3e10f, 16777217.0f, 0.1f, 1e-45f, 3.4e38f, -2.5f, 450.0f, -11.904762f}) {
+    EXPECT_EQ(c_route::ShortestFixedText(x), std_route::ShortestFixedText(x)) << x;
+  }
+  EXPECT_EQ(std_route::ShortestFixedText(1e20), "100000000000000000000");
+  EXPECT_EQ(c_route::ShortestFixedText(0.000000125), "0.000000125");
+}
+
 TEST(FloatChars, GeneralAndFixedTextsAreTheSame) {
   std::mt19937 random(12);
   for (double x : RandomAndAwkwardDoubles()) {

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "app/catalogue.h"
-#include "app/help_text.h"
 #include "app/help_window.h"
+#include "session/catalogue.h"
+#include "session/help_text.h"
 #include "window_fixture.h"
 
 namespace draftcalc::app {
@@ -18,19 +18,20 @@ namespace {
 
 TEST_F(Window, F1OpensTheHelpAndEscClosesIt) {
   EXPECT_EQ(form.Help(), nullptr) << "made on the first F1 only";
-  QTest::keyClick(form.inpA[0], Qt::Key_F1);
+  QTest::keyClick(Box(form, 0, colA), Qt::Key_F1);
   ASSERT_NE(form.Help(), nullptr);
   EXPECT_TRUE(form.Help()->isVisible());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Help()));
   const QString shown = form.Help()->findChild<QTextBrowser*>()->toPlainText();
-  for (const help::Entry& rule : help::kSignRules) EXPECT_TRUE(shown.contains(QStr(rule.text))) << rule.key;
+  for (const session::help::Entry& rule : session::help::kSignRules)
+    EXPECT_TRUE(shown.contains(QStr(rule.text))) << rule.key;
 
   QTest::keyClick(form.Help(), Qt::Key_Escape);
   EXPECT_FALSE(form.Help()->isVisible());
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   HelpWindow* first = form.Help();
-  QTest::keyClick(form.inpA[0], Qt::Key_F1);
+  QTest::keyClick(Box(form, 0, colA), Qt::Key_F1);
   EXPECT_EQ(form.Help(), first) << "made once";
   EXPECT_TRUE(form.Help()->isVisible());
 }
@@ -40,9 +41,9 @@ TEST(Help, TheReadmeGivesTheSameSignRulesWordForWord) {
   ASSERT_TRUE(file) << DRAFTCALC_README;
   std::stringstream readme;
   readme << file.rdbuf();
-  EXPECT_NE(readme.str().find(help::kSignNote), std::string::npos);
-  for (size_t k = 1; k <= help::kSignRules.size(); ++k) {
-    const help::Entry& rule = help::kSignRules[k - 1];
+  EXPECT_NE(readme.str().find(session::help::kSignNote), std::string::npos);
+  for (size_t k = 1; k <= session::help::kSignRules.size(); ++k) {
+    const session::help::Entry& rule = session::help::kSignRules[k - 1];
     EXPECT_EQ(rule.key, CatalogueNumber(static_cast<CalculationId>(k)));
     EXPECT_NE(readme.str().find("- **" + std::string(rule.key) + "** " + std::string(rule.text)), std::string::npos)
         << rule.key;

@@ -44,9 +44,9 @@ class Candidates : public Window {
     for (const QString& word : QString(boxes).split(' ')) {
       const int row = word[1].digitValue() - 1;
       const auto column = static_cast<size_t>(QString("xydabcrs").indexOf(word[0]));
-      form.RowBoxes(row)[column]->setText(word.mid(3));
+      RowBoxes(form, row)[column]->setText(word.mid(3));
     }
-    QTest::mouseClick(form.butStart, Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   }
 
   QPoint MarkerPixel(int number) {
@@ -58,13 +58,13 @@ class Candidates : public Window {
   void ExpectAnswerIs(int number) {
     const Candidate& candidate = form.Candidates()[static_cast<size_t>(number - 1)];
     EXPECT_TRUE(candidate.isAnswer) << number;
-    EXPECT_NEAR(ParseLeadingNumber(Str(form.ansX->text())), candidate.point.x, 1e-3) << number;
-    EXPECT_NEAR(ParseLeadingNumber(Str(form.ansY->text())), candidate.point.y, 1e-3) << number;
-    EXPECT_EQ(form.candidatePanel->SelectedNumber(), number);
+    EXPECT_NEAR(ParseLeadingNumber(Str(Part<QLabel>(form, "ansX")->text())), candidate.point.x, 1e-3) << number;
+    EXPECT_NEAR(ParseLeadingNumber(Str(Part<QLabel>(form, "ansY")->text())), candidate.point.y, 1e-3) << number;
+    EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->SelectedNumber(), number);
   }
 
   int GreenNear(QPoint at, int reach) {
-    const QImage picture = form.Picture1->grab().toImage();
+    const QImage picture = Part<PictureBox>(form, "picture")->grab().toImage();
     return CountPixels(picture.copy(at.x() - reach, at.y() - reach, 2 * reach + 1, 2 * reach + 1),
                        [](const QColor& c) { return c == kGreen; });
   }
@@ -73,12 +73,12 @@ class Candidates : public Window {
 };
 
 TEST_F(Candidates, AreFoundByCalculateOnlyAndListedInFull) {
-  EXPECT_EQ(form.candidatePanel->topLevelItemCount(), 0) << "none at start-up";
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->topLevelItemCount(), 0) << "none at start-up";
   Calculate(kLineAndCircle);
   ASSERT_EQ(form.Candidates().size(), 6u);
-  ASSERT_EQ(form.candidatePanel->topLevelItemCount(), 6);
+  ASSERT_EQ(Part<CandidatePanel>(form, "candidates")->topLevelItemCount(), 6);
   for (const Candidate& candidate : form.Candidates()) {
-    const QStringList fields = form.candidatePanel->Line(candidate.number).split('\t');
+    const QStringList fields = Part<CandidatePanel>(form, "candidates")->Line(candidate.number).split('\t');
     ASSERT_EQ(fields.size(), 6);
     EXPECT_EQ(fields[0].toInt(), candidate.number);
     EXPECT_EQ(Str(fields[1]), candidates::ShortestNumberText(candidate.point.x));
@@ -89,11 +89,11 @@ TEST_F(Candidates, AreFoundByCalculateOnlyAndListedInFull) {
     EXPECT_FALSE(candidate.isAnswer);
   }
   // 20 + sqrt(221) - 20: full precision, not the captions' 4 places.
-  EXPECT_TRUE(form.candidatePanel->Line(1).startsWith("1\t14.866068747318"));
-  EXPECT_EQ(form.candidatePanel->topLevelItem(0)->text(2), "C = -5\nS3 = -1");
+  EXPECT_TRUE(Part<CandidatePanel>(form, "candidates")->Line(1).startsWith("1\t14.866068747318"));
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->topLevelItem(0)->text(2), "C = -5\nS3 = -1");
 
   // Typing leaves them as they were calculated.
-  form.inpC[1]->setText("4");
+  Box(form, 1, colC)->setText("4");
   EXPECT_EQ(form.Candidates().size(), 6u);
   EXPECT_EQ(form.Candidates()[0].radius, 5);
 }
@@ -104,7 +104,7 @@ TEST_F(Candidates, MarkersAndCirclesAreDrawnInGreen) {
   for (const Candidate& candidate : form.Candidates()) {
     EXPECT_GT(GreenNear(MarkerPixel(candidate.number), reach), 4) << candidate.number;
   }
-  const QImage picture = form.Picture1->grab().toImage();
+  const QImage picture = Part<PictureBox>(form, "picture")->grab().toImage();
   EXPECT_GT(CountPixels(picture, [](const QColor& c) { return c == kGreen; }), 6 * 60) << "six circles of radius 5";
 }
 
@@ -113,21 +113,21 @@ TEST_F(Candidates, ClickOnAMarkerAppliesItsEditsAndTheAnswerFollows) {
   const std::vector<Candidate> before(form.Candidates().begin(), form.Candidates().end());
   // Candidate 4: the line walked the other way and S3 = -1.
   ASSERT_EQ(candidates::EditsAsBoxWords(before[3]), "a1=-180 s3=-1");
-  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(4) + QPoint(3, -2));
-  EXPECT_EQ(form.inpA[0]->text(), "-180");
-  EXPECT_EQ(form.inpS[2]->text(), "-1");
-  EXPECT_EQ(form.inpC[1]->text(), "5");
+  QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, MarkerPixel(4) + QPoint(3, -2));
+  EXPECT_EQ(Box(form, 0, colA)->text(), "-180");
+  EXPECT_EQ(Box(form, 2, colS)->text(), "-1");
+  EXPECT_EQ(Box(form, 1, colC)->text(), "5");
   ExpectAnswerIs(4);
   EXPECT_FALSE(form.Answers().IsOutOfDate());
-  EXPECT_EQ(QApplication::focusWidget(), form.candidatePanel);
+  EXPECT_EQ(QApplication::focusWidget(), Part<CandidatePanel>(form, "candidates"));
   // The same candidates in the same order, the edits now from these rows.
   ASSERT_EQ(form.Candidates().size(), before.size());
   for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(form.Candidates()[i].point, before[i].point) << i;
-  EXPECT_EQ(form.candidatePanel->topLevelItem(3)->text(2), "the answer");
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->topLevelItem(3)->text(2), "the answer");
 
   // Every other one in turn, each then the answer.
   for (int number = 1; number <= 6; ++number) {
-    QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(number));
+    QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, MarkerPixel(number));
     ExpectAnswerIs(number);
   }
 }
@@ -135,29 +135,29 @@ TEST_F(Candidates, ClickOnAMarkerAppliesItsEditsAndTheAnswerFollows) {
 TEST_F(Candidates, ClickAwayFromTheMarkersPicksNothing) {
   Calculate(kLineAndCircle);
   const ResultCaptions shown = Shown(form);
-  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(1) + QPoint(12, 12));
-  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, QPoint(2, 2));
+  QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, MarkerPixel(1) + QPoint(12, 12));
+  QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_EQ(Shown(form), shown);
-  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 0);
-  EXPECT_EQ(form.inpC[1]->text(), "5");
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->SelectedNumber(), 0);
+  EXPECT_EQ(Box(form, 1, colC)->text(), "5");
 }
 
 TEST_F(Candidates, ClickOnARowPicksIt) {
   Calculate(kLineAndCircle);
-  QTreeWidgetItem* row = form.candidatePanel->topLevelItem(2);
-  QTest::mouseClick(form.candidatePanel->viewport(), Qt::LeftButton, {},
-                    form.candidatePanel->visualItemRect(row).center());
-  EXPECT_EQ(form.inpC[1]->text(), "-5");
+  QTreeWidgetItem* row = Part<CandidatePanel>(form, "candidates")->topLevelItem(2);
+  QTest::mouseClick(Part<CandidatePanel>(form, "candidates")->viewport(), Qt::LeftButton, {},
+                    Part<CandidatePanel>(form, "candidates")->visualItemRect(row).center());
+  EXPECT_EQ(Box(form, 1, colC)->text(), "-5");
   ExpectAnswerIs(3);
   // A key in the list picks the row it moves to.
-  QTest::keyClick(form.candidatePanel, Qt::Key_Down);
+  QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_Down);
   ExpectAnswerIs(4);
 }
 
 TEST_F(Candidates, CtrlDownAndCtrlUpStepFromTheAnswerAnywhereAndWrapRound) {
   Calculate(kLineAndCircle);
-  form.inpX[1]->setFocus();
-  QTest::keyClick(form.inpX[1], Qt::Key_Down, Qt::ControlModifier);
+  Box(form, 1, colX)->setFocus();
+  QTest::keyClick(Box(form, 1, colX), Qt::Key_Down, Qt::ControlModifier);
   ExpectAnswerIs(1);  // no answer as typed: from the start
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::ControlModifier);
   ExpectAnswerIs(6);
@@ -167,49 +167,88 @@ TEST_F(Candidates, CtrlDownAndCtrlUpStepFromTheAnswerAnywhereAndWrapRound) {
   ExpectAnswerIs(2);
 
   // After a Calculate nothing is selected: stepping goes on from the answer.
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 0);
-  form.List1->setFocus();
-  QTest::keyClick(form.List1, Qt::Key_Down, Qt::ControlModifier);
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->SelectedNumber(), 0);
+  Part<QListWidget>(form, "catalogue")->setFocus();
+  QTest::keyClick(Part<QListWidget>(form, "catalogue"), Qt::Key_Down, Qt::ControlModifier);
   ExpectAnswerIs(3);
+}
+
+// Stepping through 3.4's candidates rewrites the signs typed; Ctrl+Z, as
+// often as there were steps, gives back the rows as typed and their answer,
+// and Ctrl+Y steps forward again.
+TEST_F(Candidates, CtrlZAfterPicksGivesBackTheTypedRowsAndCtrlYRedoesThem) {
+  const auto rows = [&] {
+    std::vector<QString> texts;
+    for (int row = 0; row < kRowCount; ++row) {
+      for (InputBox* box : RowBoxes(form, row)) texts.push_back(box->text());
+    }
+    return texts;
+  };
+  Calculate("x1=0 y1=0 d1=0 r1=10 s1=1 d2=5 c2=-5 x3=20 y3=0 d3=0 r3=10 s3=1");
+  const auto typed = rows();
+  const ResultCaptions answer = Shown(form);
+  const int steps = static_cast<int>(form.Candidates().size());
+  ASSERT_GE(steps, 4);
+  std::vector<std::vector<QString>> stepped;
+  for (int step = 0; step < steps; ++step) {
+    QTest::keyClick(Box(form, 0, colX), Qt::Key_Down, Qt::ControlModifier);
+    stepped.push_back(rows());
+  }
+  ASSERT_NE(rows(), typed) << "the picks rewrote the signs";
+  for (int step = 0; step < steps; ++step) {
+    Part<QAction>(form, "undo")->trigger();
+    if (step + 2 <= steps) {
+      EXPECT_EQ(rows(), stepped[static_cast<size_t>(steps - 2 - step)]) << step;
+    }
+  }
+  EXPECT_EQ(rows(), typed);
+  EXPECT_EQ(Str(Box(form, 0, colR)->text()), "10");
+  EXPECT_EQ(Str(Box(form, 1, colC)->text()), "-5");
+  EXPECT_EQ(Str(Box(form, 2, colS)->text()), "1");
+  EXPECT_EQ(Shown(form), answer);
+  EXPECT_FALSE(Part<QAction>(form, "undo")->isEnabled());
+  QTest::keyClick(Part<QListWidget>(form, "catalogue"), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(rows(), stepped.front());
 }
 
 TEST_F(Candidates, TabStepsInsideThePanelAndLeavesItPastEitherEnd) {
   Calculate(kLineAndCircle);
-  QTest::keyClick(form.inpX[0], Qt::Key_Down, Qt::ControlModifier);
+  QTest::keyClick(Box(form, 0, colX), Qt::Key_Down, Qt::ControlModifier);
   ExpectAnswerIs(1);
   for (int number = 2; number <= 6; ++number) {
-    QTest::keyClick(form.candidatePanel, Qt::Key_Tab);
+    QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_Tab);
     ExpectAnswerIs(number);
   }
-  QTest::keyClick(form.candidatePanel, Qt::Key_Tab);
-  EXPECT_NE(QApplication::focusWidget(), form.candidatePanel);
-  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 6);
+  QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), Part<CandidatePanel>(form, "candidates"));
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->SelectedNumber(), 6);
 
-  form.candidatePanel->setFocus();
-  QTest::keyClick(form.candidatePanel, Qt::Key_Backtab);
+  Part<CandidatePanel>(form, "candidates")->setFocus();
+  QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_Backtab);
   ExpectAnswerIs(5);
-  form.candidatePanel->Select(1);
-  QTest::keyClick(form.candidatePanel, Qt::Key_Backtab);
-  EXPECT_NE(QApplication::focusWidget(), form.candidatePanel);
+  QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_Home);  // the first row picked
+  ExpectAnswerIs(1);
+  QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_Backtab);
+  EXPECT_NE(QApplication::focusWidget(), Part<CandidatePanel>(form, "candidates"));
 }
 
 TEST_F(Candidates, CtrlShiftCCopiesTheSelectedCandidateInThePanelAndTheAnswerElsewhere) {
   Calculate(kLineAndCircle);
-  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(2));
-  QTest::keyClick(form.candidatePanel, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(Clipboard(), form.candidatePanel->Line(2));
+  QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, MarkerPixel(2));
+  QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Clipboard(), Part<CandidatePanel>(form, "candidates")->Line(2));
   EXPECT_TRUE(Clipboard().endsWith("\tthe answer"));
 
-  form.inpX[0]->setFocus();
-  QTest::keyClick(form.inpX[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  Box(form, 0, colX)->setFocus();
+  QTest::keyClick(Box(form, 0, colX), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Clipboard(), form.Answers().AnswerLine());
 
   // In the panel with nothing selected: the answer line too.
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  form.candidatePanel->setFocus();
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  Part<CandidatePanel>(form, "candidates")->setFocus();
   QGuiApplication::clipboard()->clear();
-  QTest::keyClick(form.candidatePanel, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Clipboard(), form.Answers().AnswerLine());
 }
 
@@ -218,56 +257,57 @@ TEST_F(Candidates, AnUnreachableOneIsSelectedAndCopiedAndChangesNothing) {
   ASSERT_EQ(form.Candidates().size(), 1u);
   ASSERT_FALSE(form.Candidates()[0].reachable);
   const ResultCaptions shown = Shown(form);
-  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, MarkerPixel(1));
-  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 1);
+  QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, MarkerPixel(1));
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->SelectedNumber(), 1);
   EXPECT_EQ(Shown(form), shown);
-  EXPECT_EQ(form.inpX[1]->text(), "-5");
-  EXPECT_EQ(form.candidatePanel->topLevelItem(0)->text(2), "not reachable\nwith these rows");
-  QTest::keyClick(form.candidatePanel, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Box(form, 1, colX)->text(), "-5");
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->topLevelItem(0)->text(2), "not reachable\nwith these rows");
+  QTest::keyClick(Part<CandidatePanel>(form, "candidates"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Clipboard(), "1\t0\t0\t180\t\tnot reachable with these rows");
 }
 
 TEST_F(Candidates, EditedRowsHideThemAndGreyThePanelUntilTheyMatchAgain) {
   Calculate(kLineAndCircle);
   const QPoint marker = MarkerPixel(1);
-  QTest::keyClicks(form.inpC[1], "0");  // C = 50
+  QTest::keyClicks(Box(form, 1, colC), "0");  // C = 50
   QCoreApplication::processEvents();
-  EXPECT_FALSE(form.candidatePanel->isEnabled());
-  EXPECT_EQ(CountPixels(form.Picture1->grab().toImage(), [](const QColor& c) { return c == kGreen; }), 0);
+  EXPECT_FALSE(Part<CandidatePanel>(form, "candidates")->isEnabled());
+  EXPECT_EQ(
+      CountPixels(Part<PictureBox>(form, "picture")->grab().toImage(), [](const QColor& c) { return c == kGreen; }), 0);
   // Neither a click nor the keys pick one of them now.
-  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, marker);
-  QTest::keyClick(form.inpC[1], Qt::Key_Down, Qt::ControlModifier);
-  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 0);
-  EXPECT_EQ(form.inpC[1]->text(), "50");
+  QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, marker);
+  QTest::keyClick(Box(form, 1, colC), Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->SelectedNumber(), 0);
+  EXPECT_EQ(Box(form, 1, colC)->text(), "50");
 
-  QTest::keyClick(form.inpC[1], Qt::Key_Backspace);
-  EXPECT_TRUE(form.candidatePanel->isEnabled());
+  QTest::keyClick(Box(form, 1, colC), Qt::Key_Backspace);
+  EXPECT_TRUE(Part<CandidatePanel>(form, "candidates")->isEnabled());
   EXPECT_GT(GreenNear(marker, 4), 4);
 }
 
 TEST_F(Candidates, ClearAndCalculationsWithoutAnswersEmptyThePanel) {
   Calculate(kLineAndCircle);
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
-  EXPECT_EQ(form.candidatePanel->topLevelItemCount(), 0);
+  QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->topLevelItemCount(), 0);
   EXPECT_TRUE(form.Candidates().empty());
   Calculate(kLineAndCircle);
   Calculate("d1=5 d2=8 d3=99");  // the wrong order: no calculation
-  EXPECT_EQ(form.candidatePanel->topLevelItemCount(), 0);
-  QTest::keyClick(form.inpX[0], Qt::Key_Down, Qt::ControlModifier);
-  EXPECT_EQ(form.inpX[0]->text(), "-20");
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->topLevelItemCount(), 0);
+  QTest::keyClick(Box(form, 0, colX), Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(Box(form, 0, colX)->text(), "-20");
 }
 
 TEST_F(Candidates, PanelMenuHoldsTheCandidateActions) {
   Calculate(kLineAndCircle);
   const auto menu = form.Menus().CandidatePanelMenu();
   ASSERT_EQ(menu->actions().size(), 3);
-  EXPECT_EQ(menu->actions()[0], form.copyCandidateAction);
+  EXPECT_EQ(menu->actions()[0], Part<QAction>(form, "copyCandidate"));
   menu->actions()[1]->trigger();
   ExpectAnswerIs(1);
   menu->actions()[2]->trigger();
   ExpectAnswerIs(6);
   menu->actions()[0]->trigger();
-  EXPECT_EQ(Clipboard(), form.candidatePanel->Line(6));
+  EXPECT_EQ(Clipboard(), Part<CandidatePanel>(form, "candidates")->Line(6));
 }
 
 }  // namespace

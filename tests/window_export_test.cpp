@@ -57,7 +57,7 @@ class Export : public Window {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     ASSERT_TRUE(folder.isValid());
     TypeRows(form, examples::kCatalogue[9]);  // two circles, four candidates, an answer circle
-    QTest::mouseClick(form.butStart, Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
     ASSERT_EQ(form.Candidates().size(), 4u);
     form.ZoomToFit();  // every figure in view
   }
@@ -74,8 +74,8 @@ class Export : public Window {
 TEST_F(Export, PngIsThePictureAsShown) {
   ASSERT_TRUE(form.Export().ExportTo(Path("p.png"), ExportFormat::kPng));
   const QImage written(Path("p.png"));
-  const QImage shown = form.Picture1->Grab().toImage().convertToFormat(written.format());
-  EXPECT_EQ(written.size(), form.Picture1->size() * form.devicePixelRatio());
+  const QImage shown = Part<PictureBox>(form, "picture")->Grab().toImage().convertToFormat(written.format());
+  EXPECT_EQ(written.size(), Part<PictureBox>(form, "picture")->size() * form.devicePixelRatio());
   EXPECT_EQ(written, shown);
 }
 
@@ -86,13 +86,13 @@ TEST_F(Export, SvgHoldsTheLayersWhereThePictureHasThem) {
   QSvgRenderer svg(Path("p.svg"));
   ASSERT_TRUE(svg.isValid());
   for (const char* layer : {"AXES", "INPUT", "CANDIDATES", "ANSWER"}) EXPECT_TRUE(svg.elementExists(layer)) << layer;
-  QImage rendered(form.Picture1->size(), QImage::Format_RGB32);
+  QImage rendered(Part<PictureBox>(form, "picture")->size(), QImage::Format_RGB32);
   rendered.fill(Qt::white);
   {
     QPainter painter(&rendered);
     svg.render(&painter);
   }
-  const QImage shown = form.Picture1->Grab().toImage();
+  const QImage shown = Part<PictureBox>(form, "picture")->Grab().toImage();
   for (const auto colour : {Reddish, Greenish}) {
     int inSvg = 0, inPicture = 0;
     const QPointF fromSvg = CentreOf(rendered, colour, &inSvg), fromPicture = CentreOf(shown, colour, &inPicture);
@@ -116,7 +116,7 @@ TEST_F(Export, DxfHoldsTheFiguresOnTheirLayersInDrawingUnits) {
   }
 
   // Rows edited after the calculation: the answer grey and dashed, no candidates.
-  form.inpR[0]->setText("11");
+  Box(form, 0, colR)->setText("11");
   ASSERT_TRUE(form.Export().ExportTo(Path("p.dxf"), ExportFormat::kDxf));
   const DxfContents stale(FileText(Path("p.dxf")));
   EXPECT_TRUE(std::find(stale.entities.begin(), stale.entities.end(), "CIRCLE ANSWER 10 11.1803 r5 c8 DASHED") !=
@@ -148,8 +148,8 @@ TEST_F(Export, AFailedWriteShowsWhyAndLeavesNothing) {
 // written in the format its suffix names.
 TEST_F(Export, CtrlEOpensTheDialogAndTheChosenFileIsWritten) {
   EXPECT_EQ(form.Export().Dialog(), nullptr) << "made on first use";
-  form.inpX[0]->setFocus();
-  QTest::keyClick(form.inpX[0], Qt::Key_E, Qt::ControlModifier);
+  Box(form, 0, colX)->setFocus();
+  QTest::keyClick(Box(form, 0, colX), Qt::Key_E, Qt::ControlModifier);
   QFileDialog* dialog = form.Export().Dialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());

@@ -26,30 +26,32 @@ namespace {
 
 using examples::kCatalogue;
 
-RowTexts Rows(const Form_miret& form) {
-  RowTexts rows;
+// The texts the boxes show.
+BoxTexts Rows(const Form_miret& form) {
+  BoxTexts rows;
   for (int row = 0; row < kRowCount; ++row) {
     for (int column = 0; column < kColumnCount; ++column) {
-      rows[static_cast<size_t>(row * kColumnCount + column)] = form.RowBoxes(row)[static_cast<size_t>(column)]->text();
+      rows[BoxIndex(row, static_cast<Column>(column))] =
+          Box(form, row, static_cast<Column>(column))->text().toStdString();
     }
   }
   return rows;
 }
 
-void SetRows(Form_miret& form, const RowTexts& rows) {
+void SetRows(Form_miret& form, const BoxTexts& rows) {
   for (int row = 0; row < kRowCount; ++row) {
     for (int column = 0; column < kColumnCount; ++column) {
-      form.RowBoxes(row)[static_cast<size_t>(column)]->setText(rows[static_cast<size_t>(row * kColumnCount + column)]);
+      Box(form, row, static_cast<Column>(column))->setText(QStr(rows[BoxIndex(row, static_cast<Column>(column))]));
     }
   }
 }
 
-RowTexts ExampleRows(const examples::CatalogueEntry& entry) {
-  RowTexts rows;
+BoxTexts ExampleRows(const examples::CatalogueEntry& entry) {
+  BoxTexts rows;
   for (int row = 0; row < kRowCount; ++row) {
     for (int column = 0; column < kColumnCount; ++column) {
-      rows[static_cast<size_t>(row * kColumnCount + column)] =
-          QStr(entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)]);
+      rows[BoxIndex(row, static_cast<Column>(column))] =
+          entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
     }
   }
   return rows;
@@ -68,19 +70,19 @@ class Files : public WindowWithData {
     shownBefore = Shown(form);
   }
 
-  RowTexts rowsBefore;
+  BoxTexts rowsBefore;
   ResultCaptions shownBefore;
 };
 
 TEST_F(Files, SavedRowsOpenAgainExactlyAndRunInBatchToTheirAnswer) {
-  RowTexts rows = ExampleRows(kCatalogue[9]);
-  rows[3] = "a,b";                                       // A1
-  rows[4] = "\"quoted\" \"\"twice\"\"";                  // B1
-  rows[11] = "line\nbreak";                              // A2
-  rows[12] = QString::fromUtf8("日本語, \"引用\"\r\n");  // B2
-  rows[20] = " 1 ";                                      // A3
+  BoxTexts rows = ExampleRows(kCatalogue[9]);
+  rows[3] = "a,b";                       // A1
+  rows[4] = "\"quoted\" \"\"twice\"\"";  // B1
+  rows[11] = "line\nbreak";              // A2
+  rows[12] = "日本語, \"引用\"\r\n";     // B2
+  rows[20] = " 1 ";                      // A3
   SetRows(form, rows);
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   const ResultCaptions shown = Shown(form);
   ASSERT_EQ(shown.ansY, "11.1803");
 
@@ -90,19 +92,19 @@ TEST_F(Files, SavedRowsOpenAgainExactlyAndRunInBatchToTheirAnswer) {
   const std::vector<std::string_view> columns = csv::InputSetColumns();
   EXPECT_EQ(table.header.fields, std::vector<std::string>(columns.begin(), columns.end()));
   ASSERT_EQ(table.records.size(), 1u);
-  const csv::BoxTexts saved = Utf8Texts(rows);
+  const BoxTexts& saved = rows;
   EXPECT_EQ(std::vector<std::string>(table.records[0].fields.begin(), table.records[0].fields.begin() + 24),
             std::vector<std::string>(saved.begin(), saved.end()));
   EXPECT_EQ(std::vector<std::string>(table.records[0].fields.begin() + 24, table.records[0].fields.end()),
             (std::vector<std::string>{shown.ansX, shown.ansY, shown.ansA, shown.ansR, shown.ansRem}));
 
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
+  QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
   const size_t before = HistoryLength(form);
   EXPECT_TRUE(form.OpenRows(Path("rows.csv")).isEmpty());
   EXPECT_EQ(Rows(form), rows);
   EXPECT_EQ(Shown(form), shown);
   EXPECT_EQ(HistoryLength(form), before + 1) << "opening calculates";
-  EXPECT_EQ(form.StatusRecord->text(), "rows.csv");
+  EXPECT_EQ(Part<QLabel>(form, "recordPanel")->text(), "rows.csv");
   EXPECT_EQ(form.Chooser(), nullptr) << "one record: nothing to choose";
 }
 
@@ -123,7 +125,7 @@ TEST_F(Files, TheAnswerSavedIsThatOfTheRowsSavedEvenWhenTheShownOneIsOutOfDate) 
 TEST_F(Files, AFailedSaveSaysWhyAndLeavesThePreviousFileAsItWas) {
   ASSERT_TRUE(WriteBytes(Path("rows.csv"), "x1\n7\n"));
   ASSERT_TRUE(WriteBytes(Path("plain"), "not a folder\n"));
-  form.inpR[0]->setText(QString(20000, '9'));
+  Box(form, 0, colR)->setText(QString(20000, '9'));
 
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
   rlimit limit{};
@@ -154,9 +156,9 @@ TEST_F(Files, OfSeveralRecordsTheFirstIsCalculatedAndTheOthersChosenOrSteppedTo)
                          "q,0,0,8,-4,3,8,\n"
                          "\"r\nline\",0,0,8,5,-5,8,x\n"));
   ASSERT_TRUE(form.OpenRows(Path("three.csv")).isEmpty());
-  EXPECT_EQ(Str(form.ansA->text()), "53.1301");
-  EXPECT_EQ(Str(form.inpD[2]->text()), "99") << "a box no column feeds keeps its start-up text";
-  EXPECT_EQ(form.StatusRecord->text(), "three.csv 1/3");
+  EXPECT_EQ(Str(Part<QLabel>(form, "ansA")->text()), "53.1301");
+  EXPECT_EQ(Str(Box(form, 2, colD)->text()), "99") << "a box no column feeds keeps its start-up text";
+  EXPECT_EQ(Part<QLabel>(form, "recordPanel")->text(), "three.csv 1/3");
 
   RecordChooser* chooser = form.Chooser();
   ASSERT_NE(chooser, nullptr);
@@ -169,31 +171,33 @@ TEST_F(Files, OfSeveralRecordsTheFirstIsCalculatedAndTheOthersChosenOrSteppedTo)
   chooser->List()->setCurrentRow(2);
   QTest::keyClick(chooser->List(), Qt::Key_Return);
   EXPECT_FALSE(chooser->isVisible());
-  EXPECT_EQ(Str(form.inpY[1]->text()), "-5");
-  EXPECT_EQ(Str(form.ansA->text()), "-45");
-  EXPECT_EQ(form.StatusRecord->text(), "three.csv 3/3");
+  EXPECT_EQ(Str(Box(form, 1, colY)->text()), "-5");
+  EXPECT_EQ(Str(Part<QLabel>(form, "ansA")->text()), "-45");
+  EXPECT_EQ(Part<QLabel>(form, "recordPanel")->text(), "three.csv 3/3");
 
   QTest::keyClick(&form, Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(form.StatusRecord->text(), "three.csv 3/3") << "no record after the last";
-  ASSERT_NE(form.StatusNotice, nullptr);
-  EXPECT_TRUE(form.StatusNotice->isVisible() && form.StatusNotice->text().contains("last record"));
-  EXPECT_TRUE(form.Picture1->geometry().contains(form.StatusNotice->geometry())) << "the notice lies on the picture";
-  EXPECT_TRUE(form.StatusPanel1->isVisible() && form.StatusPanel2->isVisible())
+  EXPECT_EQ(Part<QLabel>(form, "recordPanel")->text(), "three.csv 3/3") << "no record after the last";
+  ASSERT_NE(Part<QLabel>(form, "notice"), nullptr);
+  EXPECT_TRUE(Part<QLabel>(form, "notice")->isVisible() &&
+              Part<QLabel>(form, "notice")->text().contains("last record"));
+  EXPECT_TRUE(Part<PictureBox>(form, "picture")->geometry().contains(Part<QLabel>(form, "notice")->geometry()))
+      << "the notice lies on the picture";
+  EXPECT_TRUE(Part<QLabel>(form, "cornerPanel")->isVisible() && Part<QLabel>(form, "calculationPanel")->isVisible())
       << "the notice stands beside the panels";
-  EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(form.ShownWindow()));
-  EXPECT_EQ(Str(form.StatusPanel2->text()), "1.1 ２点の角度");
+  EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()), view::CoordinateText(form.ShownWindow()));
+  EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()), "1.1 ２点の角度");
   QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);
-  EXPECT_EQ(Str(form.inpX[1]->text()), "-4");
-  EXPECT_EQ(Str(form.ansA->text()), "143.1301");
+  EXPECT_EQ(Str(Box(form, 1, colX)->text()), "-4");
+  EXPECT_EQ(Str(Part<QLabel>(form, "ansA")->text()), "143.1301");
   EXPECT_EQ(chooser->List()->currentRow(), 1);
   QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);
   QTest::keyClick(&form, Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(form.StatusRecord->text(), "three.csv 2/3");
+  EXPECT_EQ(Part<QLabel>(form, "recordPanel")->text(), "three.csv 2/3");
 
   // A file of one record ends the stepping.
   ASSERT_TRUE(WriteBytes(Path("one.csv"), "x1,y1,d1,x2,y2,d2\n0,0,8,1,1,8\n"));
   ASSERT_TRUE(form.OpenRows(Path("one.csv")).isEmpty());
-  EXPECT_FALSE(form.nextRecordAction->isEnabled());
+  EXPECT_FALSE(Part<QAction>(form, "nextRecord")->isEnabled());
   EXPECT_FALSE(chooser->isVisible());
 }
 
@@ -278,15 +282,15 @@ TEST_F(Files, ACsvFileDroppedOnTheWindowIsOpened) {
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
   };
-  for (QWidget* target : std::initializer_list<QWidget*>{&form, form.inpX[0]}) {
-    QTest::mouseClick(form.butCLR, Qt::LeftButton);
+  for (QWidget* target : std::initializer_list<QWidget*>{&form, Box(form, 0, colX)}) {
+    QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
     EXPECT_TRUE(drag(target, Path("drop.CSV"))) << Str(target->objectName());
-    EXPECT_EQ(Str(form.ansA->text()), "53.1301");
-    EXPECT_EQ(Str(form.inpX[1]->text()), "3");
+    EXPECT_EQ(Str(Part<QLabel>(form, "ansA")->text()), "53.1301");
+    EXPECT_EQ(Str(Box(form, 1, colX)->text()), "3");
   }
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
-  drag(form.inpX[0], Path("drop.txt"));
-  EXPECT_EQ(Str(form.ansA->text()), "") << "not opened";
+  QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
+  drag(Box(form, 0, colX), Path("drop.txt"));
+  EXPECT_EQ(Str(Part<QLabel>(form, "ansA")->text()), "") << "not opened";
 }
 
 }  // namespace

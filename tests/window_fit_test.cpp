@@ -66,7 +66,8 @@ TEST_F(WholeTexts, LongestNumberCaptionHas22Characters) {
 }
 
 TEST_F(WholeTexts, EveryAnswerFieldHoldsTheLongestNumberCaption) {
-  for (QLabel* field : {form.ansX, form.ansY, form.ansA, form.ansR}) {
+  for (QLabel* field : {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA"),
+                        Part<QLabel>(form, "ansR")}) {
     EXPECT_GE(field->font().pointSizeF(), 8);
     for (const std::string& caption : LongestNumberCaptions()) {
       field->setText(QString::fromStdString(caption));
@@ -77,11 +78,13 @@ TEST_F(WholeTexts, EveryAnswerFieldHoldsTheLongestNumberCaption) {
 }
 
 TEST_F(WholeTexts, RemarkFieldHoldsEveryRemark) {
-  EXPECT_GE(form.ansRem->font().pointSizeF(), 8);
+  EXPECT_GE(Part<QLabel>(form, "ansRem")->font().pointSizeF(), 8);
   for (std::string_view remark : kRemarks) {
-    form.ansRem->setText(QStr(remark));
-    EXPECT_LE(TextWidth(form.ansRem, form.ansRem->text()), form.ansRem->contentsRect().width()) << remark;
-    EXPECT_TRUE(EdgesAreBlank(form.ansRem)) << remark;
+    Part<QLabel>(form, "ansRem")->setText(QStr(remark));
+    EXPECT_LE(TextWidth(Part<QLabel>(form, "ansRem"), Part<QLabel>(form, "ansRem")->text()),
+              Part<QLabel>(form, "ansRem")->contentsRect().width())
+        << remark;
+    EXPECT_TRUE(EdgesAreBlank(Part<QLabel>(form, "ansRem"))) << remark;
   }
 }
 
@@ -118,19 +121,21 @@ void ExpectCentredOver(ColumnHeader* band, const std::vector<QWidget*>& columns,
 }
 
 TEST_F(WholeTexts, OneCaptionCentredOverEachInputColumn) {
-  const auto firstRow = form.RowBoxes(0);
-  ExpectCentredOver(form.Label2, std::vector<QWidget*>(firstRow.begin(), firstRow.end()),
+  const auto firstRow = RowBoxes(form, 0);
+  ExpectCentredOver(Part<ColumnHeader>(form, "columnHeader"), std::vector<QWidget*>(firstRow.begin(), firstRow.end()),
                     {"[  X  ]", "[  Y  ]", "[  D  ]", "[  A  ]", "[  B  ]", "[  C  ]", "[  R  ]", "[ S ]"});
-  EXPECT_EQ(form.Label2->palette().color(QPalette::Window), QColor(255, 224, 192));
+  EXPECT_EQ(Part<ColumnHeader>(form, "columnHeader")->palette().color(QPalette::Window), QColor(255, 224, 192));
 }
 
 TEST_F(WholeTexts, OneCaptionCentredOverEachAnswerField) {
-  const AnswerRow& answers = form.Answers();
-  ExpectCentredOver(answers.upperCaptions, {form.ansX, form.ansY, form.ansA}, {"[  X  ]", "[  Y  ]", "[  A  ]"});
-  ExpectCentredOver(answers.lowerCaptions, {form.ansRem, form.ansR}, {"[ 備考 ]", "[  R  ]"});
+  ExpectCentredOver(Part<ColumnHeader>(form, "upperAnswerCaptions"),
+                    {Part<QLabel>(form, "ansX"), Part<QLabel>(form, "ansY"), Part<QLabel>(form, "ansA")},
+                    {"[  X  ]", "[  Y  ]", "[  A  ]"});
+  ExpectCentredOver(Part<ColumnHeader>(form, "lowerAnswerCaptions"),
+                    {Part<QLabel>(form, "ansRem"), Part<QLabel>(form, "ansR")}, {"[ 備考 ]", "[  R  ]"});
   // Captions over fields, fields over the picture.
-  EXPECT_LE(answers.lowerCaptions->geometry().bottom(), form.ansRem->y());
-  EXPECT_LE(form.ansR->geometry().bottom(), form.Picture1->y());
+  EXPECT_LE(Part<ColumnHeader>(form, "lowerAnswerCaptions")->geometry().bottom(), Part<QLabel>(form, "ansRem")->y());
+  EXPECT_LE(Part<QLabel>(form, "ansR")->geometry().bottom(), Part<PictureBox>(form, "picture")->y());
 }
 
 // Numbers typed into a box show whole as far as the box can hold them at
@@ -140,7 +145,7 @@ TEST_F(WholeTexts, InputBoxesShowTheirNumbersWholeOrElidedFromTheSign) {
   const std::vector<QString> numbers = {"-1",         "-0.001",     "-12.345",        "-1234.56",
                                         "-1234.5678", "1234567890", "-0.000123456789"};
   for (int column = 0; column < kColumnCount; ++column) {
-    InputBox* box = form.RowBoxes(1)[static_cast<size_t>(column)];
+    InputBox* box = RowBoxes(form, 1)[static_cast<size_t>(column)];
     for (const QString& number : numbers) {
       box->setText(number);
       const std::string where = std::string(1, kColumnLetters[static_cast<size_t>(column)]) + " " + Str(number);

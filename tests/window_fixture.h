@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QColor>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStatusBar>
 #include <QString>
 #include <QTest>
 #include <functional>
@@ -11,6 +18,7 @@
 #include <string_view>
 
 #include "app/form_miret.h"
+#include "app/window_parts.h"
 #include "core/calc_state.h"
 #include "examples/catalogue_examples.h"
 
@@ -22,14 +30,11 @@ inline QString QStr(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline ResultCaptions Shown(const Form_miret& form) {
-  return {Str(form.ansX->text()), Str(form.ansY->text()), Str(form.ansA->text()), Str(form.ansR->text()),
-          Str(form.ansRem->text())};
-}
+inline ResultCaptions Shown(const Form_miret& form) { return form.Answers().Shown(); }
 
 inline void TypeRows(Form_miret& form, const examples::CatalogueEntry& entry) {
   for (int row = 0; row < kRowCount; ++row) {
-    const auto boxes = form.RowBoxes(row);
+    const auto boxes = RowBoxes(form, row);
     for (int column = 0; column < kColumnCount; ++column) {
       boxes[static_cast<size_t>(column)]->setText(
           QStr(entry.rows[static_cast<size_t>(row)][static_cast<size_t>(column)]));

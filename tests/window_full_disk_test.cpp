@@ -23,14 +23,14 @@ TEST_F(FullDisk, SavedRowsAndExportsKeepTheOldFilesAndSayWhy) {
     ASSERT_TRUE(WriteBytes(path, bytes));
   }
   TypeRows(form, examples::kCatalogue[9]);
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   ASSERT_TRUE(testing_files::FillUp(folder.toStdString()));
 
   EXPECT_FALSE(form.SaveRows(rows));
   ASSERT_NE(form.ProblemBox(), nullptr);
   EXPECT_TRUE(form.ProblemBox()->text().startsWith(rows + " could not be written: No space left on device"))
       << Str(form.ProblemBox()->text());
-  EXPECT_TRUE(form.StatusNotice == nullptr || !form.StatusNotice->text().contains("saved"));
+  EXPECT_TRUE(Part<QLabel>(form, "notice") == nullptr || !Part<QLabel>(form, "notice")->text().contains("saved"));
   form.ProblemBox()->close();
 
   for (const auto& [path, format] : {std::pair{svg, ExportFormat::kSvg}, std::pair{png, ExportFormat::kPng}}) {

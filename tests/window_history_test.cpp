@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "app/history.h"
 #include "app/look.h"
 #include "app/settings.h"
 #include "csv/csv_writer.h"
 #include "csv/input_set.h"
 #include "data_folder_fixture.h"
+#include "session/catalogue.h"
 
 namespace draftcalc::app {
 namespace {
@@ -97,61 +97,65 @@ TEST_F(WindowWithData, TheHistoryListsNewestFirstAndRestoringARecordGivesItsCapt
   }
   TypeRows(form, kCatalogue[3]);  // typed, not calculated
   QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
-  ASSERT_TRUE(form.historyPanel->isVisible());
-  EXPECT_FALSE(form.candidatePanel->isVisible());
-  EXPECT_EQ(form.historyPanel->geometry(), form.candidatePanel->geometry()) << "in the candidates panel's place";
-  EXPECT_EQ(QApplication::focusWidget(), form.historyPanel);
-  ASSERT_EQ(form.historyPanel->topLevelItemCount(), 3);
-  EXPECT_TRUE(form.historyPanel->topLevelItem(0)->text(1).startsWith(Utf8(kCatalogue[10].name.substr(0, 3))));
-  EXPECT_EQ(form.historyPanel->topLevelItem(2)->text(1),
-            Utf8(CatalogueTitle(CalculationId::kAngleOfTwoPoints)) + "\nX 0  Y 0  A 53.1301");
+  ASSERT_TRUE(Part<HistoryPanel>(form, "history")->isVisible());
+  EXPECT_FALSE(Part<CandidatePanel>(form, "candidates")->isVisible());
+  EXPECT_EQ(Part<HistoryPanel>(form, "history")->geometry(), Part<CandidatePanel>(form, "candidates")->geometry())
+      << "in the candidates panel's place";
+  EXPECT_EQ(QApplication::focusWidget(), Part<HistoryPanel>(form, "history"));
+  ASSERT_EQ(Part<HistoryPanel>(form, "history")->topLevelItemCount(), 3);
+  EXPECT_TRUE(
+      Part<HistoryPanel>(form, "history")->topLevelItem(0)->text(1).startsWith(Utf8(kCatalogue[10].name.substr(0, 3))));
+  EXPECT_EQ(Part<HistoryPanel>(form, "history")->topLevelItem(2)->text(1),
+            Utf8(session::CatalogueTitle(CalculationId::kAngleOfTwoPoints)) + "\nX 0  Y 0  A 53.1301");
 
   // Enter on the middle row: the 3.4 rows come back and are calculated.
-  form.historyPanel->setCurrentItem(form.historyPanel->topLevelItem(1));
-  QTest::keyClick(form.historyPanel, Qt::Key_Return);
+  Part<HistoryPanel>(form, "history")->setCurrentItem(Part<HistoryPanel>(form, "history")->topLevelItem(1));
+  QTest::keyClick(Part<HistoryPanel>(form, "history"), Qt::Key_Return);
   QTest::qWait(20);
   EXPECT_EQ(Shown(form), shown[1]);
-  EXPECT_EQ(Str(form.inpC[1]->text()), "-5");
+  EXPECT_EQ(Str(Box(form, 1, colC)->text()), "-5");
   EXPECT_EQ(form.TheHistory().Records().size(), 4u) << "a restored record is calculated, and so added";
-  ASSERT_EQ(form.historyPanel->topLevelItemCount(), 4);
-  EXPECT_EQ(form.historyPanel->currentItem(), form.historyPanel->topLevelItem(2))
+  ASSERT_EQ(Part<HistoryPanel>(form, "history")->topLevelItemCount(), 4);
+  EXPECT_EQ(Part<HistoryPanel>(form, "history")->currentItem(), Part<HistoryPanel>(form, "history")->topLevelItem(2))
       << "the restored record stays current";
 
   // A double click on the oldest: as a window system hands it over, a click
   // and then the double click.
-  const QPoint oldest = form.historyPanel->visualItemRect(form.historyPanel->topLevelItem(3)).center();
-  QTest::mouseClick(form.historyPanel->viewport(), Qt::LeftButton, {}, oldest);
+  const QPoint oldest = Part<HistoryPanel>(form, "history")
+                            ->visualItemRect(Part<HistoryPanel>(form, "history")->topLevelItem(3))
+                            .center();
+  QTest::mouseClick(Part<HistoryPanel>(form, "history")->viewport(), Qt::LeftButton, {}, oldest);
   EXPECT_EQ(Shown(form), shown[1]) << "a single click restores nothing";
-  QTest::mouseDClick(form.historyPanel->viewport(), Qt::LeftButton, {}, oldest);
+  QTest::mouseDClick(Part<HistoryPanel>(form, "history")->viewport(), Qt::LeftButton, {}, oldest);
   QTest::qWait(20);
   EXPECT_EQ(Shown(form), shown[0]);
-  EXPECT_EQ(Str(form.inpX[1]->text()), "3");
+  EXPECT_EQ(Str(Box(form, 1, colX)->text()), "3");
 
   QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
-  EXPECT_FALSE(form.historyPanel->isVisible());
-  EXPECT_TRUE(form.candidatePanel->isVisible());
+  EXPECT_FALSE(Part<HistoryPanel>(form, "history")->isVisible());
+  EXPECT_TRUE(Part<CandidatePanel>(form, "candidates")->isVisible());
 }
 
 TEST_F(WindowWithData, PickingACandidateBringsTheCandidatesBack) {
   CalculateExample(kCatalogue[9]);
-  form.showHistoryAction->trigger();
-  ASSERT_TRUE(form.historyPanel->isVisible());
+  Part<QAction>(form, "showHistory")->trigger();
+  ASSERT_TRUE(Part<HistoryPanel>(form, "history")->isVisible());
   QTest::keyClick(&form, Qt::Key_Down, Qt::ControlModifier);
-  EXPECT_FALSE(form.historyPanel->isVisible());
-  EXPECT_TRUE(form.candidatePanel->isVisible());
-  EXPECT_FALSE(form.showHistoryAction->isChecked());
+  EXPECT_FALSE(Part<HistoryPanel>(form, "history")->isVisible());
+  EXPECT_TRUE(Part<CandidatePanel>(form, "candidates")->isVisible());
+  EXPECT_FALSE(Part<QAction>(form, "showHistory")->isChecked());
 }
 
 TEST_F(WindowWithData, TrimmingShowsInTheOpenPanel) {
   ASSERT_TRUE(QDir().mkpath(folder.filePath("draftcalc")));
   ASSERT_TRUE(WriteBytes(HistoryPath(), HistoryOf(1200)));
-  form.showHistoryAction->trigger();
-  EXPECT_EQ(form.historyPanel->topLevelItemCount(), 1200);
+  Part<QAction>(form, "showHistory")->trigger();
+  EXPECT_EQ(Part<HistoryPanel>(form, "history")->topLevelItemCount(), 1200);
   CalculateExample(kCatalogue[2]);
   EXPECT_EQ(ReadTable(HistoryPath()).records.size(), 1000u);
-  ASSERT_EQ(form.historyPanel->topLevelItemCount(), 1000);
-  EXPECT_TRUE(form.historyPanel->topLevelItem(0)->text(1).startsWith("1.3"));
-  EXPECT_TRUE(form.historyPanel->topLevelItem(999)->toolTip(0).contains("Row 2: 201 | 4 | 8"));
+  ASSERT_EQ(Part<HistoryPanel>(form, "history")->topLevelItemCount(), 1000);
+  EXPECT_TRUE(Part<HistoryPanel>(form, "history")->topLevelItem(0)->text(1).startsWith("1.3"));
+  EXPECT_TRUE(Part<HistoryPanel>(form, "history")->topLevelItem(999)->toolTip(0).contains("Row 2: 201 | 4 | 8"));
 }
 
 TEST_F(WindowWithData, TheWindowStartsWithADamagedHistoryAndSetsItAsideWhenItFirstNeedsIt) {
@@ -161,12 +165,13 @@ TEST_F(WindowWithData, TheWindowStartsWithADamagedHistoryAndSetsItAsideWhenItFir
   second.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
   TypeRows(second, kCatalogue[0]);
-  QTest::mouseClick(second.butStart, Qt::LeftButton);
-  EXPECT_EQ(Str(second.ansA->text()), "53.1301");
-  ASSERT_NE(second.StatusNotice, nullptr);
-  EXPECT_TRUE(second.StatusNotice->text().contains("set aside as history.csv.bad-"))
-      << Str(second.StatusNotice->text());
-  EXPECT_TRUE(second.StatusPanel1->isVisible() && second.StatusPanel2->isVisible());
+  QTest::mouseClick(Part<QPushButton>(second, "calculate"), Qt::LeftButton);
+  EXPECT_EQ(Str(Part<QLabel>(second, "ansA")->text()), "53.1301");
+  ASSERT_NE(Part<QLabel>(second, "notice"), nullptr);
+  EXPECT_TRUE(Part<QLabel>(second, "notice")->text().contains("set aside as history.csv.bad-"))
+      << Str(Part<QLabel>(second, "notice")->text());
+  EXPECT_TRUE(Part<QLabel>(second, "cornerPanel")->isVisible() &&
+              Part<QLabel>(second, "calculationPanel")->isVisible());
   EXPECT_EQ(QDir(folder.filePath("draftcalc")).entryList({"history.csv.bad-*"}).size(), 1);
   EXPECT_EQ(ReadTable(HistoryPath()).records.size(), 1u);
 }
@@ -181,16 +186,16 @@ TEST_F(WindowWithData, WithTheHistoryOffNothingIsAddedAndTheSettingIsKept) {
   EXPECT_EQ(menuEntries(form), (std::vector<std::string>{"Zoom to fit", "Fit after each calculation", "Export…", "",
                                                          "Open rows…", "Save rows…", "", "History",
                                                          "Keep a history of calculations", "", "About draftcalc"}));
-  EXPECT_TRUE(form.keepHistoryAction->isChecked());
-  form.keepHistoryAction->trigger();  // the user unticks it
+  EXPECT_TRUE(Part<QAction>(form, "keepHistory")->isChecked());
+  Part<QAction>(form, "keepHistory")->trigger();  // the user unticks it
   CalculateExample(kCatalogue[0]);
   EXPECT_FALSE(QFile::exists(HistoryPath()));
   {
     Form_miret next;
     menuEntries(next);
-    EXPECT_FALSE(next.keepHistoryAction->isChecked()) << "remembered";
+    EXPECT_FALSE(Part<QAction>(next, "keepHistory")->isChecked()) << "remembered";
   }
-  form.keepHistoryAction->trigger();
+  Part<QAction>(form, "keepHistory")->trigger();
   EXPECT_TRUE(ReadFlag("history/enabled", false));
   CalculateExample(kCatalogue[0]);
   EXPECT_EQ(ReadTable(HistoryPath()).records.size(), 1u);

@@ -10,9 +10,9 @@
 #include <QObject>
 #include <QTest>
 
-#include "app/catalogue.h"
 #include "app/look.h"
 #include "engine/calculation.h"
+#include "session/catalogue.h"
 #include "view/view_geometry.h"
 #include "window_fixture.h"
 
@@ -22,7 +22,7 @@ namespace {
 const QColor kRed(255, 0, 0), kGrey(128, 128, 128), kBlue(0, 0, 255), kBlack(0, 0, 0);
 
 int Pixels(const Form_miret& form, const QColor& colour) {
-  return CountPixels(form.Picture1->grab().toImage(), [&](const QColor& c) { return c == colour; });
+  return CountPixels(Part<PictureBox>(form, "picture")->grab().toImage(), [&](const QColor& c) { return c == colour; });
 }
 
 // Counts the paint events of a widget: what the screen gets without waiting
@@ -51,7 +51,7 @@ class Results : public Window {
   }
   void Calculate(const examples::CatalogueEntry& entry) {
     TypeRows(form, entry);
-    QTest::mouseClick(form.butStart, Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   }
   static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 };
@@ -59,28 +59,28 @@ class Results : public Window {
 TEST_F(Results, ClearEmptiesResultsAndPictureAndFocusesTheFirstBox) {
   Calculate(LineAndCircle());
   ASSERT_GT(Pixels(form, kRed), 8);
-  form.inpR[1]->setFocus();
+  Box(form, 1, colR)->setFocus();
 
-  PaintCounter counter(form.Picture1);
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
+  PaintCounter counter(Part<PictureBox>(form, "picture"));
+  QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
   EXPECT_EQ(counter.paints, 1) << "redrawn at once";
   EXPECT_EQ(Shown(form), ResultCaptions{});
   EXPECT_EQ(Pixels(form, kRed) + Pixels(form, kGrey) + Pixels(form, kBlue), 0);
   EXPECT_GT(Pixels(form, kBlack), 20);  // the axis cross
-  EXPECT_EQ(QApplication::focusWidget(), form.inpX[0]);
+  EXPECT_EQ(QApplication::focusWidget(), Box(form, 0, colX));
   EXPECT_FALSE(form.Answers().IsOutOfDate());
-  EXPECT_TRUE(form.StatusPanel2->text().isEmpty());
+  EXPECT_TRUE(Part<QLabel>(form, "calculationPanel")->text().isEmpty());
 }
 
 TEST_F(Results, EditingARowGreysTheResultsAndDashesTheAnswerUntilTheNextCalculation) {
   Calculate(LineAndCircle());
   const ResultCaptions calculated = Shown(form);
   ASSERT_FALSE(form.Answers().IsOutOfDate());
-  EXPECT_EQ(form.ansX->palette().color(QPalette::Window), kAnswerYellow);
+  EXPECT_EQ(Part<QLabel>(form, "ansX")->palette().color(QPalette::Window), kAnswerYellow);
 
   const int blueBefore = Pixels(form, kBlue);
-  PaintCounter counter(form.Picture1);
-  QTest::keyClicks(form.inpR[1], "5");  // radius 4 becomes 45
+  PaintCounter counter(Part<PictureBox>(form, "picture"));
+  QTest::keyClicks(Box(form, 1, colR), "5");  // radius 4 becomes 45
   EXPECT_TRUE(form.Answers().IsOutOfDate());
   QCoreApplication::processEvents();
   EXPECT_EQ(counter.paints, 1) << "redrawn with the next paint";
@@ -94,31 +94,33 @@ TEST_F(Results, EditingARowGreysTheResultsAndDashesTheAnswerUntilTheNextCalculat
   EXPECT_GT(Pixels(form, kGrey), 4);
 
   // Typed back to what was calculated: current again.
-  QTest::keyClick(form.inpR[1], Qt::Key_Backspace);
+  QTest::keyClick(Box(form, 1, colR), Qt::Key_Backspace);
   EXPECT_FALSE(form.Answers().IsOutOfDate());
   EXPECT_GT(Pixels(form, kRed), 8);
-  EXPECT_EQ(form.ansRem->palette().color(QPalette::Window), kRemarkWhite);
+  EXPECT_EQ(Part<QLabel>(form, "ansRem")->palette().color(QPalette::Window), kRemarkWhite);
 
-  QTest::keyClicks(form.inpX[0], "1");
+  QTest::keyClicks(Box(form, 0, colX), "1");
   ASSERT_TRUE(form.Answers().IsOutOfDate());
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   EXPECT_FALSE(form.Answers().IsOutOfDate());
   EXPECT_EQ(Pixels(form, kGrey), 0);
 }
 
 TEST_F(Results, StatusBarShowsTheViewCornerAfterEveryChange) {
-  const auto shows = [&] { return Str(form.StatusPanel1->text()) == view::CoordinateText(form.ShownWindow()); };
-  EXPECT_TRUE(shows()) << Str(form.StatusPanel1->text());
-  const QString atStart = form.StatusPanel1->text();
+  const auto shows = [&] {
+    return Str(Part<QLabel>(form, "cornerPanel")->text()) == view::CoordinateText(form.ShownWindow());
+  };
+  EXPECT_TRUE(shows()) << Str(Part<QLabel>(form, "cornerPanel")->text());
+  const QString atStart = Part<QLabel>(form, "cornerPanel")->text();
   form.resize(form.width(), form.height() + 90);
   QCoreApplication::processEvents();
   EXPECT_TRUE(shows());
-  EXPECT_NE(form.StatusPanel1->text(), atStart);
-  form.Slider1->setValue(250);
+  EXPECT_NE(Part<QLabel>(form, "cornerPanel")->text(), atStart);
+  Part<QSlider>(form, "zoomSlider")->setValue(250);
   EXPECT_TRUE(shows());
-  form.VScroll1->setValue(10);
+  Part<QScrollBar>(form, "vScroll")->setValue(10);
   EXPECT_TRUE(shows());
-  form.HScroll1->setValue(40);
+  Part<QScrollBar>(form, "hScroll")->setValue(40);
   EXPECT_TRUE(shows());
 }
 
@@ -126,50 +128,57 @@ TEST_F(Results, CatalogueSelectsAndStatusBarNamesTheCalculationThatRan) {
   for (size_t k = 1; k <= examples::kCatalogue.size(); ++k) {
     const auto id = static_cast<CalculationId>(k);
     Calculate(examples::kCatalogue[k - 1]);
-    EXPECT_EQ(form.List1->currentRow(), CatalogueTitleIndex(id)) << CatalogueNumber(id);
-    EXPECT_EQ(Str(form.List1->currentItem()->text()).substr(0, 3), CatalogueNumber(id));
-    EXPECT_EQ(Str(form.StatusPanel2->text()), CatalogueTitle(id));
-    EXPECT_TRUE(form.List1->viewport()->rect().contains(form.List1->visualItemRect(form.List1->currentItem())));
+    EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), session::CatalogueTitleIndex(id))
+        << CatalogueNumber(id);
+    EXPECT_EQ(Str(Part<QListWidget>(form, "catalogue")->currentItem()->text()).substr(0, 3), CatalogueNumber(id));
+    EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()), session::CatalogueTitle(id));
+    EXPECT_TRUE(Part<QListWidget>(form, "catalogue")
+                    ->viewport()
+                    ->rect()
+                    .contains(Part<QListWidget>(form, "catalogue")
+                                  ->visualItemRect(Part<QListWidget>(form, "catalogue")->currentItem())));
   }
   // The same rows take 3.1 or 3.2 as the point's distance decides.
   Calculate(examples::kCatalogue[7]);
-  EXPECT_EQ(Str(form.StatusPanel2->text()), CatalogueTitle(CalculationId::kCircleTouchingCircleAndTangent));
-  form.inpX[2]->setText("8");
-  form.inpC[1]->setText("5");
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  EXPECT_EQ(Str(form.StatusPanel2->text()), CatalogueTitle(CalculationId::kCircleThroughPointTouchingCircle));
-  EXPECT_EQ(form.List1->currentRow(), 24);
+  EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()),
+            session::CatalogueTitle(CalculationId::kCircleTouchingCircleAndTangent));
+  Box(form, 2, colX)->setText("8");
+  Box(form, 1, colC)->setText("5");
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  EXPECT_EQ(Str(Part<QLabel>(form, "calculationPanel")->text()),
+            session::CatalogueTitle(CalculationId::kCircleThroughPointTouchingCircle));
+  EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), 24);
 
   // Codes that choose no calculation: nothing named, the selection stays.
-  form.inpD[0]->setText("2");
-  form.inpD[2]->setText("99");
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  EXPECT_TRUE(form.StatusPanel2->text().isEmpty());
-  EXPECT_EQ(form.List1->currentRow(), 24);
+  Box(form, 0, colD)->setText("2");
+  Box(form, 2, colD)->setText("99");
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  EXPECT_TRUE(Part<QLabel>(form, "calculationPanel")->text().isEmpty());
+  EXPECT_EQ(Part<QListWidget>(form, "catalogue")->currentRow(), 24);
 }
 
 TEST_F(Results, CtrlShiftCCopiesTheAnswerAsOneTabSeparatedLine) {
   Calculate(LineAndCircle());
-  form.inpX[0]->setFocus();
-  QTest::keyClick(form.inpX[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  Box(form, 0, colX)->setFocus();
+  QTest::keyClick(Box(form, 0, colX), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Str(Clipboard()), Shown(form).ansX + "\t" + Shown(form).ansY + "\t\t\t");
   EXPECT_EQ(Str(Clipboard()), "8.8037\t6.2375\t\t\t");
 
-  form.inpD[0]->setText("2");
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  form.List1->setFocus();
-  QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  Box(form, 0, colD)->setText("2");
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  Part<QListWidget>(form, "catalogue")->setFocus();
+  QTest::keyClick(Part<QListWidget>(form, "catalogue"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Str(Clipboard()), "\t\t\t\t入力順違いで計算出来ない");
 }
 
 TEST_F(Results, AnOutOfDateAnswerIsNotCopied) {
   Calculate(examples::kCatalogue[9]);  // 3.4: X, Y and R
-  QTest::keyClicks(form.inpR[0], "0");
+  QTest::keyClicks(Box(form, 0, colR), "0");
   ASSERT_TRUE(form.Answers().IsOutOfDate());
   QGuiApplication::clipboard()->setText("before");
-  QTest::keyClick(form.inpR[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(Box(form, 0, colR), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Str(Clipboard()), "before");
-  EXPECT_FALSE(form.copyAnswerAction->isEnabled());
+  EXPECT_FALSE(Part<QAction>(form, "copyAnswer")->isEnabled());
 }
 
 TEST_F(Results, AnswerFieldsAreSelectableAndTheirMenuCopiesAFieldOrTheLine) {
@@ -179,64 +188,74 @@ TEST_F(Results, AnswerFieldsAreSelectableAndTheirMenuCopiesAFieldOrTheLine) {
     EXPECT_EQ(field->contextMenuPolicy(), Qt::CustomContextMenu);
   }
   // A drag across the field selects its text.
-  QLabel* x = form.ansX;
+  QLabel* x = Part<QLabel>(form, "ansX");
   QTest::mousePress(x, Qt::LeftButton, {}, QPoint(1, x->height() / 2));
   QTest::mouseMove(x, QPoint(x->width() - 1, x->height() / 2));
   QTest::mouseRelease(x, Qt::LeftButton, {}, QPoint(x->width() - 1, x->height() / 2));
   EXPECT_EQ(x->selectedText(), x->text());
 
-  const auto menu = form.Menus().AnswerFieldMenu(form.ansY);
+  const auto menu = form.Menus().AnswerFieldMenu(Part<QLabel>(form, "ansY"));
   ASSERT_EQ(menu->actions().size(), 2);
   menu->actions()[0]->trigger();
-  EXPECT_EQ(Clipboard(), form.ansY->text());
-  form.ansY->setSelection(0, 2);
+  EXPECT_EQ(Clipboard(), Part<QLabel>(form, "ansY")->text());
+  Part<QLabel>(form, "ansY")->setSelection(0, 2);
   menu->actions()[0]->trigger();
-  EXPECT_EQ(Clipboard(), form.ansY->text().left(2));
-  EXPECT_EQ(menu->actions()[1], form.copyAnswerAction);
+  EXPECT_EQ(Clipboard(), Part<QLabel>(form, "ansY")->text().left(2));
+  EXPECT_EQ(menu->actions()[1], Part<QAction>(form, "copyAnswer"));
   menu->actions()[1]->trigger();
   EXPECT_EQ(Clipboard(), form.Answers().AnswerLine());
   EXPECT_EQ(Clipboard().count('\t'), 4);
 
   // An empty field has nothing to copy.
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
-  EXPECT_FALSE(form.Menus().AnswerFieldMenu(form.ansA)->actions()[0]->isEnabled());
+  QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
+  EXPECT_FALSE(form.Menus().AnswerFieldMenu(Part<QLabel>(form, "ansA"))->actions()[0]->isEnabled());
 }
 
-TEST_F(Results, CtrlZRightAfterClearBringsBackTheRows) {
+// Ctrl+Z undoes what the program did to the rows, Clear here, with the
+// answer they had; Ctrl+Shift+Z (and Ctrl+Y) redoes it. In a box with
+// typing of its own, Ctrl+Z undoes that first.
+TEST_F(Results, CtrlZUndoesClearWithItsAnswerAndCtrlShiftZRedoesIt) {
   const auto rows = [&] {
     std::vector<QString> texts;
     for (int row = 0; row < kRowCount; ++row) {
-      for (InputBox* box : form.RowBoxes(row)) texts.push_back(box->text());
+      for (InputBox* box : RowBoxes(form, row)) texts.push_back(box->text());
     }
     return texts;
   };
   Calculate(examples::kCatalogue[7]);
   const auto typed = rows();
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
+  const ResultCaptions answer = Shown(form);
+  QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
   const auto cleared = rows();
   ASSERT_NE(cleared, typed);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(rows(), typed);
-  EXPECT_EQ(Shown(form), ResultCaptions{});
+  EXPECT_EQ(Shown(form), answer) << "calculated again, as they were";
   EXPECT_GT(Pixels(form, kBlue), 20) << "the rows are drawn again";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(rows(), cleared);
+  EXPECT_EQ(Shown(form), ResultCaptions{});
 
-  // From another control than a box, too, and after a second Clear.
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
-  form.List1->setFocus();
-  QTest::keyClick(form.List1, Qt::Key_Z, Qt::ControlModifier);
+  // From another control than a box, too, and after a second Clear; Ctrl+Y redoes.
+  QTest::mouseClick(Part<QPushButton>(form, "clear"), Qt::LeftButton);
+  Part<QListWidget>(form, "catalogue")->setFocus();
+  QTest::keyClick(Part<QListWidget>(form, "catalogue"), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(rows(), typed);
+  QTest::keyClick(Part<QListWidget>(form, "catalogue"), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(rows(), cleared);
+  EXPECT_FALSE(Part<QAction>(form, "redo")->isEnabled()) << "nothing more to redo";
 
-  // Not once the rows were changed: Ctrl+Z is the box's own undo then.
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
-  QTest::keyClicks(form.inpX[0], "7");
-  QTest::keyClick(form.inpX[0], Qt::Key_Z, Qt::ControlModifier);
+  // The box's own typing first, then the Clear before it.
+  QTest::keyClicks(Box(form, 0, colX), "7");
+  QTest::keyClick(Box(form, 0, colX), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(rows(), cleared);
-  // Nor after a calculation.
-  QTest::mouseClick(form.butCLR, Qt::LeftButton);
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
-  QTest::keyClick(form.inpX[0], Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(rows(), cleared);
+  QTest::keyClick(Box(form, 0, colX), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rows(), typed);
+  // Undone once more: nothing is left to undo, and Ctrl+Z changes nothing.
+  while (Part<QAction>(form, "undo")->isEnabled()) Part<QAction>(form, "undo")->trigger();
+  const auto first = rows();
+  QTest::keyClick(Part<QListWidget>(form, "catalogue"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rows(), first);
 }
 
 // The window reads what the calculation reads, however long: 40,000 zeros
@@ -247,17 +266,17 @@ TEST_F(Results, InputBoxesKeepTextsOfAnyLength) {
   const std::string xText = Str(x);
   entry.rows[1][colX] = xText;
   TypeRows(form, entry);
-  EXPECT_EQ(form.inpX[1]->text().size(), 40001);
-  QTest::mouseClick(form.butStart, Qt::LeftButton);
+  EXPECT_EQ(Box(form, 1, colX)->text().size(), 40001);
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   EXPECT_EQ(Shown(form), draftcalc::Calculate(entry.Texts()));
-  EXPECT_EQ(Str(form.ansA->text()), "53.1301");
+  EXPECT_EQ(Str(Part<QLabel>(form, "ansA")->text()), "53.1301");
 
-  form.inpX[1]->clear();
+  Box(form, 1, colX)->clear();
   QGuiApplication::clipboard()->setText(x);
-  form.inpX[1]->paste();
-  EXPECT_EQ(form.inpX[1]->text(), x);
-  EXPECT_FALSE(form.inpX[1]->ShowsWholeText());
-  EXPECT_TRUE(form.inpX[1]->UnfocusedText().startsWith("000"));
+  Box(form, 1, colX)->paste();
+  EXPECT_EQ(Box(form, 1, colX)->text(), x);
+  EXPECT_FALSE(Box(form, 1, colX)->ShowsWholeText());
+  EXPECT_TRUE(Box(form, 1, colX)->UnfocusedText().startsWith("000"));
 }
 
 }  // namespace

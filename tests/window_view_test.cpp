@@ -28,7 +28,7 @@ const examples::CatalogueEntry& TwoCircles() { return examples::kCatalogue[9]; }
 
 // The centre of the pixels of a colour in the picture as painted, if any.
 std::optional<QPointF> CentreOf(Form_miret& form, const QColor& colour) {
-  const QImage picture = form.Picture1->grab().toImage();
+  const QImage picture = Part<PictureBox>(form, "picture")->grab().toImage();
   double x = 0, y = 0;
   int count = 0;
   for (int row = 0; row < picture.height(); ++row) {
@@ -58,11 +58,12 @@ class View : public Window {
   // The controls and the status bar say what the picture shows.
   void ExpectControlsShowTheView() {
     const view::CoordinateWindow& shown = form.ShownWindow();
-    EXPECT_EQ(form.HScroll1->value(), view::NearestHorizontalPosition(shown.left));
-    EXPECT_EQ(form.VScroll1->value(), view::NearestVerticalPosition(shown.top));
-    EXPECT_EQ(Str(form.Label1->text()), std::to_string(form.Slider1->value()) + "%");
-    EXPECT_DOUBLE_EQ(form.ZoomScale(), form.Slider1->value() / 100.0);
-    EXPECT_EQ(Str(form.StatusPanel1->text()), view::CoordinateText(shown));
+    EXPECT_EQ(Part<QScrollBar>(form, "hScroll")->value(), view::NearestHorizontalPosition(shown.left));
+    EXPECT_EQ(Part<QScrollBar>(form, "vScroll")->value(), view::NearestVerticalPosition(shown.top));
+    EXPECT_EQ(Str(Part<QLabel>(form, "zoomLabel")->text()),
+              std::to_string(Part<QSlider>(form, "zoomSlider")->value()) + "%");
+    EXPECT_DOUBLE_EQ(form.ZoomScale(), Part<QSlider>(form, "zoomSlider")->value() / 100.0);
+    EXPECT_EQ(Str(Part<QLabel>(form, "cornerPanel")->text()), view::CoordinateText(shown));
   }
 
   view::Bounds Figures() {
@@ -71,7 +72,7 @@ class View : public Window {
     std::array<std::array<std::string, kColumnCount>, kRowCount> storage;
     for (int row = 0; row < kRowCount; ++row) {
       for (int column = 0; column < kColumnCount; ++column) {
-        storage[row][column] = Str(form.RowBoxes(row)[column]->text());
+        storage[row][column] = Str(RowBoxes(form, row)[column]->text());
         texts(row, static_cast<Column>(column)) = storage[row][column];
       }
     }
@@ -86,7 +87,7 @@ class View : public Window {
 
   void Calculate(const examples::CatalogueEntry& entry) {
     TypeRows(form, entry);
-    QTest::mouseClick(form.butStart, Qt::LeftButton);
+    QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
   }
 };
 
@@ -96,9 +97,9 @@ class View : public Window {
 TEST_F(View, WheelZoomKeepsThePointUnderThePointerAndMovesTheSlider) {
   const QPointF pointer(97, 61);
   const QPointF plane = form.PlanePoint(pointer);
-  form.inpX[0]->setText(QString::number(plane.x(), 'f', 6));
-  form.inpY[0]->setText(QString::number(plane.y(), 'f', 6));
-  form.inpD[0]->setText("8");
+  Box(form, 0, colX)->setText(QString::number(plane.x(), 'f', 6));
+  Box(form, 0, colY)->setText(QString::number(plane.y(), 'f', 6));
+  Box(form, 0, colD)->setText("8");
   const auto before = CentreOf(form, kLightBlue);
   ASSERT_TRUE(before);
   EXPECT_LT(QLineF(*before, pointer).length(), 1.0);
@@ -106,8 +107,8 @@ TEST_F(View, WheelZoomKeepsThePointUnderThePointerAndMovesTheSlider) {
   const int expectedZoom[] = {110, 120, 130, 120};
   const int notches[] = {120, 120, 120, -120};
   for (size_t i = 0; i < std::size(notches); ++i) {
-    Wheel(form.Picture1, pointer, notches[i]);
-    EXPECT_EQ(form.Slider1->value(), expectedZoom[i]);
+    Wheel(Part<PictureBox>(form, "picture"), pointer, notches[i]);
+    EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), expectedZoom[i]);
     const auto after = CentreOf(form, kLightBlue);
     ASSERT_TRUE(after);
     EXPECT_LT(QLineF(*after, pointer).length(), 1.0) << "at " << expectedZoom[i] << " %";
@@ -115,20 +116,20 @@ TEST_F(View, WheelZoomKeepsThePointUnderThePointerAndMovesTheSlider) {
     ExpectControlsShowTheView();
   }
   // Within the slider's range: never past 500 %, never below 10 %.
-  for (int i = 0; i < 60; ++i) Wheel(form.Picture1, pointer, 120);
-  EXPECT_EQ(form.Slider1->value(), 500);
+  for (int i = 0; i < 60; ++i) Wheel(Part<PictureBox>(form, "picture"), pointer, 120);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 500);
   EXPECT_LT(QLineF(form.PictureAreaPoint(plane.x(), plane.y()), pointer).length(), 1e-3);
-  for (int i = 0; i < 60; ++i) Wheel(form.Picture1, pointer, -120);
-  EXPECT_EQ(form.Slider1->value(), 10);
+  for (int i = 0; i < 60; ++i) Wheel(Part<PictureBox>(form, "picture"), pointer, -120);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 10);
   EXPECT_LT(QLineF(form.PictureAreaPoint(plane.x(), plane.y()), pointer).length(), 1e-3);
   ExpectControlsShowTheView();
 }
 
 TEST_F(View, AFineWheelZoomsOncePerNotch) {
-  for (int i = 0; i < 3; ++i) Wheel(form.Picture1, {50, 50}, 40);
-  EXPECT_EQ(form.Slider1->value(), 110);
-  Wheel(form.Picture1, {50, 50}, 20);
-  EXPECT_EQ(form.Slider1->value(), 110);
+  for (int i = 0; i < 3; ++i) Wheel(Part<PictureBox>(form, "picture"), {50, 50}, 40);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 110);
+  Wheel(Part<PictureBox>(form, "picture"), {50, 50}, 20);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 110);
 }
 
 // Dragged 60 pixels left and 40 down: what lay under the pointer stays
@@ -136,18 +137,19 @@ TEST_F(View, AFineWheelZoomsOncePerNotch) {
 TEST_F(View, DraggingPansAndMovesTheScrollBars) {
   for (const Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
     const QPointF grabbed = form.PlanePoint({200, 150});
-    QTest::mousePress(form.Picture1, button, {}, {200, 150});
-    for (int step = 1; step <= 6; ++step) QTest::mouseMove(form.Picture1, QPoint(200 - 10 * step, 150 + 7 * step));
-    QTest::mouseMove(form.Picture1, QPoint(140, 190));
-    QTest::mouseRelease(form.Picture1, button, {}, {140, 190});
+    QTest::mousePress(Part<PictureBox>(form, "picture"), button, {}, {200, 150});
+    for (int step = 1; step <= 6; ++step)
+      QTest::mouseMove(Part<PictureBox>(form, "picture"), QPoint(200 - 10 * step, 150 + 7 * step));
+    QTest::mouseMove(Part<PictureBox>(form, "picture"), QPoint(140, 190));
+    QTest::mouseRelease(Part<PictureBox>(form, "picture"), button, {}, {140, 190});
     EXPECT_LT(QLineF(form.PictureAreaPoint(grabbed.x(), grabbed.y()), QPointF(140, 190)).length(), 1e-3);
     ExpectControlsShowTheView();
   }
   // Two drags of 60 x 40 pixels: the view is 30.5 units further right and
   // 20.3 higher, the bars at their nearest positions to -19.5 and 90.3.
-  EXPECT_EQ(form.HScroll1->value(), 22);
-  EXPECT_EQ(form.VScroll1->value(), 29);
-  EXPECT_EQ(form.Slider1->value(), 100);
+  EXPECT_EQ(Part<QScrollBar>(form, "hScroll")->value(), 22);
+  EXPECT_EQ(Part<QScrollBar>(form, "vScroll")->value(), 29);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 100);
 }
 
 // After a drag the corner lies off the scroll bars' grid; a step of either
@@ -156,12 +158,12 @@ TEST_F(View, DraggingPansAndMovesTheScrollBars) {
 TEST_F(View, AfterADragTheScrollBarsAndTheSliderWorkAsDesigned) {
   form.PanByPixels({-37, 23});
   const view::CoordinateWindow dragged = form.ShownWindow();
-  form.HScroll1->setValue(form.HScroll1->value() + 1);
+  Part<QScrollBar>(form, "hScroll")->setValue(Part<QScrollBar>(form, "hScroll")->value() + 1);
   EXPECT_NEAR(form.ShownWindow().left - dragged.left, 20, 1e-4);
-  form.VScroll1->setValue(form.VScroll1->value() + 2);
+  Part<QScrollBar>(form, "vScroll")->setValue(Part<QScrollBar>(form, "vScroll")->value() + 2);
   EXPECT_NEAR(form.ShownWindow().top - dragged.top, -32, 1e-4);
   const view::CoordinateWindow scrolled = form.ShownWindow();
-  form.Slider1->setValue(300);
+  Part<QSlider>(form, "zoomSlider")->setValue(300);
   EXPECT_EQ(form.ShownWindow().left, scrolled.left);
   EXPECT_EQ(form.ShownWindow().top, scrolled.top);
   ExpectControlsShowTheView();
@@ -176,18 +178,18 @@ TEST_F(View, AClickStillPicksAndADragDoesNot) {
     const geometry::Point at = form.Candidates()[static_cast<size_t>(number - 1)].point;
     return form.PictureAreaPoint(at.x, at.y).toPoint();
   };
-  const QString r1 = form.inpR[0]->text();
+  const QString r1 = Box(form, 0, colR)->text();
   const QPoint start = markerPixel(1);
-  QTest::mousePress(form.Picture1, Qt::LeftButton, {}, start);
-  QTest::mouseMove(form.Picture1, start + QPoint(30, 0));
-  QTest::mouseMove(form.Picture1, start);  // back where it went down
-  QTest::mouseRelease(form.Picture1, Qt::LeftButton, {}, start);
-  EXPECT_EQ(form.inpR[0]->text(), r1) << "a drag does not pick";
-  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 0);
+  QTest::mousePress(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, start);
+  QTest::mouseMove(Part<PictureBox>(form, "picture"), start + QPoint(30, 0));
+  QTest::mouseMove(Part<PictureBox>(form, "picture"), start);  // back where it went down
+  QTest::mouseRelease(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, start);
+  EXPECT_EQ(Box(form, 0, colR)->text(), r1) << "a drag does not pick";
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->SelectedNumber(), 0);
 
-  QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, markerPixel(1));
-  EXPECT_EQ(form.candidatePanel->SelectedNumber(), 1);
-  EXPECT_EQ(Str(form.inpR[0]->text()), "-10");
+  QTest::mouseClick(Part<PictureBox>(form, "picture"), Qt::LeftButton, {}, markerPixel(1));
+  EXPECT_EQ(Part<CandidatePanel>(form, "candidates")->SelectedNumber(), 1);
+  EXPECT_EQ(Str(Box(form, 0, colR)->text()), "-10");
 }
 
 // Pixels within this share of the picture's edges.
@@ -207,61 +209,61 @@ TEST_F(View, ZoomToFitShowsEveryFigureOfEveryCalculation) {
     Calculate(entry);
     form.PanByPixels({4000, -3000});  // far away
     ASSERT_FALSE(ShowsWhole(Figures())) << entry.name;
-    form.Picture1->setFocus();
-    QTest::keyClick(form.Picture1, Qt::Key_F);
+    Part<PictureBox>(form, "picture")->setFocus();
+    QTest::keyClick(Part<PictureBox>(form, "picture"), Qt::Key_F);
     EXPECT_TRUE(ShowsWhole(Figures())) << entry.name;
-    EXPECT_GE(form.Slider1->value(), 10);
-    EXPECT_LE(form.Slider1->value(), 500);
+    EXPECT_GE(Part<QSlider>(form, "zoomSlider")->value(), 10);
+    EXPECT_LE(Part<QSlider>(form, "zoomSlider")->value(), 500);
     ExpectControlsShowTheView();
   }
   // Circles only: as painted, nothing within 3 % of the edges, and the
   // figures fill the picture (the next zoom step would cut them).
   Calculate(TwoCircles());
   form.PanByPixels({-500, 0});
-  QTest::keyClick(form.Picture1, Qt::Key_Home);
-  const QImage picture = form.Picture1->Grab().toImage();
+  QTest::keyClick(Part<PictureBox>(form, "picture"), Qt::Key_Home);
+  const QImage picture = Part<PictureBox>(form, "picture")->Grab().toImage();
   EXPECT_TRUE(EdgeBandIsBlank(picture, 0.03));
-  form.Slider1->setValue(form.Slider1->value() + 10);
+  Part<QSlider>(form, "zoomSlider")->setValue(Part<QSlider>(form, "zoomSlider")->value() + 10);
   EXPECT_FALSE(ShowsWhole(Figures()));
 }
 
 TEST_F(View, TheKeysZoomAboutTheCentreAndPanWhileThePictureHasTheFocus) {
-  form.Picture1->setFocus();
-  const QPointF centre = QRectF(form.Picture1->rect()).center();
+  Part<PictureBox>(form, "picture")->setFocus();
+  const QPointF centre = QRectF(Part<PictureBox>(form, "picture")->rect()).center();
   const QPointF middle = form.PlanePoint(centre);
-  QTest::keyClick(form.Picture1, Qt::Key_Plus);
-  EXPECT_EQ(form.Slider1->value(), 110);
+  QTest::keyClick(Part<PictureBox>(form, "picture"), Qt::Key_Plus);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 110);
   EXPECT_LT(QLineF(form.PictureAreaPoint(middle.x(), middle.y()), centre).length(), 1e-3);
-  QTest::keyClick(form.Picture1, Qt::Key_Minus);
-  QTest::keyClick(form.Picture1, Qt::Key_Minus);
-  EXPECT_EQ(form.Slider1->value(), 90);
+  QTest::keyClick(Part<PictureBox>(form, "picture"), Qt::Key_Minus);
+  QTest::keyClick(Part<PictureBox>(form, "picture"), Qt::Key_Minus);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), 90);
 
   const view::CoordinateWindow before = form.ShownWindow();
-  QTest::keyClick(form.Picture1, Qt::Key_Right);
+  QTest::keyClick(Part<PictureBox>(form, "picture"), Qt::Key_Right);
   // A tenth of the picture's pixels; the window's size is worked out from twips.
   EXPECT_NEAR(form.ShownWindow().left - before.left, before.width / 10, 0.05);
-  QTest::keyClick(form.Picture1, Qt::Key_Up);
+  QTest::keyClick(Part<PictureBox>(form, "picture"), Qt::Key_Up);
   EXPECT_NEAR(form.ShownWindow().top - before.top, -before.height / 10, 0.05);
   ExpectControlsShowTheView();
 
   // In an input box the same keys type: F is a letter there.
-  const int zoom = form.Slider1->value();
-  form.inpA[0]->setFocus();
-  QTest::keyClicks(form.inpA[0], "F+-");
-  EXPECT_EQ(Str(form.inpA[0]->text()), "F+-");
-  EXPECT_EQ(form.Slider1->value(), zoom);
+  const int zoom = Part<QSlider>(form, "zoomSlider")->value();
+  Box(form, 0, colA)->setFocus();
+  QTest::keyClicks(Box(form, 0, colA), "F+-");
+  EXPECT_EQ(Str(Box(form, 0, colA)->text()), "F+-");
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), zoom);
 }
 
 TEST_F(View, TheCursorReadOutFollowsThePointer) {
-  QTest::mouseMove(form.Picture1, QPoint(1, 1));
-  EXPECT_EQ(Str(form.StatusPanel3->text()), "X=-49.7 Y=69.7");
-  QTest::mouseMove(form.Picture1, QPoint(300, 100));  // 15/59 unit a pixel
-  EXPECT_EQ(Str(form.StatusPanel3->text()), "X=26.3 Y=44.6");
-  Wheel(form.Picture1, {300, 100}, 16 * 120);  // 260 %: the same point, a decimal more
-  EXPECT_EQ(Str(form.StatusPanel3->text()), "X=26.27 Y=44.58");
+  QTest::mouseMove(Part<PictureBox>(form, "picture"), QPoint(1, 1));
+  EXPECT_EQ(Str(Part<QLabel>(form, "cursorPanel")->text()), "X=-49.7 Y=69.7");
+  QTest::mouseMove(Part<PictureBox>(form, "picture"), QPoint(300, 100));  // 15/59 unit a pixel
+  EXPECT_EQ(Str(Part<QLabel>(form, "cursorPanel")->text()), "X=26.3 Y=44.6");
+  Wheel(Part<PictureBox>(form, "picture"), {300, 100}, 16 * 120);  // 260 %: the same point, a decimal more
+  EXPECT_EQ(Str(Part<QLabel>(form, "cursorPanel")->text()), "X=26.27 Y=44.58");
   QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(form.Picture1, &leave);
-  EXPECT_TRUE(form.StatusPanel3->text().isEmpty());
+  QApplication::sendEvent(Part<PictureBox>(form, "picture"), &leave);
+  EXPECT_TRUE(Part<QLabel>(form, "cursorPanel")->text().isEmpty());
 }
 
 // The setting is read from the kept settings when first needed, and kept
@@ -277,27 +279,44 @@ class FitAfterCalculation : public View {
 };
 
 TEST_F(FitAfterCalculation, AnAnswerOutOfViewIsFittedUnlessTurnedOff) {
-  form.HScroll1->setValue(0);  // x from -450: the answer (10, 11.18) is out of view
+  Part<QScrollBar>(form, "hScroll")->setValue(0);  // x from -450: the answer (10, 11.18) is out of view
   Calculate(TwoCircles());
   EXPECT_TRUE(ShowsWhole(Figures()));
-  EXPECT_TRUE(form.fitAfterCalculationAction->isChecked());
+  EXPECT_TRUE(Part<QAction>(form, "fitAfterCalculation")->isChecked());
   ExpectControlsShowTheView();
 
   // In view already: the view stays.
-  form.Slider1->setValue(form.Slider1->value() - 10);
+  Part<QSlider>(form, "zoomSlider")->setValue(Part<QSlider>(form, "zoomSlider")->value() - 10);
   const view::CoordinateWindow kept = form.ShownWindow();
-  const int zoom = form.Slider1->value();
+  const int zoom = Part<QSlider>(form, "zoomSlider")->value();
   Calculate(TwoCircles());
   EXPECT_EQ(form.ShownWindow().left, kept.left);
-  EXPECT_EQ(form.Slider1->value(), zoom);
+  EXPECT_EQ(Part<QSlider>(form, "zoomSlider")->value(), zoom);
 
-  form.fitAfterCalculationAction->trigger();  // as the menu entry does
+  Part<QAction>(form, "fitAfterCalculation")->trigger();  // as the menu entry does
   EXPECT_FALSE(ReadFlag("view/fitAfterCalculate", true));
-  form.HScroll1->setValue(0);
+  Part<QScrollBar>(form, "hScroll")->setValue(0);
   const view::CoordinateWindow away = form.ShownWindow();
   Calculate(TwoCircles());
   EXPECT_EQ(form.ShownWindow().left, away.left);
   EXPECT_FALSE(ShowsWhole(Figures()));
+}
+
+// Not only an answer out of view: any part of the figure, the first
+// calculation after start-up included (the rows of 3.4 reach left of the
+// start-up view, a circle at (400, 300) r 150 lies far out of it).
+TEST_F(FitAfterCalculation, TheFirstCalculationShowsTheWholeFigure) {
+  Calculate(TwoCircles());
+  EXPECT_TRUE(ShowsWhole(Figures()));
+  ExpectControlsShowTheView();
+  TypeRows(form, examples::kCatalogue[0]);
+  for (const auto& [box, text] : {std::pair{Box(form, 0, colX), "400"}, std::pair{Box(form, 0, colY), "300"},
+                                  std::pair{Box(form, 0, colD), "0"}, std::pair{Box(form, 0, colR), "150"}}) {
+    box->setText(text);
+  }
+  QTest::mouseClick(Part<QPushButton>(form, "calculate"), Qt::LeftButton);
+  EXPECT_TRUE(ShowsWhole(Figures()));
+  EXPECT_GT(Figures().Width(), 290);
 }
 
 TEST_F(FitAfterCalculation, TheMenuShowsTheKeptSetting) {
@@ -311,9 +330,9 @@ TEST_F(FitAfterCalculation, TheMenuShowsTheKeptSetting) {
     }
     menu->close();
   });
-  const QPoint at = form.Picture1->rect().center();
-  QContextMenuEvent click(QContextMenuEvent::Mouse, at, form.Picture1->mapToGlobal(at));
-  QApplication::sendEvent(form.Picture1, &click);
+  const QPoint at = Part<PictureBox>(form, "picture")->rect().center();
+  QContextMenuEvent click(QContextMenuEvent::Mouse, at, Part<PictureBox>(form, "picture")->mapToGlobal(at));
+  QApplication::sendEvent(Part<PictureBox>(form, "picture"), &click);
   EXPECT_FALSE(shownChecked);
 }
 

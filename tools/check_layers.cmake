@@ -19,15 +19,16 @@ set(layers
   "csv: core"                     # reading and writing CSV records
   "files: csv"                    # files replaced whole, opened safely, locked; the history
   "view: engine candidates"       # view geometry and drawing
+  "session: view"                 # the calculator the window and the page both run
   "packaging:"                    # the version header (generated), the installed data
   "cli: files view packaging"       # draftcalc-cli, and the drawings of calc
-  "app: view files packaging"       # the window
+  "app: session files packaging"       # the window
   "python: candidates csv examples packaging" # the Python module
   "examples: core"                # the catalogue's example rows
   "tests: app cli examples web"
   "bench: app cli examples"
   "fuzz: app cli examples"
-  "web: app")                     # the page's module: the drawing and the window's catalogue guide
+  "web: session")                 # the page's module: the session it drives, the drawing
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "usage: cmake -DSOURCE_DIR=<source tree> -P check_layers.cmake")

@@ -1,27 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages draftcalc needs to build, test and run, when
-# any of them is missing (as root, or through sudo).
+# Installs the Debian packages draftcalc needs, when any of them is missing
+# (as root, or through sudo):
+#   install-deps.sh run   what building and starting the window needs
+#   install-deps.sh       that, and all the tests, the benchmarks, the page
+#                         and the Python module need
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++          # build
   qt6-base-dev                   # the window (Qt 6 Widgets)
   libdxflib-dev                  # the DXF export
-  qt6-svg-dev python3-ezdxf      # the tests read the SVG and DXF exports back with readers of their own
   fonts-ipaexfont-gothic         # Japanese captions and messages
+  librsvg2-bin                   # the icon's bitmaps, rendered from its SVG at build time
+)
+if [ "${1:-all}" != run ]; then packages+=(
+  qt6-svg-dev python3-ezdxf      # the tests read the SVG and DXF exports back with readers of their own
   libgtest-dev libbenchmark-dev  # tests and benchmarks
   libocct-modeling-algorithms-dev libocct-modeling-data-dev  # reference geometry for the tests
   clang libclang-rt-14-dev       # libFuzzer targets
-  librsvg2-bin                   # the icon's bitmaps, rendered from its SVG at build time
   desktop-file-utils appstream man-db  # the install test's validators and manual page rendering
   dpkg-dev                       # dpkg-shlibdeps: the Debian package's Depends
   emscripten chromium            # the web page: WebAssembly, and the browser its test drives
   pybind11-dev python3-dev python3-pytest  # the Python module and its tests
+  util-linux                     # unshare: the tests' small full file system of their own
 )
 # Node.js runs the web page's tests; npm installs their one package. A Node.js
 # from elsewhere brings its own npm, which Debian's would conflict with.
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

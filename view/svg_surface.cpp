@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "view/markup_text.h"
 #include "view/picture_look.h"
 
 namespace draftcalc::view {
@@ -13,26 +14,6 @@ std::string Colour(int index) {
   char text[8];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
   return text;
-}
-
-std::string Escaped(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
 }
 
 // name="value" for a number.
@@ -57,7 +38,7 @@ std::string LabelElement(const VectorFigure& label, double unitsPerPixel) {
   return "<text transform=\"translate(" + PlainNumber(label.x1 + gap) + " " + PlainNumber(label.y1 + gap) +
          ") scale(1,-1)\" font-family=\"sans-serif\"" +
          Attribute("font-size", kLabelHeightPixels * unitsPerPixel / 0.7) + " fill=\"" + Colour(label.colour) +
-         "\" stroke=\"none\">" + Escaped(label.text) + "</text>\n";
+         "\" stroke=\"none\">" + MarkupEscaped(label.text) + "</text>\n";
 }
 
 std::string Element(const VectorFigure& figure, double unitsPerPixel) {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/float_chars.h"
 #include "view/clip.h"
 
 namespace draftcalc::view {
@@ -81,19 +82,12 @@ void VectorSurface::Label(double x, double y, std::string_view text, int colour)
   figures_.push_back(std::move(label));
 }
 
-namespace {
-
-template <typename Number>
-std::string ShortestFixed(Number value) {
-  if (value == 0 || !std::isfinite(value)) return "0";
-  std::array<char, 400> text{};
-  const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed).ptr;
-  return std::string(text.data(), end);
+// The same digits in every build: the page's SVG is the command's, byte for byte.
+std::string PlainNumber(double value) {
+  return value == 0 || !std::isfinite(value) ? "0" : float_chars::ShortestFixedText(value);
 }
-
-}  // namespace
-
-std::string PlainNumber(double value) { return ShortestFixed(value); }
-std::string PlainNumber(float value) { return ShortestFixed(value); }
+std::string PlainNumber(float value) {
+  return value == 0 || !std::isfinite(value) ? "0" : float_chars::ShortestFixedText(value);
+}
 
 }  // namespace draftcalc::view

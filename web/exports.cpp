@@ -1,52 +1,50 @@
 // The functions the page calls: plain C functions on the module's memory
 // (web/text_exchange.h), the cheapest call there is from JavaScript. One
-// page, one module: the state of the last calculation is kept here for the
-// redraws that follow it.
+// page, one module, one session (session/session.h): the page hands it what
+// the user typed and did and shows what it says, as the window does.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "candidates/candidate.h"
 #include "candidates/candidate_text.h"
-#include "core/calc_state.h"
-#include "engine/calculation.h"
+#include "session/catalogue.h"
+#include "session/help_page.h"
+#include "session/session.h"
 #include "view/candidate_markers.h"
 #include "view/clip.h"
-#include "view/drawing.h"
-#include "view/view_geometry.h"
-#include "view/view_state.h"
+#include "view/drawing_documents.h"
 #include "web/js_surface.h"
 #include "web/text_exchange.h"
 
 namespace draftcalc::web {
 namespace {
 
-struct Page {
-  BoxTextsIn boxes;
-  TextsOut out;
-  // The last calculation, drawn until the next one or until Clear.
-  ResultCaptions captions;
-  std::vector<candidates::Candidate> candidates;
-  std::vector<double> markers;  // x, y of each candidate's marker
-  std::array<double, 4> clipped{};
-  std::array<double, 2> corner{};  // left, top of the view after a zoom or a drag
-};
-
 // The page's picture is measured in CSS pixels, 15 twips each as a screen
 // pixel at 96 DPI is in the window.
 constexpr double kTwipsPerCssPixel = 15;
+
+struct Page {
+  session::Session session{kTwipsPerCssPixel};
+  BoxTextsIn boxes;
+  TextsOut out;
+  std::vector<double> markers;  // x, y of each candidate's marker
+  std::array<double, 4> numbers{};
+};
 
 Page& ThePage() {
   static Page page;
   return page;
 }
 
-const double* CornerOut(view::ViewCorner corner) {
-  ThePage().corner = {corner.left, corner.top};
-  return ThePage().corner.data();
+const double* NumbersOut(std::initializer_list<double> values) {
+  std::copy(values.begin(), values.end(), ThePage().numbers.begin());
+  return ThePage().numbers.data();
 }
 
 std::string OptionalNumber(const std::optional<double>& value) {
@@ -71,6 +69,23 @@ void AddCandidate(TextsOut& out, const candidates::Candidate& candidate) {
   }
 }
 
+// The texts JavaScript wrote, handed to the session as typed; false when
+// their lengths were refused.
+bool TypeWrittenBoxes() {
+  Page& page = ThePage();
+  const auto texts = page.boxes.Texts();
+  if (!texts) return false;
+  for (int row = 0; row < kRowCount; ++row) {
+    for (int column = 0; column < kColumnCount; ++column) {
+      page.session.Type(BoxIndex(row, static_cast<Column>(column)),
+                        std::string((*texts)(row, static_cast<Column>(column))));
+    }
+  }
+  return true;
+}
+
+int Code(session::Session::Change change) { return static_cast<int>(change); }
+
 }  // namespace
 }  // namespace draftcalc::web
 
@@ -89,99 +104,114 @@ EMSCRIPTEN_KEEPALIVE const char* dc_out_bytes() { return ThePage().out.Bytes(); 
 EMSCRIPTEN_KEEPALIVE const int32_t* dc_out_ends() { return ThePage().out.Ends(); }
 EMSCRIPTEN_KEEPALIVE int dc_out_count() { return ThePage().out.Count(); }
 
-// Calculates the box texts: the five captions (X, Y, A, R, remark) out.
-// Returns the calculation that ran, 1..12 in catalogue order, 0 for none,
-// -1 for box texts refused (nothing out).
+// The box texts written are what the user typed: 0, or -1 when refused.
+EMSCRIPTEN_KEEPALIVE int dc_type() { return draftcalc::web::TypeWrittenBoxes() ? 0 : -1; }
+
+// Types the box texts written, then calculates them: the five captions (X,
+// Y, A, R, remark) out. Returns the calculation that ran, 1..12 in catalogue
+// order, 0 for none, -1 for box texts refused (nothing out).
 EMSCRIPTEN_KEEPALIVE int dc_calculate() {
   auto& page = ThePage();
-  const auto texts = page.boxes.Texts();
   page.out.Clear();
-  if (!texts) return -1;
-  draftcalc::CalcState state;
-  draftcalc::RunCalculation(state, *texts);
-  page.captions = std::move(state.captions);
-  for (auto field : draftcalc::kCaptionFields) page.out.Add(page.captions.*field);
-  return static_cast<int>(state.ran);
+  if (!draftcalc::web::TypeWrittenBoxes()) return -1;
+  page.session.Calculate();
+  for (auto field : draftcalc::kCaptionFields) page.out.Add(page.session.Shown().captions.*field);
+  return static_cast<int>(page.session.Shown().ran);
 }
 
-// Finds the candidates of the box texts: for each, eight texts out (number,
-// X, Y, A, R, the edits in words, as box words, "answer" or ""), then the
-// count of its edits and row, column and text of each. Returns how many
-// candidates; they are drawn from now on. -1 for box texts refused (none).
-EMSCRIPTEN_KEEPALIVE int dc_find_candidates() {
+// The session's actions. Each returns what it did: 0 nothing, 1 new rows,
+// 2 new rows calculated, 3 rows and result as they were (undo, redo).
+EMSCRIPTEN_KEEPALIVE int dc_clear() { return draftcalc::web::Code(ThePage().session.Clear()); }
+EMSCRIPTEN_KEEPALIVE int dc_pick(int number) { return draftcalc::web::Code(ThePage().session.Pick(number)); }
+EMSCRIPTEN_KEEPALIVE int dc_undo() { return draftcalc::web::Code(ThePage().session.Undo()); }
+EMSCRIPTEN_KEEPALIVE int dc_redo() { return draftcalc::web::Code(ThePage().session.Redo()); }
+// Picks `step` candidates on (wrapping round when `wrap`); returns the
+// number picked, 0 for none.
+EMSCRIPTEN_KEEPALIVE int dc_step(int step, int wrap) { return ThePage().session.Step(step, wrap != 0).number; }
+
+// What the page shows, out: the 24 box texts, the five captions and the
+// title of the calculation that ran. Returns flags: 1 a result is shown,
+// 2 it is out of date, 4 Ctrl+Z has something to undo, 8 Ctrl+Y to redo,
+// 16 a box was typed into since the program last set the rows.
+EMSCRIPTEN_KEEPALIVE int dc_shown() {
   auto& page = ThePage();
-  const auto texts = page.boxes.Texts();
+  const draftcalc::session::Session& session = page.session;
   page.out.Clear();
-  page.candidates.clear();
-  page.markers.clear();
-  if (!texts) return -1;
-  page.candidates = draftcalc::candidates::FindCandidates(*texts);
-  for (const auto& candidate : page.candidates) draftcalc::web::AddCandidate(page.out, candidate);
-  for (const auto& point : draftcalc::view::MarkerPoints(page.candidates))
-    page.markers.insert(page.markers.end(), {point.x, point.y});
-  return static_cast<int>(page.candidates.size());
+  for (const std::string& text : session.Boxes()) page.out.Add(text);
+  for (auto field : draftcalc::kCaptionFields) page.out.Add(session.Shown().captions.*field);
+  page.out.Add(draftcalc::session::CatalogueTitle(session.Shown().ran));
+  return (session.HasResult() ? 1 : 0) | (session.IsOutOfDate() ? 2 : 0) | (session.CanUndo() ? 4 : 0) |
+         (session.CanRedo() ? 8 : 0) | (session.TypedSinceProgramEdit() ? 16 : 0);
 }
+EMSCRIPTEN_KEEPALIVE int dc_picked() { return ThePage().session.Picked(); }
+EMSCRIPTEN_KEEPALIVE int dc_ran() { return static_cast<int>(ThePage().session.Shown().ran); }
 
+// The candidates of the result shown: for each, eight texts out (number, X,
+// Y, A, R, the edits in words, as box words, "answer" or ""), then the count
+// of its edits and row, column and text of each. Returns how many.
+EMSCRIPTEN_KEEPALIVE int dc_candidates() {
+  auto& page = ThePage();
+  const auto& candidates = page.session.Shown().candidates;
+  page.out.Clear();
+  for (const auto& candidate : candidates) draftcalc::web::AddCandidate(page.out, candidate);
+  page.markers.clear();
+  for (const auto& point : draftcalc::view::MarkerPoints(candidates))
+    page.markers.insert(page.markers.end(), {point.x, point.y});
+  return static_cast<int>(candidates.size());
+}
 // Where the candidates' numbered markers stand: x, y for each, in order.
 EMSCRIPTEN_KEEPALIVE const double* dc_marker_points() { return ThePage().markers.data(); }
 
-// Clear: no answer and no candidates to draw.
-EMSCRIPTEN_KEEPALIVE void dc_forget_results() {
-  auto& page = ThePage();
-  page.captions.Clear();
-  page.candidates.clear();
-  page.markers.clear();
+// The view. The picture's size in CSS pixels; zoom steps about a pixel
+// (whether the zoom changed); a drag by pixels; Zoom to fit; whether to fit
+// after each calculation; the zoom in percent.
+EMSCRIPTEN_KEEPALIVE void dc_view_resize(double width, double height) {
+  ThePage().session.View().Resize(width * draftcalc::web::kTwipsPerCssPixel,
+                                  height * draftcalc::web::kTwipsPerCssPixel);
 }
-
-// Draws the picture on Module.surface: the box texts as they stand, the last
-// answer and its candidates, within the visible part of the plane (its
-// top-left corner, its width and its negative height). `outOfDate`: the rows
-// were edited since the calculation. Box texts refused draw nothing.
-EMSCRIPTEN_KEEPALIVE void dc_redraw(double left, double top, double width, double height, int outOfDate) {
-  auto& page = ThePage();
-  const auto texts = page.boxes.Texts();
-  if (!texts) return;
-  const draftcalc::view::CoordinateWindow visible{static_cast<float>(left), static_cast<float>(top),
-                                                  static_cast<float>(width), static_cast<float>(height)};
-  draftcalc::web::JsSurface surface;
-  const auto look = outOfDate ? draftcalc::view::AnswerLook::kOutOfDate : draftcalc::view::AnswerLook::kCurrent;
-  draftcalc::view::Drawing(surface, *texts, page.captions, visible, look, page.candidates).Redraw();
+EMSCRIPTEN_KEEPALIVE int dc_view_zoom_at(double x, double y, int steps) {
+  return ThePage().session.View().ZoomAt(x, y, steps) ? 1 : 0;
 }
-
-// The 24 box texts at start-up and after Clear out.
-EMSCRIPTEN_KEEPALIVE void dc_startup_texts() {
+EMSCRIPTEN_KEEPALIVE void dc_view_drag(double dx, double dy) { ThePage().session.View().Drag(dx, dy); }
+EMSCRIPTEN_KEEPALIVE void dc_view_fit() { ThePage().session.Fit(); }
+EMSCRIPTEN_KEEPALIVE void dc_set_fit_after_calculation(int fit) { ThePage().session.SetFitAfterCalculation(fit != 0); }
+EMSCRIPTEN_KEEPALIVE int dc_view_zoom() { return ThePage().session.View().ZoomPercent(); }
+// How the plane maps to the picture's pixels: left, top (the plane point at
+// the top-left corner) and pixels per unit.
+EMSCRIPTEN_KEEPALIVE const double* dc_view_mapping() {
+  const draftcalc::view::PixelMapping mapping = ThePage().session.View().Mapping();
+  return draftcalc::web::NumbersOut({mapping.left, mapping.top, mapping.pixelsPerUnit});
+}
+// The read-outs out: "X=12.3 Y=-4.5" under the pixel, the lower-left corner.
+EMSCRIPTEN_KEEPALIVE void dc_view_read_outs(double x, double y) {
   auto& page = ThePage();
   page.out.Clear();
-  for (int row = 0; row < draftcalc::kRowCount; ++row) {
-    for (int column = 0; column < draftcalc::kColumnCount; ++column) {
-      page.out.Add(draftcalc::StartupText(row, static_cast<draftcalc::Column>(column)));
-    }
-  }
+  page.out.Add(page.session.View().CursorText(x, y));
+  page.out.Add(page.session.View().CornerText());
 }
 
-// The left and the top edge of the view at a position of the window's
-// scroll bars (0..50).
-EMSCRIPTEN_KEEPALIVE double dc_left_edge(int h) { return draftcalc::view::LeftEdgeFor(h); }
-EMSCRIPTEN_KEEPALIVE double dc_top_edge(int v) { return draftcalc::view::TopEdgeFor(v); }
+// Draws the picture on Module.surface as the session's view shows it.
+EMSCRIPTEN_KEEPALIVE void dc_redraw() {
+  draftcalc::web::JsSurface surface;
+  ThePage().session.Draw(surface);
+}
 
-// The view's moves, as the window makes them: plane units per CSS pixel at a
-// zoom; the zoom `steps` wheel steps away (within 10..500 %); the top-left
-// corner (out as left, top) that keeps the point under pixel (x, y) in place
-// from one zoom to another, or that follows a drag by (dx, dy) pixels.
-EMSCRIPTEN_KEEPALIVE double dc_units_per_pixel(int zoomPercent) {
-  return draftcalc::view::UnitsPerPixel(zoomPercent, draftcalc::web::kTwipsPerCssPixel);
+// The help as HTML out, the window's F1 text.
+EMSCRIPTEN_KEEPALIVE void dc_help() {
+  auto& page = ThePage();
+  page.out.Clear();
+  page.out.Add(draftcalc::session::HelpHtml());
 }
-EMSCRIPTEN_KEEPALIVE int dc_stepped_zoom(int percent, int steps) {
-  return draftcalc::view::SteppedZoom(percent, steps);
-}
-EMSCRIPTEN_KEEPALIVE const double* dc_zoomed_about(double left, double top, double x, double y, int fromPercent,
-                                                   int toPercent) {
-  return draftcalc::web::CornerOut(
-      draftcalc::view::ZoomedAbout({left, top}, x, y, fromPercent, toPercent, draftcalc::web::kTwipsPerCssPixel));
-}
-EMSCRIPTEN_KEEPALIVE const double* dc_dragged(double left, double top, double dx, double dy, int zoomPercent) {
-  return draftcalc::web::CornerOut(
-      draftcalc::view::Dragged({left, top}, dx, dy, zoomPercent, draftcalc::web::kTwipsPerCssPixel));
+
+// The drawing of the rows, the answer and the candidates as the SVG file
+// draftcalc-cli calc --all --svg writes for them, out.
+EMSCRIPTEN_KEEPALIVE void dc_svg() {
+  auto& page = ThePage();
+  const draftcalc::session::Session& session = page.session;
+  const auto drawn = session.IsOutOfDate() ? std::span<const draftcalc::candidates::Candidate>()
+                                           : std::span(session.Shown().candidates);
+  page.out.Clear();
+  page.out.Add(draftcalc::view::SvgDocument(draftcalc::ViewsOf(session.Boxes()), session.Shown().captions, drawn));
 }
 
 // The part of the segment (x1, y1)-(x2, y2) inside the rectangle, for the
@@ -190,23 +220,23 @@ EMSCRIPTEN_KEEPALIVE int dc_clip_segment(double x1, double y1, double x2, double
                                          double xMax, double yMax) {
   const auto shown = draftcalc::view::ClipSegment({x1, y1, x2, y2}, xMin, yMin, xMax, yMax);
   if (!shown) return 0;
-  ThePage().clipped = {shown->x1, shown->y1, shown->x2, shown->y2};
+  ThePage().numbers = {shown->x1, shown->y1, shown->x2, shown->y2};
   return 1;
 }
-EMSCRIPTEN_KEEPALIVE const double* dc_clipped() { return ThePage().clipped.data(); }
+EMSCRIPTEN_KEEPALIVE const double* dc_clipped() { return ThePage().numbers.data(); }
 
 // The lines of the catalogue guide out.
 EMSCRIPTEN_KEEPALIVE int dc_catalogue() {
   auto& page = ThePage();
   page.out.Clear();
-  for (std::string_view line : draftcalc::app::kCatalogue) page.out.Add(line);
+  for (std::string_view line : draftcalc::session::kCatalogue) page.out.Add(line);
   return page.out.Count();
 }
 
 // The catalogue line of a calculation's title (1..12), -1 for none.
 EMSCRIPTEN_KEEPALIVE int dc_catalogue_title_line(int calculation) {
   if (calculation < 1 || calculation > draftcalc::kCalculationCount) return -1;
-  return draftcalc::app::CatalogueTitleIndex(static_cast<draftcalc::CalculationId>(calculation));
+  return draftcalc::session::CatalogueTitleIndex(static_cast<draftcalc::CalculationId>(calculation));
 }
 
 }  // extern "C"

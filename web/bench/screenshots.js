@@ -24,7 +24,7 @@ async function shoot(site, name, viewport, { fullPage }) {
     const canvas = await page.locator('#picture').boundingBox();
     const at = await page.evaluate(() => {
       const { picture } = window.draftcalcPage;
-      return { x: picture.view.pixelX(10), y: picture.view.pixelY(0) };
+      return { x: picture.mapping.pixelX(10), y: picture.mapping.pixelY(0) };
     });
     await page.mouse.move(canvas.x + at.x, canvas.y + at.y);
     for (let i = 0; i < 10; ++i) await page.mouse.wheel(0, -100);

@@ -1,12 +1,16 @@
-// The calculation engine, compiled to WebAssembly, as the page and the tests
-// use it: the 24 box texts in, the five captions, the candidates and the
-// drawing out. No DOM here, so that Node runs it as it is.
+// The calculator compiled to WebAssembly, as the page and the tests use it:
+// one session (session/session.h) behind plain functions. The page hands it
+// what the user typed and did and reads back what to show; every rule
+// (calculating, whether the answer is current, picking candidates, undo,
+// the view) is the session's. No DOM here, so that Node runs it as it is.
 
 export const COLUMN_LETTERS = ['X', 'Y', 'D', 'A', 'B', 'C', 'R', 'S'];
 export const ROW_COUNT = 3;
 export const BOX_COUNT = ROW_COUNT * COLUMN_LETTERS.length;
 // The captions in the order the engine gives them.
 export const CAPTION_KEYS = ['x', 'y', 'a', 'r', 'remark'];
+// What an action did (Session::Change).
+export const CHANGE = { none: 0, rows: 1, calculated: 2, restored: 3 };
 const CANDIDATE_FIELD_COUNT = 8;
 
 const isAscii = (text) => /^[\x00-\x7f]*$/.test(text);
@@ -25,27 +29,35 @@ export class Engine {
     return new Engine(await createModule(options));
   }
 
-  // Calculates the boxes (24 texts, row by row, X to S): the five captions
-  // and the calculation that ran, 1..12 in catalogue order, 0 for none.
+  // --- the rows and the result ---
+
+  // The boxes (24 texts, row by row, X to S) as the user typed them.
+  type(boxes) {
+    this.writeBoxes(boxes);
+    if (this.module._dc_type() < 0) throw new Error('the module refused the box texts');
+  }
+
+  // Calculates the boxes: the five captions and the calculation that ran,
+  // 1..12 in catalogue order, 0 for none.
   calculate(boxes) {
     this.writeBoxes(boxes);
     const calculation = this.module._dc_calculate();
     if (calculation < 0) throw new Error('the module refused the box texts');
-    const texts = this.readTexts();
-    const captions = {};
-    CAPTION_KEYS.forEach((key, i) => (captions[key] = texts[i]));
-    return { captions, calculation };
+    return { captions: this.captionsOf(this.readTexts()), calculation };
   }
 
-  // Every answer of the construction the boxes ask for, as the window lists
-  // them: number, x, y, a, r (texts, '' where it has none), the edits in the
-  // rows' words and as draftcalc-cli's box words, whether it is the answer
-  // shown, and the edits that select it ({row, column, text}, rows and
-  // columns from 0). They are drawn from now on.
+  // The candidates of the boxes, calculated (see candidates()).
   findCandidates(boxes) {
-    this.writeBoxes(boxes);
-    const count = this.module._dc_find_candidates();
-    if (count < 0) throw new Error('the module refused the box texts');
+    this.calculate(boxes);
+    return this.candidates();
+  }
+
+  // Every answer of the construction calculated, as the window lists them:
+  // number, x, y, a, r (texts, '' where it has none), the edits in the
+  // rows' words and as draftcalc-cli's box words, whether it is the answer
+  // shown, and the edits that select it ({row, column, text}, from 0).
+  candidates() {
+    const count = this.module._dc_candidates();
     const texts = this.readTexts();
     const candidates = [];
     let at = 0;
@@ -61,7 +73,7 @@ export class Engine {
     return candidates;
   }
 
-  // Where the candidates' numbered markers stand, in plane units.
+  // Where the candidates' numbered markers stand, in plane units (after candidates()).
   markerPoints(count) {
     const start = this.module._dc_marker_points() / 8;
     const points = [];
@@ -71,19 +83,92 @@ export class Engine {
     return points;
   }
 
-  // Clear: nothing of the last calculation is drawn any more.
-  forgetResults() {
-    this.module._dc_forget_results();
+  // What the page shows: the box texts, the captions, the title of the
+  // calculation that ran, and the session's state.
+  shown() {
+    const flags = this.module._dc_shown();
+    const texts = this.readTexts();
+    return {
+      boxes: texts.slice(0, BOX_COUNT),
+      captions: this.captionsOf(texts.slice(BOX_COUNT, BOX_COUNT + CAPTION_KEYS.length)),
+      calculationTitle: texts[BOX_COUNT + CAPTION_KEYS.length],
+      calculation: this.module._dc_ran(),
+      picked: this.module._dc_picked(),
+      hasResult: (flags & 1) !== 0,
+      outOfDate: (flags & 2) !== 0,
+      canUndo: (flags & 4) !== 0,
+      canRedo: (flags & 8) !== 0,
+      typedSinceProgramEdit: (flags & 16) !== 0,
+    };
   }
 
-  // Draws the boxes as they stand with the last answer and its candidates on
-  // `surface` (see canvas_surface.js), `visible` being the part of the plane
-  // shown: {left, top, width, height}, height negative (y grows upwards).
-  redraw(boxes, surface, visible, outOfDate) {
-    this.writeBoxes(boxes);
+  // The session's actions; each returns a CHANGE.
+  clear() {
+    return this.module._dc_clear();
+  }
+
+  pick(number) {
+    return this.module._dc_pick(number);
+  }
+
+  undo() {
+    return this.module._dc_undo();
+  }
+
+  redo() {
+    return this.module._dc_redo();
+  }
+
+  // Picks `step` candidates on; the number picked, 0 for none.
+  step(step, wrap) {
+    return this.module._dc_step(step, wrap ? 1 : 0);
+  }
+
+  // --- the view ---
+
+  resizeView(width, height) {
+    this.module._dc_view_resize(width, height);
+  }
+
+  zoomAt(x, y, steps) {
+    return this.module._dc_view_zoom_at(x, y, steps) !== 0;
+  }
+
+  drag(dx, dy) {
+    this.module._dc_view_drag(dx, dy);
+  }
+
+  fit() {
+    this.module._dc_view_fit();
+  }
+
+  setFitAfterCalculation(fit) {
+    this.module._dc_set_fit_after_calculation(fit ? 1 : 0);
+  }
+
+  zoomPercent() {
+    return this.module._dc_view_zoom();
+  }
+
+  // How the plane maps to the picture's CSS pixels: {left, top, pixelsPerUnit}.
+  mapping() {
+    const start = this.module._dc_view_mapping() / 8;
+    const [left, top, pixelsPerUnit] = this.module.HEAPF64.subarray(start, start + 3);
+    return { left, top, pixelsPerUnit };
+  }
+
+  // The cursor read-out for pixel (x, y) and the view's lower-left corner.
+  readOuts(x, y) {
+    this.module._dc_view_read_outs(x, y);
+    const [cursor, corner] = this.readTexts();
+    return { cursor, corner };
+  }
+
+  // Draws the picture on `surface` (see canvas_surface.js).
+  redraw(surface) {
     surface.clipSegment = (...segment) => this.clipSegment(...segment);
     this.module.surface = surface;
-    this.module._dc_redraw(visible.left, visible.top, visible.width, visible.height, outOfDate ? 1 : 0);
+    this.module._dc_redraw();
   }
 
   // The part of a segment inside a rectangle, as the drawing clips:
@@ -94,41 +179,21 @@ export class Engine {
     return Array.from(this.module.HEAPF64.subarray(start, start + 4));
   }
 
-  // The 24 box texts at start-up and after Clear.
-  startupTexts() {
-    this.module._dc_startup_texts();
-    return this.readTexts();
+  // --- texts ---
+
+  // The help, the window's F1, as HTML.
+  help() {
+    this.module._dc_help();
+    return this.readTexts()[0];
   }
 
-  // The plane point at the picture's top-left corner for positions of the
-  // window's scroll bars (0..50).
-  cornerAt(h, v) {
-    return { left: this.module._dc_left_edge(h), top: this.module._dc_top_edge(v) };
+  // The drawing as the SVG file draftcalc-cli calc --all --svg writes.
+  svg() {
+    this.module._dc_svg();
+    return this.readTexts()[0];
   }
 
-  // The view's moves, computed as the window computes them (see PictureView).
-  unitsPerPixel(zoomPercent) {
-    return this.module._dc_units_per_pixel(zoomPercent);
-  }
-
-  steppedZoom(percent, steps) {
-    return this.module._dc_stepped_zoom(percent, steps);
-  }
-
-  zoomedAbout(corner, x, y, fromPercent, toPercent) {
-    return this.cornerOut(this.module._dc_zoomed_about(corner.left, corner.top, x, y, fromPercent, toPercent));
-  }
-
-  dragged(corner, dx, dy, zoomPercent) {
-    return this.cornerOut(this.module._dc_dragged(corner.left, corner.top, dx, dy, zoomPercent));
-  }
-
-  cornerOut(address) {
-    const [left, top] = this.module.HEAPF64.subarray(address / 8, address / 8 + 2);
-    return { left, top };
-  }
-
-  // The catalogue guide's lines.
+  // The lines of the catalogue guide.
   catalogue() {
     this.module._dc_catalogue();
     return this.readTexts();
@@ -137,6 +202,12 @@ export class Engine {
   // The guide line of a calculation's title (1..12); -1 for none.
   catalogueTitleLine(calculation) {
     return this.module._dc_catalogue_title_line(calculation);
+  }
+
+  captionsOf(texts) {
+    const captions = {};
+    CAPTION_KEYS.forEach((key, i) => (captions[key] = texts[i]));
+    return captions;
   }
 
   // Lays the texts one after another into the module's memory, their byte

@@ -37,12 +37,11 @@ export class InputRows {
     return this.boxes.map((box) => box.value);
   }
 
+  // Sets the texts the session gives; a box whose text stays keeps its
+  // own undo of the typing.
   setTexts(texts) {
-    texts.forEach((text, i) => (this.boxes[i].value = text));
-  }
-
-  // Writes a candidate's edits ({row, column, text}, from 0) into the boxes.
-  apply(edits) {
-    for (const { row, column, text } of edits) this.boxes[row * COLUMN_LETTERS.length + column].value = text;
+    texts.forEach((text, i) => {
+      if (this.boxes[i].value !== text) this.boxes[i].value = text;
+    });
   }
 }

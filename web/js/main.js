@@ -1,16 +1,16 @@
 // The page: the rows, Calculate and Clear, the answer, the catalogue guide,
-// the candidates and the picture, as the window has them. Every answer,
-// candidate and figure comes from the C++ engine in draftcalc.wasm.
+// the candidates and the picture, as the window has them. The session in
+// draftcalc.wasm does every calculation and keeps every rule (the answer's
+// freshness, picking candidates, undo, the view); this keeps the DOM and
+// hands it the user's typing, clicks and keys.
 
 import createDraftcalcModule from '../draftcalc.mjs';
 import { CandidateList } from './candidate_list.js';
-import { CAPTION_KEYS, Engine } from './engine.js';
+import { CAPTION_KEYS, CHANGE, Engine } from './engine.js';
 import { InputRows } from './input_rows.js';
 import { Picture } from './picture.js';
-import { PictureView } from './picture_view.js';
 
-// The window's scroll bars at start-up: the view's top-left corner.
-const START_SCROLL = { h: 20, v: 30 };
+const isInput = (element) => element instanceof HTMLInputElement;
 
 class Page {
   constructor(engine) {
@@ -20,14 +20,20 @@ class Page {
     this.candidateList = new CandidateList(document.getElementById('candidates'), (number) => this.pick(number));
     this.catalogue = document.getElementById('catalogue');
     this.calculationName = document.getElementById('calculation-name');
-    this.calculated = null; // the texts of the last calculation, while its answer stands
+    this.zoomFigure = document.getElementById('zoom');
+    this.cursorReadOut = document.getElementById('cursor');
+    this.help = document.getElementById('help');
     this.candidates = [];
     this.markers = [];
 
     this.showCatalogue();
-    this.rows.setTexts(engine.startupTexts());
+    this.state = engine.shown();
+    this.rows.setTexts(this.state.boxes);
     document.getElementById('calculate').addEventListener('click', () => this.calculate());
-    document.getElementById('clear').addEventListener('click', () => this.clear());
+    document.getElementById('clear').addEventListener('click', () => this.show(this.engine.clear()));
+    document.getElementById('fit').addEventListener('click', () => this.picture.fit());
+    document.getElementById('help-button').addEventListener('click', () => this.showHelp());
+    document.getElementById('export-svg').addEventListener('click', () => this.exportSvg());
     const form = document.getElementById('rows');
     form.addEventListener('keydown', (event) => {
       if (event.key === 'Enter') {
@@ -35,12 +41,13 @@ class Page {
         this.calculate();
       }
     });
-    form.addEventListener('input', () => this.rowsEdited());
-    const view = new PictureView(engine, engine.cornerAt(START_SCROLL.h, START_SCROLL.v));
-    this.picture = new Picture(document.getElementById('picture'), view, {
-      draw: (surface, visible) => engine.redraw(this.rows.texts(), surface, visible, this.isOutOfDate()),
-      markers: () => (this.isOutOfDate() ? [] : this.markers),
+    form.addEventListener('input', () => this.typed());
+    document.addEventListener('keydown', (event) => this.key(event));
+    this.picture = new Picture(document.getElementById('picture'), engine, {
+      markers: () => (this.state.outOfDate ? [] : this.markers),
       onPick: (number) => this.pick(number),
+      onView: () => this.showView(),
+      onPointer: (x, y) => this.showPointer(x, y),
     });
   }
 
@@ -51,61 +58,107 @@ class Page {
   }
 
   calculate() {
-    const texts = this.rows.texts();
-    const { captions, calculation } = this.engine.calculate(texts);
-    this.candidates = this.engine.findCandidates(texts);
-    this.markers = this.engine.markerPoints(this.candidates.length);
-    this.calculated = texts;
-    CAPTION_KEYS.forEach((key, i) => (this.answers[i].value = captions[key]));
-    this.candidateList.show(this.candidates);
-    this.showCalculation(calculation);
-    this.rowsEdited();
+    this.engine.calculate(this.rows.texts());
+    this.show(CHANGE.calculated);
+  }
+
+  typed() {
+    this.engine.type(this.rows.texts());
+    this.show(CHANGE.none);
+  }
+
+  // A candidate picked by a click or the keys: its edits written and
+  // calculated (the session decides), the list's row selected.
+  pick(number) {
+    if (this.state.outOfDate) return;
+    this.show(this.engine.pick(number));
+  }
+
+  step(step) {
+    if (this.engine.step(step, true) !== 0) this.show(CHANGE.calculated);
+  }
+
+  // Shows what the session says after a change: the rows it set, the result
+  // and its candidates, whether they are current, the view.
+  show(change) {
+    this.state = this.engine.shown();
+    if (change !== CHANGE.none) {
+      this.rows.setTexts(this.state.boxes);
+      CAPTION_KEYS.forEach((key, i) => (this.answers[i].value = this.state.captions[key]));
+      this.candidates = this.engine.candidates();
+      this.markers = this.engine.markerPoints(this.candidates.length);
+      this.candidateList.show(this.candidates);
+      this.showCalculation(this.state.calculation);
+    }
+    this.candidateList.select(this.state.picked);
+    document.querySelector('.answers').classList.toggle('out-of-date', this.state.outOfDate);
+    this.candidateList.setOutOfDate(this.state.outOfDate);
+    this.picture?.redraw();
+    if (change !== CHANGE.none) this.showView();
   }
 
   // The guide's lines of the calculation that ran, marked and in view.
   showCalculation(calculation) {
     const title = this.engine.catalogueTitleLine(calculation);
     [...this.catalogue.children].forEach((line, i) => line.classList.toggle('ran', title >= 0 && i >= title && i < title + 4));
-    this.calculationName.textContent = title >= 0 ? this.catalogue.children[title].textContent : '';
+    this.calculationName.textContent = this.state.calculationTitle;
     // The title at the top of the guide, its three lines under it.
     if (title >= 0) this.catalogue.scrollTop = this.catalogue.children[title].offsetTop;
   }
 
-  clear() {
-    this.rows.setTexts(this.engine.startupTexts());
-    this.engine.forgetResults();
-    this.calculated = null;
-    this.candidates = [];
-    this.markers = [];
-    for (const answer of this.answers) answer.value = '';
-    this.candidateList.show([]);
-    this.showCalculation(0);
-    this.rowsEdited();
+  showView() {
+    this.zoomFigure.textContent = `${this.engine.zoomPercent()}%`;
+    if (this.pointer) this.showPointer(this.pointer.x, this.pointer.y);
   }
 
-  // The picture follows the rows as they are typed; the answer and the
-  // candidates belong to the rows that were calculated.
-  rowsEdited() {
-    const outOfDate = this.isOutOfDate();
-    document.querySelector('.answers').classList.toggle('out-of-date', outOfDate);
-    this.candidateList.setOutOfDate(outOfDate);
-    this.picture?.redraw();
+  showPointer(x, y) {
+    this.pointer = x === null ? null : { x, y };
+    this.cursorReadOut.textContent = x === null ? '' : this.engine.readOuts(x, y).cursor;
   }
 
-  isOutOfDate() {
-    return this.calculated !== null && this.rows.texts().some((text, i) => text !== this.calculated[i]);
-  }
-
-  // As in the window: a reachable candidate's edits are written into the
-  // rows and the rows calculated; one no edits give is only selected.
-  pick(number) {
-    const candidate = this.candidates[number - 1];
-    if (!candidate || this.isOutOfDate()) return;
-    if (candidate.edits.length > 0) {
-      this.rows.apply(candidate.edits);
-      this.calculate();
+  // The window's keys: Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y undo and redo what
+  // the program did to the rows (in a box just typed into, the browser's own
+  // undo of the typing goes first); Ctrl+Down / Ctrl+Up step through the
+  // candidates; F1 opens the help; F fits the picture outside the boxes.
+  key(event) {
+    const ctrl = event.ctrlKey || event.metaKey;
+    const inBox = isInput(document.activeElement);
+    const letter = event.key.toLowerCase();
+    if (ctrl && letter === 'z' && !event.shiftKey) {
+      if (inBox && this.state.typedSinceProgramEdit) return;
+      event.preventDefault();
+      this.show(this.engine.undo());
+    } else if (ctrl && (letter === 'y' || (letter === 'z' && event.shiftKey))) {
+      if (inBox && this.state.typedSinceProgramEdit) return;
+      event.preventDefault();
+      this.show(this.engine.redo());
+    } else if (ctrl && (event.key === 'ArrowDown' || event.key === 'ArrowUp')) {
+      event.preventDefault();
+      this.step(event.key === 'ArrowDown' ? 1 : -1);
+    } else if (event.key === 'F1') {
+      event.preventDefault();
+      this.showHelp();
+    } else if (!ctrl && !inBox && letter === 'f' && !this.help.open) {
+      event.preventDefault();
+      this.picture.fit();
     }
-    this.candidateList.select(number);
+  }
+
+  showHelp() {
+    const text = this.help.querySelector('.help-text');
+    if (text.childElementCount === 0) text.innerHTML = this.engine.help(); // the module's own text, escaped there
+    if (!this.help.open) this.help.showModal();
+  }
+
+  exportSvg() {
+    const link = Object.assign(document.createElement('a'), {
+      href: URL.createObjectURL(new Blob([this.engine.svg()], { type: 'image/svg+xml' })),
+      download: 'draftcalc.svg',
+    });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
   }
 }
 

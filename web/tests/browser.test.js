@@ -1,12 +1,16 @@
 // The page in a real headless Chromium, served on 127.0.0.1: typed rows,
 // Calculate, the answer's text and its light-red pixels on the canvas, a
 // candidate picked from the list and from the picture, Enter, the
-// out-of-date look, Clear, zoom and pan, and a phone-sized screen.
+// out-of-date look, Clear, zoom and pan, fitting, the cursor read-out,
+// undo of a pick, the help, the SVG export against draftcalc-cli's, and a
+// phone-sized screen.
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
 import { launchBrowser, openPage, serveSite } from './browser_support.js';
-import { runCli } from './support.js';
+import { cliPath, runCli } from './support.js';
 
 // Two circles with a value row (3.4): four candidates, the third shown.
 const TWO_CIRCLES = { d1: '0', r1: '10', s1: '1', d2: '5', c2: '-5', x3: '20', d3: '0', r3: '10', s3: '1' };
@@ -36,6 +40,7 @@ const SHADES = {
   lightRed: ([r, g, b]) => r === 255 && g === 0 && b === 0,
   green: ([r, g, b]) => r === 0 && g === 128 && b === 0,
   grey: ([r, g, b]) => r === 128 && g === 128 && b === 128,
+  lightBlue: ([r, g, b]) => r === 0 && g === 0 && b === 255,
 };
 function countPixels(shade) {
   return page.$eval(
@@ -50,7 +55,16 @@ function countPixels(shade) {
     SHADES[shade].toString(),
   );
 }
-const LIGHT_RED = 'lightRed', GREY = 'grey', GREEN = 'green';
+const LIGHT_RED = 'lightRed', GREY = 'grey', GREEN = 'green', LIGHT_BLUE = 'lightBlue';
+
+const mapping = () => page.evaluate(() => window.draftcalcPage.engine.mapping());
+const zoomFigure = () => page.textContent('#zoom');
+// The canvas's top-left corner inside its border, where offsets count from.
+async function canvasCorner() {
+  const outer = await page.locator('#picture').boundingBox();
+  const border = await page.$eval('#picture', (canvas) => ({ x: canvas.clientLeft, y: canvas.clientTop }));
+  return { x: outer.x + border.x, y: outer.y + border.y };
+}
 
 describe('the page', () => {
   before(async () => {
@@ -91,7 +105,7 @@ describe('the page', () => {
   test('a click on a candidate\'s marker in the picture picks it', async () => {
     const marker = await page.evaluate(() => {
       const { picture, markers } = window.draftcalcPage;
-      return { x: picture.view.pixelX(markers[3].x), y: picture.view.pixelY(markers[3].y) };
+      return { x: picture.mapping.pixelX(markers[3].x), y: picture.mapping.pixelY(markers[3].y) };
     });
     const box = await page.locator('#picture').boundingBox();
     await page.mouse.click(box.x + marker.x + 2, box.y + marker.y + 1);
@@ -121,29 +135,53 @@ describe('the page', () => {
     assert.equal(expected.results[3], '-6');
   });
 
-  test('the wheel zooms about the pointer and a drag pans the picture', async () => {
-    const outer = await page.locator('#picture').boundingBox();
-    // Pointer offsets count from inside the canvas's border.
-    const border = await page.$eval('#picture', (canvas) => ({ x: canvas.clientLeft, y: canvas.clientTop }));
-    const box = { x: outer.x + border.x, y: outer.y + border.y };
-    const before = await page.evaluate(() => ({ ...window.draftcalcPage.picture.view }));
+  test('the wheel zooms about the pointer and a drag pans the picture; the figures follow', async () => {
+    const box = await canvasCorner();
+    const before = await mapping();
+    const zoomBefore = Number((await zoomFigure()).replace('%', ''));
     const redBefore = await countPixels(LIGHT_RED);
     await page.mouse.move(box.x + 200, box.y + 150);
     await page.mouse.wheel(0, -100);
-    const zoomed = await page.evaluate(() => ({ ...window.draftcalcPage.picture.view }));
-    assert.equal(zoomed.zoomPercent, 110);
+    const zoomed = await mapping();
+    assert.equal(await zoomFigure(), `${zoomBefore + 10}%`);
     assert.ok((await countPixels(LIGHT_RED)) > redBefore, 'a larger answer circle');
-    // The plane point under the pointer stayed there.
-    const under = (view) => [view.left + 200 / (59 * view.zoomPercent / 100 / 15), view.top - 150 / (59 * view.zoomPercent / 100 / 15)];
-    under(zoomed).forEach((value, i) => assert.ok(Math.abs(value - under(before)[i]) < 1e-9));
+    // The plane point under the pointer stayed there, to the view's float precision.
+    const under = (m) => [m.left + 200 / m.pixelsPerUnit, m.top - 150 / m.pixelsPerUnit];
+    under(zoomed).forEach((value, i) => assert.ok(Math.abs(value - under(before)[i]) < 1e-3, `${value}`));
 
     await page.mouse.down();
     await page.mouse.move(box.x + 260, box.y + 190, { steps: 4 });
     await page.mouse.up();
-    const dragged = await page.evaluate(() => ({ ...window.draftcalcPage.picture.view }));
-    const unitsPerPixel = 1 / (59 * 1.1 / 15);
-    assert.ok(Math.abs(dragged.left - (zoomed.left - 60 * unitsPerPixel)) < 1e-9);
-    assert.ok(Math.abs(dragged.top - (zoomed.top + 40 * unitsPerPixel)) < 1e-9);
+    const dragged = await mapping();
+    assert.ok(Math.abs(dragged.left - (zoomed.left - 60 / zoomed.pixelsPerUnit)) < 1e-3);
+    assert.ok(Math.abs(dragged.top - (zoomed.top + 40 / zoomed.pixelsPerUnit)) < 1e-3);
+  });
+
+  test('the read-out gives the plane point under the pointer', async () => {
+    const box = await canvasCorner();
+    for (const [x, y] of [[40, 30], [300, 200]]) {
+      await page.mouse.move(box.x + x, box.y + y);
+      const m = await mapping();
+      const text = await page.textContent('#cursor');
+      const [, readX, readY] = text.match(/^X=(-?[\d.]+) Y=(-?[\d.]+)$/);
+      assert.ok(Math.abs(Number(readX) - (m.left + x / m.pixelsPerUnit)) <= 1 / m.pixelsPerUnit, text);
+      assert.ok(Math.abs(Number(readY) - (m.top - y / m.pixelsPerUnit)) <= 1 / m.pixelsPerUnit, text);
+    }
+  });
+
+  test('F and the Fit button fit the figure after the wheel took it out of view', async () => {
+    const box = await canvasCorner();
+    await page.click('#fit');
+    const fitted = await zoomFigure();
+    await page.mouse.move(box.x + 20, box.y + 20);
+    for (let i = 0; i < 12; ++i) await page.mouse.wheel(0, 100);
+    assert.notEqual(await zoomFigure(), fitted);
+    await page.focus('#calculate');
+    await page.keyboard.press('f');
+    assert.equal(await zoomFigure(), fitted);
+    for (let i = 0; i < 6; ++i) await page.mouse.wheel(0, -100);
+    await page.click('#fit');
+    assert.equal(await zoomFigure(), fitted);
   });
 
   test('Clear brings back the start-up texts and empties the answer and the picture', async () => {
@@ -153,6 +191,94 @@ describe('the page', () => {
     assert.deepEqual(await answerTexts(), ['', '', '', '', '']);
     assert.equal(await page.locator('#candidates tbody tr').count(), 0);
     assert.equal(await countPixels(LIGHT_RED), 0);
+  });
+
+  test('a figure far from the origin is fitted into view by Calculate', async () => {
+    await page.click('#clear');
+    await fillRows({ x1: '400', y1: '300', d1: '0', r1: '150', s1: '1', x2: '3', y2: '4', d2: '8' });
+    await page.click('#calculate');
+    const m = await mapping();
+    const size = await page.$eval('#picture', (canvas) => ({ width: canvas.clientWidth, height: canvas.clientHeight }));
+    // The circle's whole outline in light blue, inside the canvas.
+    const ratio = await page.evaluate(() => window.devicePixelRatio || 1);
+    const outline = 2 * Math.PI * 150 * m.pixelsPerUnit * ratio;
+    assert.ok((await countPixels(LIGHT_BLUE)) > 0.8 * outline, 'the circle drawn whole');
+    for (const [x, y] of [[250, 300], [550, 300], [400, 150], [400, 450]]) {
+      const px = (x - m.left) * m.pixelsPerUnit, py = (m.top - y) * m.pixelsPerUnit;
+      assert.ok(px >= 0 && px <= size.width && py >= 0 && py <= size.height, `(${x}, ${y}) at (${px}, ${py})`);
+    }
+  });
+
+  test('Ctrl+Z after picking candidates gives back the typed rows exactly, Ctrl+Y redoes', async () => {
+    await page.click('#clear');
+    await fillRows(TWO_CIRCLES);
+    await page.click('#calculate');
+    const typed = await boxTexts();
+    const answer = await answerTexts();
+    await page.focus('#calculate');
+    for (let i = 0; i < 4; ++i) await page.keyboard.press('Control+ArrowDown');
+    assert.notDeepEqual(await boxTexts(), typed, 'the picks rewrote the signs');
+    const picked = await boxTexts();
+    for (let i = 0; i < 4; ++i) await page.keyboard.press('Control+z');
+    assert.deepEqual(await boxTexts(), typed);
+    assert.deepEqual(await answerTexts(), answer);
+    for (let i = 0; i < 4; ++i) await page.keyboard.press('Control+y');
+    assert.deepEqual(await boxTexts(), picked);
+    // In a box just typed into, Ctrl+Z is the browser's undo of the typing.
+    await page.click('input[name="x2"]');
+    await page.keyboard.type('7');
+    await page.keyboard.press('Control+z');
+    assert.deepEqual(await boxTexts(), picked);
+  });
+
+  test('the selected candidate is readable and the picture keeps its width', async () => {
+    const width = await page.$eval('#picture', (canvas) => canvas.clientWidth);
+    await page.click('#candidates tbody tr[data-number="2"]');
+    const colours = await page.$eval('#candidates tbody tr[aria-selected="true"]', (row) => {
+      const style = getComputedStyle(row);
+      return { text: style.color, background: style.backgroundColor };
+    });
+    const luminance = (rgb) => {
+      const [r, g, b] = rgb.match(/\d+/g).slice(0, 3).map((c) => {
+        const s = Number(c) / 255;
+        return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+      });
+      return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const [light, dark] = [luminance(colours.text), luminance(colours.background)].sort((a, b) => b - a);
+    assert.ok((light + 0.05) / (dark + 0.05) >= 4.5, `contrast of ${colours.text} on ${colours.background}`);
+    for (const rows of [{ d1: '8', x2: '3', y2: '4', d2: '8', d3: '99' }, TWO_CIRCLES]) {
+      await fillRows(rows);
+      await page.click('#calculate');
+      assert.equal(await page.$eval('#picture', (canvas) => canvas.clientWidth), width);
+    }
+  });
+
+  test('F1 and the ? button open the help with the sign rules', async () => {
+    await page.focus('#calculate');
+    await page.keyboard.press('F1');
+    assert.ok(await page.$eval('#help', (dialog) => dialog.open));
+    const text = await page.textContent('#help');
+    assert.match(text, /R > 0: the tangent that has the circle on its left/);
+    assert.match(text, /3\.4 ２円に接する円/);
+    await page.keyboard.press('Escape');
+    assert.equal(await page.$eval('#help', (dialog) => dialog.open), false);
+    await page.click('#help-button');
+    assert.ok(await page.$eval('#help', (dialog) => dialog.open));
+    await page.keyboard.press('Escape');
+  });
+
+  test('Export SVG downloads what draftcalc-cli calc --all --svg writes for the rows', async () => {
+    await fillRows(TWO_CIRCLES);
+    await page.click('#calculate');
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export-svg')]);
+    const downloaded = fs.readFileSync(await download.path());
+    const names = ['x', 'y', 'd', 'a', 'b', 'c', 'r', 's'];
+    const words = (await boxTexts()).map((text, i) => `${names[i % 8]}${Math.floor(i / 8) + 1}=${text}`);
+    const file = `${fs.mkdtempSync('/tmp/draftcalc-svg-')}/cli.svg`;
+    execFileSync(cliPath, ['calc', '--all', ...words, '--svg', file]);
+    assert.ok(downloaded.length > 1000);
+    assert.ok(downloaded.equals(fs.readFileSync(file)), 'byte for byte');
   });
 
   test('ran without a script error', () => {

@@ -1,8 +1,6 @@
-// The window's files: the rows saved as CSV and opened from CSV (by the
-// keys, the picture's menu, the command line or a drop), and stepping
-// through the records of the file opened.
+#include "app/rows_files.h"
+
 #include <QDir>
-#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,8 +8,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/actions.h"
 #include "app/calculation_summary.h"
-#include "app/form_miret.h"
 
 namespace draftcalc::app {
 namespace {
@@ -35,30 +33,26 @@ QString ListOf(const QStringList& problems, qsizetype count) {
 
 }  // namespace
 
-void Form_miret::CreateFileActions() {
-  saveAction = new QAction("Save rows…", this);
-  saveAction->setShortcut(QKeySequence::Save);
-  connect(saveAction, &QAction::triggered, this, &Form_miret::SaveWithDialog);
-  openAction = new QAction("Open rows…", this);
-  openAction->setShortcut(QKeySequence::Open);
-  connect(openAction, &QAction::triggered, this, &Form_miret::OpenWithDialog);
-  nextRecordAction = new QAction("Next record", this);
-  nextRecordAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-  connect(nextRecordAction, &QAction::triggered, this, [this] { StepRecord(1); });
-  previousRecordAction = new QAction("Previous record", this);
-  previousRecordAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-  connect(previousRecordAction, &QAction::triggered, this, [this] { StepRecord(-1); });
-  for (QAction* step : {nextRecordAction, previousRecordAction}) step->setEnabled(false);
-  addActions({saveAction, openAction, nextRecordAction, previousRecordAction});
+RowsFiles::RowsFiles(QWidget* window, WindowCore& core, QStatusBar* statusBar) : window_(window), core_(core) {
+  save_ = NewAction(window, "saveRows", "Save rows…", QKeySequence::keyBindings(QKeySequence::Save));
+  QObject::connect(save_, &QAction::triggered, window, [this] { SaveWithDialog(); });
+  open_ = NewAction(window, "openRows", "Open rows…", QKeySequence::keyBindings(QKeySequence::Open));
+  QObject::connect(open_, &QAction::triggered, window, [this] { OpenWithDialog(); });
+  next_ = NewAction(window, "nextRecord", "Next record", {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+  QObject::connect(next_, &QAction::triggered, window, [this] { Step(1); });
+  previous_ = NewAction(window, "previousRecord", "Previous record", {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+  QObject::connect(previous_, &QAction::triggered, window, [this] { Step(-1); });
+  for (QAction* step : {next_, previous_}) step->setEnabled(false);
 
-  StatusRecord = new QLabel(StatusBar1);
-  StatusBar1->addPermanentWidget(StatusRecord);
-  StatusRecord->hide();
-  setAcceptDrops(true);
+  recordPanel_ = new QLabel(statusBar);
+  recordPanel_->setObjectName("recordPanel");
+  statusBar->addPermanentWidget(recordPanel_);
+  recordPanel_->hide();
+  window->setAcceptDrops(true);
 }
 
-bool Form_miret::SaveRows(const QString& path) {
-  const csv::BoxTexts boxes = Utf8Texts(CurrentRows());
+bool RowsFiles::Save(const QString& path) {
+  const BoxTexts& boxes = core_.TheSession().Boxes();
   // The answer of these rows, also while the one shown belongs to others.
   const ResultCaptions captions = CalculateRows(boxes).captions;
   const QString failure = WriteInputSetFile(path, boxes, captions);
@@ -68,11 +62,11 @@ bool Form_miret::SaveRows(const QString& path) {
     return false;
   }
   lastFolder_ = QFileInfo(path).absolutePath();
-  ShowNotice("Rows saved to " + path);
+  core_.Notice("Rows saved to " + path);
   return true;
 }
 
-QStringList Form_miret::OpenRows(const QString& path) {
+QStringList RowsFiles::Open(const QString& path) {
   InputSetFile file = ReadInputSetFile(path);
   if (!file.problems.isEmpty()) {
     const QString stopped =
@@ -88,63 +82,63 @@ QStringList Form_miret::OpenRows(const QString& path) {
   lastFolder_ = QFileInfo(path).absolutePath();
   opened_ = {path, std::move(file.records), 0};
   const bool several = opened_.records.size() > 1;
-  for (QAction* step : {nextRecordAction, previousRecordAction}) step->setEnabled(several);
-  ShowOpenedRecord(0);
+  for (QAction* step : {next_, previous_}) step->setEnabled(several);
+  ShowRecord(0);
   if (several) {
-    if (chooser_ == nullptr) chooser_ = new RecordChooser(this, [this](size_t index) { ShowOpenedRecord(index); });
+    if (chooser_ == nullptr) chooser_ = new RecordChooser(window_, [this](size_t index) { ShowRecord(index); });
     chooser_->Show(QFileInfo(path).fileName(), opened_.records, 0);
   } else if (chooser_ != nullptr) {
     chooser_->hide();
   }
   if (file.moreRecords) {
-    ShowNotice(QString("Only the first %1 records of %2 were read.").arg(opened_.records.size()).arg(path));
+    core_.Notice(QString("Only the first %1 records of %2 were read.").arg(opened_.records.size()).arg(path));
   }
   return {};
 }
 
-void Form_miret::ShowOpenedRecord(size_t index) {
+void RowsFiles::ShowRecord(size_t index) {
   opened_.current = index;
-  StatusBar1->clearMessage();  // a notice of another record
   const InputSetFile::Record& record = opened_.records[index];
-  SetRows(RowTextsOf(record.boxes));
-  clearUndo_.Forget();
-  Calculate();
+  session::Session& session = core_.TheSession();
+  core_.Show(session.SetRows(record.boxes));
+  core_.Show(session.Calculate());
   const QString name = QFileInfo(opened_.path).fileName();
   const size_t count = opened_.records.size();
-  StatusRecord->setText(count > 1 ? QString("%1 %2/%3").arg(name).arg(index + 1).arg(count) : name);
-  StatusRecord->setToolTip(
+  recordPanel_->setText(count > 1 ? QString("%1 %2/%3").arg(name).arg(index + 1).arg(count) : name);
+  recordPanel_->setToolTip(
       QString("%1: record %2 of %3, line %4").arg(opened_.path).arg(index + 1).arg(count).arg(record.line));
-  StatusRecord->show();
+  recordPanel_->show();
 }
 
-bool Form_miret::StepRecord(int step) {
+bool RowsFiles::Step(int step) {
   const auto to = static_cast<long long>(opened_.current) + step;
   if (opened_.records.size() < 2) return false;
   if (to < 0 || to >= static_cast<long long>(opened_.records.size())) {
-    ShowNotice(QString("That was the %1 record of %2.").arg(step > 0 ? "last" : "first", opened_.path));
+    core_.Notice(QString("That was the %1 record of %2.").arg(step > 0 ? "last" : "first", opened_.path));
     return false;
   }
-  ShowOpenedRecord(static_cast<size_t>(to));
+  ShowRecord(static_cast<size_t>(to));
   if (chooser_ != nullptr) chooser_->List()->setCurrentRow(static_cast<int>(to));
   return true;
 }
 
-void Form_miret::SaveWithDialog() {
-  QFileDialog dialog(this, "Save rows", QDir(lastFolder_).filePath("rows.csv"), kCsvFilter);
+void RowsFiles::SaveWithDialog() {
+  QFileDialog dialog(window_, "Save rows", QDir(lastFolder_).filePath("rows.csv"), kCsvFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix("csv");
-  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) SaveRows(dialog.selectedFiles().front());
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) Save(dialog.selectedFiles().front());
 }
 
-void Form_miret::OpenWithDialog() {
-  const QString path = QFileDialog::getOpenFileName(this, "Open rows", lastFolder_, kCsvFilter);
-  if (!path.isEmpty()) OpenRows(path);
+void RowsFiles::OpenWithDialog() {
+  const QString path = QFileDialog::getOpenFileName(window_, "Open rows", lastFolder_, kCsvFilter);
+  if (!path.isEmpty()) Open(path);
 }
 
 // Shown without waiting for it to be closed: the caller goes on.
-void Form_miret::ShowProblem(const QString& title, const QString& text) {
+void RowsFiles::ShowProblem(const QString& title, const QString& text) {
   if (problemBox_ == nullptr) {
-    problemBox_ = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+    problemBox_ = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, window_);
+    problemBox_->setObjectName("problem");
     problemBox_->setAttribute(Qt::WA_DeleteOnClose);
   }
   problemBox_->setWindowTitle(title);
@@ -153,27 +147,15 @@ void Form_miret::ShowProblem(const QString& title, const QString& text) {
 }
 
 // Over the input boxes too, which would take the file's name as text.
-bool Form_miret::TakeFileDrop(QEvent* event) {
+bool RowsFiles::TakeDrop(QEvent* event) {
   const auto type = event->type();
   if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
   auto* drop = static_cast<QDropEvent*>(event);
   const auto file = DroppedCsvFile(drop->mimeData());
   if (!file) return false;
   drop->acceptProposedAction();
-  if (type == QEvent::Drop) OpenRows(*file);
+  if (type == QEvent::Drop) Open(*file);
   return true;
-}
-
-void Form_miret::dragEnterEvent(QDragEnterEvent* event) {
-  if (!TakeFileDrop(event)) event->ignore();
-}
-
-void Form_miret::dragMoveEvent(QDragMoveEvent* event) {
-  if (!TakeFileDrop(event)) event->ignore();
-}
-
-void Form_miret::dropEvent(QDropEvent* event) {
-  if (!TakeFileDrop(event)) event->ignore();
 }
 
 }  // namespace draftcalc::app

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-namespace draftcalc::app::help {
+namespace draftcalc::session::help {
 
 // The texts of the help window. The sign rules are worked out from the
 // solvers and stand word for word in the README too.
@@ -62,7 +62,7 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
-inline constexpr std::array<Entry, 18> kShortcuts = {{
+inline constexpr std::array<Entry, 19> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},
     {"Click on a candidate",
@@ -93,9 +93,12 @@ inline constexpr std::array<Entry, 18> kShortcuts = {{
      "Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; "
      "Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); About draftcalc: "
      "version, licence, libraries"},
-    {"Ctrl+Z right after Clear", "bring back the rows Clear emptied"},
+    {"Ctrl+Z",
+     "undo what the program last did to the rows (Clear, a candidate picked, a record opened or restored), the "
+     "answer with them; in a box you have typed into, undo the typing first"},
+    {"Ctrl+Shift+Z, Ctrl+Y", "redo what Ctrl+Z undid"},
     {"F1", "this help"},
     {"Esc", "close this help"},
 }};
 
-}  // namespace draftcalc::app::help
+}  // namespace draftcalc::session::help

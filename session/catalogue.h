@@ -5,7 +5,7 @@
 
 #include "core/calculation_id.h"
 
-namespace draftcalc::app {
+namespace draftcalc::session {
 
 // The calculation catalogue of the list box: for each of the twelve
 // calculations a title and three guide lines (what to type into rows 1..3),
@@ -75,4 +75,4 @@ constexpr std::string_view CatalogueTitle(CalculationId id) {
   return id == CalculationId::kNone ? std::string_view() : kCatalogue[static_cast<size_t>(CatalogueTitleIndex(id))];
 }
 
-}  // namespace draftcalc::app
+}  // namespace draftcalc::session

@@ -1,0 +1,88 @@
+#include "app/candidates_feature.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLineF>
+
+#include "app/actions.h"
+#include "view/candidate_markers.h"
+
+namespace draftcalc::app {
+namespace {
+
+// Pixels from a marker within which a click on the picture picks it.
+constexpr double kPickRadius = 8;
+
+}  // namespace
+
+CandidatesFeature::CandidatesFeature(QWidget* window, WindowCore& core, ContextMenus& menus,
+                                     std::function<void()> beforePick)
+    : core_(core), beforePick_(std::move(beforePick)) {
+  panel_ = new CandidatePanel(
+      window, [this](int number) { Pick(number); }, [this](int step) { return Step(step, false); });
+  panel_->setObjectName("candidates");
+  copy_ = NewAction(window, "copyCandidate", "Copy candidate line", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+  copy_->setEnabled(false);
+  QObject::connect(copy_, &QAction::triggered, panel_,
+                   [this] { QGuiApplication::clipboard()->setText(panel_->SelectedLine()); });
+  next_ = NewAction(window, "nextCandidate", "Next candidate", {QKeySequence(Qt::CTRL | Qt::Key_Down)});
+  QObject::connect(next_, &QAction::triggered, panel_, [this] { Step(1, true); });
+  previous_ = NewAction(window, "previousCandidate", "Previous candidate", {QKeySequence(Qt::CTRL | Qt::Key_Up)});
+  QObject::connect(previous_, &QAction::triggered, panel_, [this] { Step(-1, true); });
+  ShowFreshness(false);
+  menus.AttachToCandidatePanel(panel_, {copy_, next_, previous_});
+}
+
+void CandidatesFeature::ShowCandidates() { panel_->Show(core_.TheSession().Shown().candidates); }
+
+// Candidates belong to the rows that were calculated: while the rows differ,
+// the panel is greyed and cannot be picked from, and the picture leaves them
+// out.
+void CandidatesFeature::ShowFreshness(bool outOfDate) {
+  const bool any = !core_.TheSession().Shown().candidates.empty();
+  panel_->setEnabled(!outOfDate);
+  next_->setEnabled(!outOfDate && any);
+  previous_->setEnabled(!outOfDate && any);
+}
+
+void CandidatesFeature::Pick(int number) {
+  session::Session& session = core_.TheSession();
+  if (session.IsOutOfDate()) return;
+  core_.Show(session.Pick(number));
+  beforePick_();
+  panel_->Select(session.Picked());
+  panel_->setFocus();
+  core_.Show(session::Session::Change::kNone);  // which line Ctrl+Shift+C copies
+}
+
+bool CandidatesFeature::Step(int step, bool wrap) {
+  const session::Session::Stepped stepped = core_.TheSession().Step(step, wrap);
+  if (stepped.number == 0) return false;
+  core_.Show(stepped.change);
+  beforePick_();
+  panel_->Select(stepped.number);
+  panel_->setFocus();
+  core_.Show(session::Session::Change::kNone);
+  return true;
+}
+
+// The nearest marker within reach of the click, as drawn.
+bool CandidatesFeature::Click(QPointF pixel, const std::function<QPointF(double, double)>& pixelOf) {
+  const session::Session& session = core_.TheSession();
+  if (session.Shown().candidates.empty() || session.IsOutOfDate()) return false;
+  const std::vector<geometry::Point> markers = view::MarkerPoints(session.Shown().candidates);
+  int nearest = 0;
+  double nearestDistance = kPickRadius;
+  for (size_t i = 0; i < markers.size(); ++i) {
+    const double distance = QLineF(pixelOf(markers[i].x, markers[i].y), pixel).length();
+    if (distance < nearestDistance) nearest = static_cast<int>(i) + 1, nearestDistance = distance;
+  }
+  if (nearest == 0) return false;
+  Pick(nearest);
+  return true;
+}
+
+bool CandidatesFeature::CopiesCandidateLine() const { return panel_->hasFocus() && panel_->SelectedNumber() != 0; }
+
+}  // namespace draftcalc::app
