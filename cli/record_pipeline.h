@@ -20,7 +20,7 @@ struct PipelineSetup {
   OutputFile& output;
   std::FILE* errors;
   size_t batchBytes;   // output gathered before a write; input bytes per batch of work
-  bool allCandidates;  // one output record per candidate
+  RecordOptions record;
 };
 
 // Where the batch run hands each record it reads. Output lines and messages
