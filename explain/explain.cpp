@@ -8,6 +8,7 @@
 #include "core/element_kind.h"
 #include "core/input_reading.h"
 #include "core/messages.h"
+#include "core/number_parse.h"
 #include "core/number_text.h"
 #include "engine/calculation.h"
 #include "explain/fix_search.h"
@@ -220,6 +221,17 @@ Explanation TwoCircles(const Rows& rows, FixSearch& search) {
   return {why, search.Best()};
 }
 
+// A fix of C beyond the least |C| any touching circle needs: the signs ask
+// for one that needs more, which the reason says.
+Explanation WithTheSignsC(Explanation explanation, double least) {
+  if (least == 0 || explanation.fix.size() != 1 || explanation.fix[0].column != colC) return explanation;
+  const double c = ParseLeadingNumber(explanation.fix[0].text);
+  if (std::fabs(c) > least + 1e-3) {
+    explanation.why += "; with these signs the nearest C that gives one is " + explanation.fix[0].text;
+  }
+  return explanation;
+}
+
 // 3.1 and 3.4: a circle of radius |C| touching a point or circle and a circle.
 Explanation TouchingTwo(const Rows& rows, CalculationId ran, FixSearch& search) {
   const Circle one = rows.CircleAt(0), three = rows.CircleAt(2);
@@ -228,19 +240,22 @@ Explanation TouchingTwo(const Rows& rows, CalculationId ran, FixSearch& search) 
   const std::string first = ran == kCircleThroughPointTouchingCircle ? "the point" : "circle 1";
   const std::string radius = "a circle of radius |C| = " + Num(rho);
   std::string why;
+  double least = 0;
   if (d == 0) {
     why = first + " and circle 3 share their centre";
   } else if (const double gap = d - r1 - r3; gap > 0 && 2 * rho < gap) {
+    least = gap / 2;
     why = first + " and circle 3 are " + Num(gap) + " apart: " + radius + " touching both needs |C| at least " +
           Num(gap / 2);
   } else if (const double inside = std::fabs(r1 - r3) - d; inside > 0 && 2 * rho < inside) {
+    least = inside / 2;
     why = first + " lies " + Num(inside) + " inside the other circle's edge: " + radius +
           " touching both needs |C| at least " + Num(inside / 2);
   } else {
     why = "no " + radius.substr(2) + " touches " + first + " and circle 3 as the signs of R, C and S ask";
   }
   OfferTwoCircleLimits(rows, d, true, search);
-  return {why, search.Best()};
+  return WithTheSignsC({why, search.Best()}, least);
 }
 
 // 3.2: a circle of radius |C| touching the circle and the tangent from the point.
@@ -268,16 +283,23 @@ Explanation TouchingLineAndCircle(const Rows& rows, FixSearch& search) {
   const double gap = std::fabs(SignedDistance(line, circle.centre)) - std::fabs(circle.radius);
   const double rho = std::fabs(rows.C());
   std::string why;
+  double least = 0;
   if (gap > 0 && 2 * rho < gap) {
+    least = gap / 2;
     why = "the circle lies " + Num(gap) + " from the line: a circle of radius |C| = " + Num(rho) +
-          " touching both needs |C| at least " + Num(gap / 2);
-    const double sign = rows.C() < 0 ? -1 : 1;
-    search.Offer(1, colC, rows.C(), sign * gap / 2);
+          " touching both needs |C| at least " + Num(least);
   } else {
     why = "no circle of radius |C| = " + Num(rho) + " touches the line and the circle on the sides the signs of C and S choose";
   }
-  if (search.Best().empty()) search.Search(1, colC, rows.C());
-  return {why, search.Best()};
+  // The touching circle's centre lies |C| from the line on the side C
+  // picks, and R + |C| or |R - |C|| from the circle's centre: its radius
+  // meets a limit at half the circle's nearer or farther edge from the line.
+  const double h = std::fabs(SignedDistance(line, circle.centre)), r = std::fabs(circle.radius);
+  for (const double limit : {(h - r) / 2, (h + r) / 2, (r - h) / 2}) {
+    for (const double sign : {1.0, -1.0}) search.Offer(1, colC, rows.C(), sign * limit);
+  }
+  search.Search(1, colC, rows.C());
+  return WithTheSignsC({why, search.Best()}, least);
 }
 
 Explanation ThreePoints(const Rows& rows) {
