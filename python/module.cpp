@@ -167,6 +167,7 @@ PYBIND11_MODULE(_draftcalc, module) {
 
   module.attr("ANSWER_KEYS") = AnswerKeys();
   module.attr("CANDIDATE_KEYS") = CandidateKeys();
+  module.attr("EXPLANATION_KEYS") = py::make_tuple("why", "fix");
   module.attr("BOX_NAMES") = BoxNames();
   module.attr("EXAMPLES") = Examples();
   module.attr("__version__") = std::string(draftcalc::kVersion);

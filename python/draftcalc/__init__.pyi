@@ -13,6 +13,9 @@ Boxes = Mapping[str, BoxText]
 ANSWER_KEYS: Final[tuple[str, ...]]
 """("ansX", "ansY", "ansA", "ansR", "ansRem"): the keys of an Answer, in order."""
 
+EXPLANATION_KEYS: Final[tuple[str, ...]]
+"""("why", "fix"): the keys explain=True adds to an Answer, in order."""
+
 CANDIDATE_KEYS: Final[tuple[str, ...]]
 """("cand", "candX", "candY", "candA", "candR", "candSet"): the keys of a Candidate, in order."""
 
