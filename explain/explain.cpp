@@ -249,8 +249,9 @@ Explanation TouchingTwo(const Rows& rows, CalculationId ran, FixSearch& search) 
           Num(gap / 2);
   } else if (const double inside = std::fabs(r1 - r3) - d; inside > 0 && 2 * rho < inside) {
     least = inside / 2;
-    why = first + " lies " + Num(inside) + " inside the other circle's edge: " + radius +
-          " touching both needs |C| at least " + Num(inside / 2);
+    const bool firstInside = r1 < r3;
+    why = (firstInside ? first : std::string("circle 3")) + " lies inside " + (firstInside ? "circle 3" : "circle 1") +
+          ", " + Num(inside) + " from its edge: " + radius + " touching both needs |C| at least " + Num(least);
   } else {
     why = "no " + radius.substr(2) + " touches " + first + " and circle 3 as the signs of R, C and S ask";
   }
