@@ -97,7 +97,7 @@ Explanation WrongOrder(const Rows& rows, FixSearch& search) {
 }
 
 // The signs select no answer, but the construction has some: the one the
-// fewest edits give.
+// fewest edits give, said after the reason of the calculation's family.
 std::optional<Explanation> OtherSigns(std::span<const candidates::Candidate> found) {
   const candidates::Candidate* best = nullptr;
   for (const candidates::Candidate& c : found) {
@@ -106,9 +106,8 @@ std::optional<Explanation> OtherSigns(std::span<const candidates::Candidate> fou
   }
   if (best == nullptr) return std::nullopt;
   const std::string count = std::to_string(found.size());
-  return Explanation{"these signs select no answer, but the construction has " + count +
-                         (found.size() == 1 ? " (the candidate)" : " (the candidates)") + ": " +
-                         candidates::EditsInWords(*best) + " gives candidate " + std::to_string(best->number),
+  return Explanation{"the construction has " + count + (found.size() == 1 ? " answer (the candidate)" : " answers (the candidates)") +
+                         ": " + candidates::EditsInWords(*best) + " gives candidate " + std::to_string(best->number),
                      best->edits};
 }
 
@@ -322,21 +321,12 @@ Explanation ThreeLines(const Rows& rows) {
   return {"the corners' bisectors do not meet: no circle touches the three lines as their directions ask", {}};
 }
 
-}  // namespace
-
-Explanation Explain(const InputTexts& texts, const CalcState& shown, std::span<const candidates::Candidate> found) {
-  if (shown.captions.ansRem.empty()) return {};
-  if (shown.captions.ansRem == messages::kNumberOutOfRange) {
-    return {"the numbers are too large to calculate with: a distance or its square passes the largest double", {}};
-  }
-  const Rows rows(texts);
-  FixSearch search(texts);
-  if (shown.ran == kNone) return WrongOrder(rows, search);
-  if (const auto other = OtherSigns(found)) return *other;
-  switch (shown.ran) {
+// The reason of the calculation that ran, and its search for a fix.
+Explanation Family(const Rows& rows, CalculationId ran, FixSearch& search) {
+  switch (ran) {
     case kTangentPointCircle:
     case kTangentTwoCircles:
-      return Tangents(rows, shown.ran, search);
+      return Tangents(rows, ran, search);
     case kTwoLines:
       return Lines(rows, 0, 1);
     case kLineAndCircle:
@@ -345,7 +335,7 @@ Explanation Explain(const InputTexts& texts, const CalcState& shown, std::span<c
       return TwoCircles(rows, search);
     case kCircleThroughPointTouchingCircle:
     case kCircleTouchingTwoCircles:
-      return TouchingTwo(rows, shown.ran, search);
+      return TouchingTwo(rows, ran, search);
     case kCircleTouchingCircleAndTangent:
       return TouchingCircleAndTangent(rows, search);
     case kCircleTouchingLineAndCircle:
@@ -359,6 +349,24 @@ Explanation Explain(const InputTexts& texts, const CalcState& shown, std::span<c
       break;
   }
   return {"the calculation found no answer for these rows", {}};
+}
+
+}  // namespace
+
+Explanation Explain(const InputTexts& texts, const CalcState& shown, std::span<const candidates::Candidate> found) {
+  if (shown.captions.ansRem.empty()) return {};
+  if (shown.captions.ansRem == messages::kNumberOutOfRange) {
+    return {"the numbers are too large to calculate with: a distance or its square passes the largest double", {}};
+  }
+  const Rows rows(texts);
+  FixSearch search(texts);
+  if (shown.ran == kNone) return WrongOrder(rows, search);
+  const auto other = OtherSigns(found);
+  // The candidates' edits are the fix then: no search for another.
+  if (other) search.Skip();
+  const Explanation family = Family(rows, shown.ran, search);
+  if (!other) return family;
+  return {family.why + "; " + other->why, other->fix};
 }
 
 Explanation Explain(const InputTexts& texts) {

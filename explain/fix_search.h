@@ -32,6 +32,9 @@ class FixSearch {
   // nothing numeric was found.
   void OfferText(int row, Column column, std::string text);
 
+  // No edit searched: Best() gives none (the fix is found elsewhere).
+  void Skip() { resolved_ = true; }
+
   // The edit: the nearest answering offer, else the nearest answer of the
   // searches, else the text offered first that answers; empty when none does.
   std::vector<candidates::BoxEdit> Best();
