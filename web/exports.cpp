@@ -133,7 +133,7 @@ EMSCRIPTEN_KEEPALIVE int dc_step(int step, int wrap) { return ThePage().session.
 
 // What the page shows, out: the 24 box texts, the five captions, the title
 // of the calculation that ran, the reason there is no answer and its fix
-// in the rows' words ("" for an answer), and for each box how it is read
+// in the rows' words and as box words ("" for an answer), and for each box how it is read
 // when not whole ("" when it is). Returns flags: 1 a result is shown, 2 it
 // is out of date, 4 Ctrl+Z has something to undo, 8 Ctrl+Y to redo, 16 a
 // box was typed into since the program last set the rows, 32 the result
@@ -148,6 +148,7 @@ EMSCRIPTEN_KEEPALIVE int dc_shown() {
   page.out.Add(draftcalc::session::CatalogueTitle(result.ran));
   page.out.Add(result.explanation.why);
   page.out.Add(draftcalc::explain::FixInWords(result.explanation));
+  page.out.Add(draftcalc::explain::FixAsBoxWords(result.explanation));
   for (size_t box = 0; box < session.Boxes().size(); ++box) page.out.Add(session.PartialReading(box).value_or(""));
   return (session.HasResult() ? 1 : 0) | (session.IsOutOfDate() ? 2 : 0) | (session.CanUndo() ? 4 : 0) |
          (session.CanRedo() ? 8 : 0) | (session.TypedSinceProgramEdit() ? 16 : 0) | (result.Failed() ? 32 : 0);

@@ -93,11 +93,13 @@ export class Engine {
       boxes: texts.slice(0, BOX_COUNT),
       captions: this.captionsOf(texts.slice(BOX_COUNT, after)),
       calculationTitle: texts[after],
-      // Why there is no answer, and the one box edit that gives one ('' for none).
+      // Why there is no answer, and the one box edit that gives one, in the
+      // rows' words and as draftcalc-cli's box words ('' for none).
       why: texts[after + 1],
       fix: texts[after + 2],
+      fixBoxWords: texts[after + 3],
       // How each box is read when not whole ("read as 8: ..."), else ''.
-      readings: texts.slice(after + 3, after + 3 + BOX_COUNT),
+      readings: texts.slice(after + 4, after + 4 + BOX_COUNT),
       failed: (flags & 32) !== 0,
       calculation: this.module._dc_ran(),
       picked: this.module._dc_picked(),
