@@ -115,7 +115,8 @@ void Form_miret::CreateActions() {
   connect(undo_, &QAction::triggered, this, &Form_miret::Undo);
   // Ctrl+Shift+Z and Ctrl+Y on every platform, besides its own binding.
   QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
     if (!redoKeys.contains(keys)) redoKeys << keys;
   }
   redo_ = NewAction(this, "redo", "Redo", redoKeys);
@@ -238,9 +239,7 @@ void Form_miret::ShowReason() {
   reason_->Show(session_.Shown());
 }
 
-int Form_miret::ReasonHeight() const {
-  return reason_ ? reason_->Height(width()) : 0;
-}
+int Form_miret::ReasonHeight() const { return reason_ ? reason_->Height(width()) : 0; }
 
 // The catalogue entry of the calculation that ran, selected and named in the
 // status bar: 3.1 and 3.2 share their rows, and only the geometry decides.

@@ -118,8 +118,7 @@ void PrintExplainSummary(const std::vector<Program>& programs, long records, lon
   std::printf("\n%-20s %14s %14s %10s\n", "", "best rec/s", "median rec/s", "peak MiB");
   for (const Program& p : programs) {
     const double best = *std::min_element(p.seconds.begin(), p.seconds.end());
-    std::printf("%-20s %14.0f %14.0f %10.1f\n", p.name.c_str(), records / best, records / Median(p.seconds),
-                p.peakMiB);
+    std::printf("%-20s %14.0f %14.0f %10.1f\n", p.name.c_str(), records / best, records / Median(p.seconds), p.peakMiB);
   }
   std::printf("%ld of %ld records have a remark (%.1f%%), each explained\n", failing, records,
               100.0 * static_cast<double>(failing) / static_cast<double>(records));

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string_view>
 
+#include "cli/record_options.h"
 #include "csv/byte_source.h"
 #include "csv/csv_reader.h"
-#include "cli/record_options.h"
 
 namespace draftcalc::cli {
 

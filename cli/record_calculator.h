@@ -3,15 +3,15 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
+#include "candidates/candidate.h"
+#include "cli/record_options.h"
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "csv/box_columns.h"
 #include "csv/csv_reader.h"
-#include "cli/record_options.h"
-#include "candidates/candidate.h"
 
 namespace draftcalc::cli {
 

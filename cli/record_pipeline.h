@@ -19,7 +19,7 @@ struct PipelineSetup {
   size_t maxRecordBytes;
   OutputFile& output;
   std::FILE* errors;
-  size_t batchBytes;   // output gathered before a write; input bytes per batch of work
+  size_t batchBytes;  // output gathered before a write; input bytes per batch of work
   RecordOptions record;
 };
 

@@ -35,7 +35,9 @@ struct Rows {
 
   Point PointAt(int row) const { return {table.elemX[row + 1], table.elemY[row + 1]}; }
   // A point is a circle of radius 0.
-  double Radius(int row) const { return kinds[static_cast<size_t>(row)] == ElementKind::kCircle ? table.elemA[row + 1] : 0; }
+  double Radius(int row) const {
+    return kinds[static_cast<size_t>(row)] == ElementKind::kCircle ? table.elemA[row + 1] : 0;
+  }
   Circle CircleAt(int row) const { return {PointAt(row), Radius(row)}; }
   Line LineAt(int row) const { return {PointAt(row), table.elemA[row + 1], table.elemB[row + 1]}; }
   double C() const { return table.elemB[2]; }
@@ -106,8 +108,9 @@ std::optional<Explanation> OtherSigns(std::span<const candidates::Candidate> fou
   }
   if (best == nullptr) return std::nullopt;
   const std::string count = std::to_string(found.size());
-  return Explanation{"the construction has " + count + (found.size() == 1 ? " answer (the candidate)" : " answers (the candidates)") +
-                         ": " + candidates::EditsInWords(*best) + " gives candidate " + std::to_string(best->number),
+  return Explanation{"the construction has " + count +
+                         (found.size() == 1 ? " answer (the candidate)" : " answers (the candidates)") + ": " +
+                         candidates::EditsInWords(*best) + " gives candidate " + std::to_string(best->number),
                      best->edits};
 }
 
@@ -131,9 +134,9 @@ Explanation Tangents(const Rows& rows, CalculationId ran, FixSearch& search) {
           " inside";
   } else if (d < std::fabs(r1 - r2)) {
     const bool firstInside = r1 < r2;
-    why = "circle " + std::to_string(firstInside ? 1 : 2) + " lies inside circle " + std::to_string(firstInside ? 2 : 1) +
-          ": the centres are " + Num(d) + " apart, less than the " + Num(std::fabs(r1 - r2)) +
-          " between the radii: no common tangent";
+    why = "circle " + std::to_string(firstInside ? 1 : 2) + " lies inside circle " +
+          std::to_string(firstInside ? 2 : 1) + ": the centres are " + Num(d) + " apart, less than the " +
+          Num(std::fabs(r1 - r2)) + " between the radii: no common tangent";
   } else {
     why = "the signs of R ask for a tangent crossing between the circles, which overlap: the centres are " + Num(d) +
           " apart, less than the radii " + Num(r1) + " + " + Num(r2);
@@ -150,14 +153,15 @@ Explanation Tangents(const Rows& rows, CalculationId ran, FixSearch& search) {
 Explanation Lines(const Rows& rows, int first, int second) {
   const Line a = rows.LineAt(first), b = rows.LineAt(second);
   if (const auto meet = geometry::Intersection(a, b)) {
-    return {"lines " + std::to_string(first + 1) + " and " + std::to_string(second + 1) + " meet at (" +
-                Num(meet->x) + ", " + Num(meet->y) + ") but so nearly parallel (A " + Num(a.direction) + " and " +
-                Num(b.direction) + ") that the calculation's angles cannot tell where",
+    return {"lines " + std::to_string(first + 1) + " and " + std::to_string(second + 1) + " meet at (" + Num(meet->x) +
+                ", " + Num(meet->y) + ") but so nearly parallel (A " + Num(a.direction) + " and " + Num(b.direction) +
+                ") that the calculation's angles cannot tell where",
             {}};
   }
-  const bool same = std::fabs(SignedDistance(a, b.point) + b.offset) < 1e-12 * std::max(1.0, geometry::Magnitude(b.point));
-  return {"lines " + std::to_string(first + 1) + " and " + std::to_string(second + 1) + (same ? " coincide" : " are parallel") +
-              " (A " + Num(a.direction) + " and " + Num(b.direction) + ")",
+  const bool same =
+      std::fabs(SignedDistance(a, b.point) + b.offset) < 1e-12 * std::max(1.0, geometry::Magnitude(b.point));
+  return {"lines " + std::to_string(first + 1) + " and " + std::to_string(second + 1) +
+              (same ? " coincide" : " are parallel") + " (A " + Num(a.direction) + " and " + Num(b.direction) + ")",
           {}};
 }
 
@@ -167,8 +171,8 @@ Explanation LineAndCircle(const Rows& rows, FixSearch& search) {
   const Circle circle = rows.CircleAt(circleRow);
   const double p = std::fabs(SignedDistance(rows.LineAt(1 - circleRow), circle.centre));
   const double r = std::fabs(circle.radius);
-  std::string why = "the line passes " + Num(p) + " from the circle's centre; radius " + Num(r) + ": " + Num(p - r) +
-                    " short";
+  std::string why =
+      "the line passes " + Num(p) + " from the circle's centre; radius " + Num(r) + ": " + Num(p - r) + " short";
   if (p <= r) why = "the line touches the circle within " + Num(r - p) + ", too closely for the calculation's rounding";
   const double sign = circle.radius < 0 ? -1 : 1;
   search.Offer(circleRow, colR, circle.radius, sign * p);
@@ -210,8 +214,8 @@ Explanation TwoCircles(const Rows& rows, FixSearch& search) {
           Num(d - r1 - r3) + " short";
   } else if (d < std::fabs(r1 - r3)) {
     why = "circle " + std::to_string(r1 < r3 ? 1 : 3) + " lies inside circle " + std::to_string(r1 < r3 ? 3 : 1) +
-          ": the centres are " + Num(d) + " apart, less than the " + Num(std::fabs(r1 - r3)) + " between the radii: " +
-          Num(std::fabs(r1 - r3) - d) + " too close to meet";
+          ": the centres are " + Num(d) + " apart, less than the " + Num(std::fabs(r1 - r3)) +
+          " between the radii: " + Num(std::fabs(r1 - r3) - d) + " too close to meet";
   } else {
     why = "the circles touch within " + Num(std::min(r1 + r3 - d, d - std::fabs(r1 - r3))) +
           ", too closely for the calculation's rounding";
@@ -289,7 +293,8 @@ Explanation TouchingLineAndCircle(const Rows& rows, FixSearch& search) {
     why = "the circle lies " + Num(gap) + " from the line: a circle of radius |C| = " + Num(rho) +
           " touching both needs |C| at least " + Num(least);
   } else {
-    why = "no circle of radius |C| = " + Num(rho) + " touches the line and the circle on the sides the signs of C and S choose";
+    why = "no circle of radius |C| = " + Num(rho) +
+          " touches the line and the circle on the sides the signs of C and S choose";
   }
   // The touching circle's centre lies |C| from the line on the side C
   // picks, and R + |C| or |R - |C|| from the circle's centre: its radius

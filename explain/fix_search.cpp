@@ -118,8 +118,7 @@ std::vector<candidates::BoxEdit> FixSearch::Best() {
   if (!resolved_) {
     resolved_ = true;
     const auto change = [](const Box& offer) { return std::fabs(offer.limit - offer.value); };
-    std::stable_sort(offers_.begin(), offers_.end(),
-                     [&](const Box& a, const Box& b) { return change(a) < change(b); });
+    std::stable_sort(offers_.begin(), offers_.end(), [&](const Box& a, const Box& b) { return change(a) < change(b); });
     for (const Box& offer : offers_) {
       // An offer's change is at least its distance to the limit, less a step.
       if (!Nearer(change(offer) - GridStep(offer.limit))) break;

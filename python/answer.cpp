@@ -28,9 +28,9 @@ py::dict Answer(const InputTexts& texts, CalcState& state, const AnswerOptions& 
   RunCalculation(state, texts);
   py::dict answer = AnswerDict(state.captions);
   if (options.explain) {
-    const explain::Explanation explanation =
-        state.captions.ansRem.empty() ? explain::Explanation{}
-                                      : explain::Explain(texts, state, candidates::FindCandidates(texts));
+    const explain::Explanation explanation = state.captions.ansRem.empty()
+                                                 ? explain::Explanation{}
+                                                 : explain::Explain(texts, state, candidates::FindCandidates(texts));
     answer["why"] = py::str(explanation.why);
     answer["fix"] = py::str(explain::FixAsBoxWords(explanation));
   }

@@ -13,8 +13,8 @@
 #include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
 #include "packaging/version.h"
-#include "python/box_mapping.h"
 #include "python/answer.h"
+#include "python/box_mapping.h"
 #include "python/calculation_stream.h"
 #include "python/result_dicts.h"
 

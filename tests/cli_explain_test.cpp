@@ -126,7 +126,8 @@ TEST_P(StrictRecord, IsRefusedOnlyWhenNotReadWhole) {
   }
   EXPECT_EQ(strict.status, 2);
   EXPECT_EQ(strict.err, "<stdin>:3: " + refusal + "\n");
-  EXPECT_EQ(strict.out, Lines(lenient.out)[0] + "\n" + Lines(lenient.out)[1] + "\n") << "the good record still calculated";
+  EXPECT_EQ(strict.out, Lines(lenient.out)[0] + "\n" + Lines(lenient.out)[1] + "\n")
+      << "the good record still calculated";
   const Outcome calc = Command("calc --strict x1=0 y1=0 d1=3 a1=30 x2=10 d2=0 s2=1 'r2=" +
                                (field.starts_with('"') ? field.substr(1, field.size() - 2) : field) + "'");
   EXPECT_EQ(calc.status, 2);
@@ -134,14 +135,14 @@ TEST_P(StrictRecord, IsRefusedOnlyWhenNotReadWhole) {
   EXPECT_EQ(calc.out, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, StrictRecord,
-    testing::Values(StrictCase{"\"8,5\"", "r2 \"8,5\" is read as 8"}, StrictCase{"12abc", "r2 \"12abc\" is read as 12"},
-                    StrictCase{"8.5mm", "r2 \"8.5mm\" is read as 8.5"},
-                    StrictCase{"point", "r2 \"point\" is read as 0"},
-                    StrictCase{"\xEF\xBC\x98", "r2 \"\xEF\xBC\x98\" is read as 0"},
-                    StrictCase{"1e400", "r2 \"1e400\" is read as 0"}, StrictCase{"&H10", ""},
-                    StrictCase{" 8 ", ""}, StrictCase{"", ""}, StrictCase{"-8.5e0", ""}));
+INSTANTIATE_TEST_SUITE_P(Texts, StrictRecord,
+                         testing::Values(StrictCase{"\"8,5\"", "r2 \"8,5\" is read as 8"},
+                                         StrictCase{"12abc", "r2 \"12abc\" is read as 12"},
+                                         StrictCase{"8.5mm", "r2 \"8.5mm\" is read as 8.5"},
+                                         StrictCase{"point", "r2 \"point\" is read as 0"},
+                                         StrictCase{"\xEF\xBC\x98", "r2 \"\xEF\xBC\x98\" is read as 0"},
+                                         StrictCase{"1e400", "r2 \"1e400\" is read as 0"}, StrictCase{"&H10", ""},
+                                         StrictCase{" 8 ", ""}, StrictCase{"", ""}, StrictCase{"-8.5e0", ""}));
 
 TEST_F(Cli, StrictNamesTheFirstBoxNotReadWholeAndShowsControlCharacters) {
   const Outcome run = Command("--strict", "x1,y1,x2\n\"1\t2\",3 4x,5\n");

@@ -74,13 +74,59 @@ void ValueRow(BoxTexts& b, Typing& t, const std::string& c) {
 
 const std::map<std::string, Generator>& Generators() {
   static const std::map<std::string, Generator> generators = {
-      {"tangent from a point", [](Typing& t) { BoxTexts b = StartupBoxTexts(); PointRow(b, t, 0); CircleRow(b, t, 1); return b; }},
-      {"tangent of two circles", [](Typing& t) { BoxTexts b = StartupBoxTexts(); CircleRow(b, t, 0); CircleRow(b, t, 1); return b; }},
-      {"line and circle", [](Typing& t) { BoxTexts b = StartupBoxTexts(); LineRow(b, t, 0); CircleRow(b, t, 1); return b; }},
-      {"two circles", [](Typing& t) { BoxTexts b = StartupBoxTexts(); CircleRow(b, t, 0); ValueRow(b, t, "0.001"); CircleRow(b, t, 2); return b; }},
-      {"point, C, circle", [](Typing& t) { BoxTexts b = StartupBoxTexts(); PointRow(b, t, 0); ValueRow(b, t, ""); CircleRow(b, t, 2); return b; }},
-      {"line, C, circle", [](Typing& t) { BoxTexts b = StartupBoxTexts(); LineRow(b, t, 0); ValueRow(b, t, ""); CircleRow(b, t, 2); return b; }},
-      {"circle, C, circle", [](Typing& t) { BoxTexts b = StartupBoxTexts(); CircleRow(b, t, 0); ValueRow(b, t, ""); CircleRow(b, t, 2); return b; }},
+      {"tangent from a point",
+       [](Typing& t) {
+         BoxTexts b = StartupBoxTexts();
+         PointRow(b, t, 0);
+         CircleRow(b, t, 1);
+         return b;
+       }},
+      {"tangent of two circles",
+       [](Typing& t) {
+         BoxTexts b = StartupBoxTexts();
+         CircleRow(b, t, 0);
+         CircleRow(b, t, 1);
+         return b;
+       }},
+      {"line and circle",
+       [](Typing& t) {
+         BoxTexts b = StartupBoxTexts();
+         LineRow(b, t, 0);
+         CircleRow(b, t, 1);
+         return b;
+       }},
+      {"two circles",
+       [](Typing& t) {
+         BoxTexts b = StartupBoxTexts();
+         CircleRow(b, t, 0);
+         ValueRow(b, t, "0.001");
+         CircleRow(b, t, 2);
+         return b;
+       }},
+      {"point, C, circle",
+       [](Typing& t) {
+         BoxTexts b = StartupBoxTexts();
+         PointRow(b, t, 0);
+         ValueRow(b, t, "");
+         CircleRow(b, t, 2);
+         return b;
+       }},
+      {"line, C, circle",
+       [](Typing& t) {
+         BoxTexts b = StartupBoxTexts();
+         LineRow(b, t, 0);
+         ValueRow(b, t, "");
+         CircleRow(b, t, 2);
+         return b;
+       }},
+      {"circle, C, circle",
+       [](Typing& t) {
+         BoxTexts b = StartupBoxTexts();
+         CircleRow(b, t, 0);
+         ValueRow(b, t, "");
+         CircleRow(b, t, 2);
+         return b;
+       }},
   };
   return generators;
 }
@@ -106,7 +152,8 @@ double Boundary(BoxTexts boxes, size_t box, double from, double to) {
 std::string Words(const BoxTexts& boxes) {
   std::string words;
   for (size_t i = 0; i < boxes.size(); ++i) {
-    if (boxes[i] != StartupBoxTexts()[i]) words += "xydabcrs"[i % kColumnCount] + std::to_string(i / kColumnCount + 1) + "=" + boxes[i] + " ";
+    if (boxes[i] != StartupBoxTexts()[i])
+      words += "xydabcrs"[i % kColumnCount] + std::to_string(i / kColumnCount + 1) + "=" + boxes[i] + " ";
   }
   return words;
 }
@@ -135,8 +182,8 @@ TEST(ExplainProperty, TheFixAnswersAndIsTheSmallestMoveOfItsBox) {
       if (to == -from || edit.reversesLine) continue;
       ++numericFixes;
       const double boundary = Boundary(boxes, box, from, to);
-      EXPECT_LE(std::fabs(to - boundary), 1e-4 * (1 + 1e-9)) << name << ": " << Words(boxes) << "fix "
-                                                               << edit.text << ", but " << boundary << " answers";
+      EXPECT_LE(std::fabs(to - boundary), 1e-4 * (1 + 1e-9))
+          << name << ": " << Words(boxes) << "fix " << edit.text << ", but " << boundary << " answers";
     }
     EXPECT_GT(failing, Cases() / 20) << name;
     EXPECT_GT(numericFixes, 0) << name;

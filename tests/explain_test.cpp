@@ -3,6 +3,8 @@
 // analytic touching circles for the least radius that touches two figures),
 // the remark shown is one the help explains for that calculation, and the
 // suggested edit, where there is one, gives an answer.
+#include "explain/explain.h"
+
 #include <gtest/gtest.h>
 
 #include <GccAna_Circ2d2TanRad.hxx>
@@ -14,22 +16,20 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <numbers>
-#include <ostream>
-#include <string>
-#include <vector>
-
 #include <gp_Ax2d.hxx>
 #include <gp_Circ2d.hxx>
 #include <gp_Dir2d.hxx>
 #include <gp_Lin2d.hxx>
 #include <gp_Pnt2d.hxx>
+#include <numbers>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #include "core/box_texts.h"
 #include "core/calculation_id.h"
 #include "csv/box_columns.h"
 #include "engine/calculation.h"
-#include "explain/explain.h"
 #include "session/help_text.h"
 
 namespace draftcalc::explain {
@@ -154,21 +154,27 @@ using std::vector;
 
 INSTANTIATE_TEST_SUITE_P(
     Tangents, Reason,
-    testing::Values(
-        ReasonCase{"PointInsideTheCircle", "x1=1 y1=2 d1=8 x2=4 y2=6 d2=0 r2=10 s2=1", "接線が求められない",
-                   "inside its radius",
-                   [] {
-                     const double d = P(1, 2).Distance(P(4, 6));
-                     return vector{d, 10.0, 10 - d};
-                   },
-                   true},
-        ReasonCase{"CircleInsideTheOther", "d1=0 r1=10 s1=1 x2=3 y2=4 d2=0 r2=2 s2=1", "接線が求められない",
-                   "circle 2 lies inside circle 1", [] { return vector{P(0, 0).Distance(P(3, 4)), 8.0}; }, true},
-        ReasonCase{"CrossingTangentOfOverlappingCircles", "d1=0 r1=10 s1=1 x2=12 d2=0 r2=-5 s2=1",
-                   "接線が求められない", "crossing", [] { return vector{P(0, 0).Distance(P(12, 0)), 10.0, 5.0}; },
-                   true},
-        ReasonCase{"SharedCentre", "d1=0 r1=5 d2=0 r2=3 s2=1", "中心が重なり求められない", "share their centre",
-                   [] { return vector<double>{}; }, false}));
+    testing::Values(ReasonCase{"PointInsideTheCircle", "x1=1 y1=2 d1=8 x2=4 y2=6 d2=0 r2=10 s2=1", "接線が求められない",
+                               "inside its radius",
+                               [] {
+                                 const double d = P(1, 2).Distance(P(4, 6));
+                                 return vector{d, 10.0, 10 - d};
+                               },
+                               true},
+                    ReasonCase{"CircleInsideTheOther", "d1=0 r1=10 s1=1 x2=3 y2=4 d2=0 r2=2 s2=1", "接線が求められない",
+                               "circle 2 lies inside circle 1",
+                               [] {
+                                 return vector{P(0, 0).Distance(P(3, 4)), 8.0};
+                               },
+                               true},
+                    ReasonCase{"CrossingTangentOfOverlappingCircles", "d1=0 r1=10 s1=1 x2=12 d2=0 r2=-5 s2=1",
+                               "接線が求められない", "crossing",
+                               [] {
+                                 return vector{P(0, 0).Distance(P(12, 0)), 10.0, 5.0};
+                               },
+                               true},
+                    ReasonCase{"SharedCentre", "d1=0 r1=5 d2=0 r2=3 s2=1", "中心が重なり求められない",
+                               "share their centre", [] { return vector<double>{}; }, false}));
 
 INSTANTIATE_TEST_SUITE_P(
     Intersections, Reason,
@@ -214,57 +220,58 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     TouchingCircles, Reason,
-    testing::Values(
-        ReasonCase{"PointInsideTheCircleNeedsALargerC", "x1=3 d1=8 d2=5 c2=-1 x3=0 d3=0 r3=10 s3=1", "交点無し!!",
-                   "the point lies inside circle 3",
-                   [] {
-                     const double least = LeastBetween(C(0, 0, 10), P(3, 0));
-                     return vector{2 * least, least};
-                   },
-                   true},
-        ReasonCase{"CircleFarFromTheLine", "d1=3 a1=0 d2=5 c2=2 y3=20 d3=0 r3=5 s3=-1", "交点無し??",
-                   "from the line",
-                   [] {
-                     const double least = LeastBetween(C(0, 20, 5), L(0, 0, 0));
-                     return vector{2 * least, 2.0, least};
-                   },
-                   true},
-        ReasonCase{"CirclesTooFarApartForC", "d1=0 r1=5 s1=1 d2=5 c2=5 x3=30 d3=0 r3=5 s3=1", "交点無し?",
-                   "needs |C| at least",
-                   [] {
-                     const double least = LeastBetween(C(0, 0, 5), C(30, 0, 5));
-                     return vector{2 * least, 5.0, least};
-                   },
-                   true},
-        ReasonCase{"CircleDeepInsideTheOther", "d1=0 r1=20 s1=1 d2=5 c2=1 x3=3 d3=0 r3=2 s3=1", "交点無し!!",
-                   "circle 3 lies inside circle 1",
-                   [] {
-                     const double least = LeastBetween(C(0, 0, 20), C(3, 0, 2));
-                     return vector{2 * least, 1.0, least};
-                   },
-                   true},
-        ReasonCase{"SignsSelectNoneOfTheCircles", "x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1", "交点無し??",
-                   "the construction has 8 answers (the candidates)", [] { return vector<double>{}; }, true}));
+    testing::Values(ReasonCase{"PointInsideTheCircleNeedsALargerC", "x1=3 d1=8 d2=5 c2=-1 x3=0 d3=0 r3=10 s3=1",
+                               "交点無し!!", "the point lies inside circle 3",
+                               [] {
+                                 const double least = LeastBetween(C(0, 0, 10), P(3, 0));
+                                 return vector{2 * least, least};
+                               },
+                               true},
+                    ReasonCase{"CircleFarFromTheLine", "d1=3 a1=0 d2=5 c2=2 y3=20 d3=0 r3=5 s3=-1", "交点無し??",
+                               "from the line",
+                               [] {
+                                 const double least = LeastBetween(C(0, 20, 5), L(0, 0, 0));
+                                 return vector{2 * least, 2.0, least};
+                               },
+                               true},
+                    ReasonCase{"CirclesTooFarApartForC", "d1=0 r1=5 s1=1 d2=5 c2=5 x3=30 d3=0 r3=5 s3=1", "交点無し?",
+                               "needs |C| at least",
+                               [] {
+                                 const double least = LeastBetween(C(0, 0, 5), C(30, 0, 5));
+                                 return vector{2 * least, 5.0, least};
+                               },
+                               true},
+                    ReasonCase{"CircleDeepInsideTheOther", "d1=0 r1=20 s1=1 d2=5 c2=1 x3=3 d3=0 r3=2 s3=1",
+                               "交点無し!!", "circle 3 lies inside circle 1",
+                               [] {
+                                 const double least = LeastBetween(C(0, 0, 20), C(3, 0, 2));
+                                 return vector{2 * least, 1.0, least};
+                               },
+                               true},
+                    ReasonCase{"SignsSelectNoneOfTheCircles", "x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1",
+                               "交点無し??", "the construction has 8 answers (the candidates)",
+                               [] { return vector<double>{}; }, true}));
 
 INSTANTIATE_TEST_SUITE_P(
     ThreeElementsAndOrder, Reason,
-    testing::Values(
-        ReasonCase{"CollinearPoints", "d1=8 x2=1 y2=1 d2=8 x3=2 y3=2 d3=8", "求められない", "lie on one line",
-                   [] {
-                     EXPECT_EQ(GccAna_Circ2d3Tan(P(0, 0), P(1, 1), P(2, 2), kTolerance).NbSolutions(), 0);
-                     return vector<double>{};
-                   },
-                   false},
-        ReasonCase{"ParallelLinesAmongThree", "d1=3 a1=0 d2=3 a2=0 y2=5 x3=0 d3=3 a3=90", "交点が求められませんでした。",
-                   "lines 1 and 2 are parallel", [] { return vector{0.0}; }, false},
-        ReasonCase{"PointThenLine", "d1=8 d2=3 a2=0", "入力順違いで計算出来ない", "a point and a line",
-                   [] { return vector<double>{}; }, false},
-        ReasonCase{"LineTwoInRowOne", "d1=2 a1=0 d2=1 a2=90", "入力順違いで計算出来ない", "D 2 marks the second",
-                   [] { return vector<double>{}; }, false},
-        ReasonCase{"LineOneInRowTwo", "d1=3 a1=0 d2=1 a2=90", "入力順違いで計算出来ない", "takes D 2 or 3",
-                   [] { return vector<double>{}; }, true},
-        ReasonCase{"NumbersTooLarge", "d1=0 r1=5 s1=1 d2=5 c2=0 x3=1e200 y3=1e200 d3=0 r3=5 s3=1",
-                   "数値が範囲外で計算出来ない", "too large", [] { return vector<double>{}; }, false}));
+    testing::Values(ReasonCase{"CollinearPoints", "d1=8 x2=1 y2=1 d2=8 x3=2 y3=2 d3=8", "求められない",
+                               "lie on one line",
+                               [] {
+                                 EXPECT_EQ(GccAna_Circ2d3Tan(P(0, 0), P(1, 1), P(2, 2), kTolerance).NbSolutions(), 0);
+                                 return vector<double>{};
+                               },
+                               false},
+                    ReasonCase{"ParallelLinesAmongThree", "d1=3 a1=0 d2=3 a2=0 y2=5 x3=0 d3=3 a3=90",
+                               "交点が求められませんでした。", "lines 1 and 2 are parallel", [] { return vector{0.0}; },
+                               false},
+                    ReasonCase{"PointThenLine", "d1=8 d2=3 a2=0", "入力順違いで計算出来ない", "a point and a line",
+                               [] { return vector<double>{}; }, false},
+                    ReasonCase{"LineTwoInRowOne", "d1=2 a1=0 d2=1 a2=90", "入力順違いで計算出来ない",
+                               "D 2 marks the second", [] { return vector<double>{}; }, false},
+                    ReasonCase{"LineOneInRowTwo", "d1=3 a1=0 d2=1 a2=90", "入力順違いで計算出来ない", "takes D 2 or 3",
+                               [] { return vector<double>{}; }, true},
+                    ReasonCase{"NumbersTooLarge", "d1=0 r1=5 s1=1 d2=5 c2=0 x3=1e200 y3=1e200 d3=0 r3=5 s3=1",
+                               "数値が範囲外で計算出来ない", "too large", [] { return vector<double>{}; }, false}));
 
 }  // namespace
 }  // namespace draftcalc::explain

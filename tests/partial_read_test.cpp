@@ -34,16 +34,15 @@ TEST_P(PartialReadingOf, SaysHowTheTextIsRead) {
 
 const std::string kIgnoredAfter = ": the text after ";
 
-INSTANTIATE_TEST_SUITE_P(
-    ReadInPart, PartialReadingOf,
-    testing::Values(ReadingCase{"8,5", "read as 8" + kIgnoredAfter + "\"8\" is ignored"},
-                    ReadingCase{"12abc", "read as 12" + kIgnoredAfter + "\"12\" is ignored"},
-                    ReadingCase{"1.2.3", "read as 1.2" + kIgnoredAfter + "\"1.2\" is ignored"},
-                    ReadingCase{" 3mm", "read as 3" + kIgnoredAfter + "\"3\" is ignored"},
-                    ReadingCase{"1e", "read as 1" + kIgnoredAfter + "\"1\" is ignored"},
-                    ReadingCase{"0x10", "read as 0" + kIgnoredAfter + "\"0\" is ignored"},
-                    ReadingCase{"&H10G", "read as 16" + kIgnoredAfter + "\"&H10\" is ignored"},
-                    ReadingCase{"4\r", "read as 4" + kIgnoredAfter + "\"4\" is ignored"}));
+INSTANTIATE_TEST_SUITE_P(ReadInPart, PartialReadingOf,
+                         testing::Values(ReadingCase{"8,5", "read as 8" + kIgnoredAfter + "\"8\" is ignored"},
+                                         ReadingCase{"12abc", "read as 12" + kIgnoredAfter + "\"12\" is ignored"},
+                                         ReadingCase{"1.2.3", "read as 1.2" + kIgnoredAfter + "\"1.2\" is ignored"},
+                                         ReadingCase{" 3mm", "read as 3" + kIgnoredAfter + "\"3\" is ignored"},
+                                         ReadingCase{"1e", "read as 1" + kIgnoredAfter + "\"1\" is ignored"},
+                                         ReadingCase{"0x10", "read as 0" + kIgnoredAfter + "\"0\" is ignored"},
+                                         ReadingCase{"&H10G", "read as 16" + kIgnoredAfter + "\"&H10\" is ignored"},
+                                         ReadingCase{"4\r", "read as 4" + kIgnoredAfter + "\"4\" is ignored"}));
 
 INSTANTIATE_TEST_SUITE_P(
     ReadAsZero, PartialReadingOf,

@@ -21,15 +21,15 @@ const QColor kLightRed(255, 0, 0), kGreen(0, 128, 0);
 
 // 3.2 with no circle on the sides the signs choose: the calculation writes
 // the point, an angle and the radius beside its remark.
-constexpr examples::CatalogueEntry kNoCircleOnTheseSides{
-    "3.2 no answer",
-    {{{"0", "30", "8", "", "", "", "", ""}, {"0.000", "0.000", "5", "", "", "5", "", ""},
-      {"0", "0", "0", "", "", "", "10", "1"}}}};
+constexpr examples::CatalogueEntry kNoCircleOnTheseSides{"3.2 no answer",
+                                                         {{{"0", "30", "8", "", "", "", "", ""},
+                                                           {"0.000", "0.000", "5", "", "", "5", "", ""},
+                                                           {"0", "0", "0", "", "", "", "10", "1"}}}};
 // 2.3 with the circles 20 apart, radii 5 and 5.
-constexpr examples::CatalogueEntry kCirclesApart{
-    "2.3 apart",
-    {{{"0", "0", "0", "", "", "", "5", "1"}, {"0.000", "0.000", "5", "", "", "0", "", ""},
-      {"20", "0", "0", "", "", "", "5", "1"}}}};
+constexpr examples::CatalogueEntry kCirclesApart{"2.3 apart",
+                                                 {{{"0", "0", "0", "", "", "", "5", "1"},
+                                                   {"0.000", "0.000", "5", "", "", "0", "", ""},
+                                                   {"20", "0", "0", "", "", "", "5", "1"}}}};
 
 int Pixels(const Form_miret& form, const QColor& colour) {
   return CountPixels(Part<PictureBox>(form, "picture")->grab().toImage(), [&](const QColor& c) { return c == colour; });
@@ -128,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, PartlyRead,
                          testing::Values(ReadingCase{"8,5", "read as 8: the text after \"8\" is ignored"},
                                          ReadingCase{"point", "read as 0: it does not begin with a number"},
                                          ReadingCase{"\xEF\xBC\x98", "read as 0: it does not begin with a number"},
-                                         ReadingCase{"1e400", "read as 0: the number lies beyond the range of a double"},
+                                         ReadingCase{"1e400",
+                                                     "read as 0: the number lies beyond the range of a double"},
                                          ReadingCase{" 8 ", ""}, ReadingCase{"", ""}, ReadingCase{"&H10", ""}));
 
 }  // namespace
