@@ -73,10 +73,26 @@ ResultCaptions AnswerRow::Shown() const {
 
 void AnswerRow::SetOutOfDate(bool outOfDate) {
   outOfDate_ = outOfDate;
+  ShowLooks();
+}
+
+void AnswerRow::SetFailed(bool failed) {
+  if (failed == failed_) return;
+  failed_ = failed;
+  ShowLooks();
+}
+
+void AnswerRow::ShowLooks() {
   const QColor text = ansX->parentWidget()->palette().color(QPalette::WindowText);
   for (QLabel* field : Fields()) {
-    const QColor background = field == ansRem ? kRemarkWhite : kAnswerYellow;
-    ShowLook(field, outOfDate ? kOutOfDateBackground : background, outOfDate ? kOutOfDateText : text);
+    const bool remark = field == ansRem;
+    if (outOfDate_) {
+      ShowLook(field, kOutOfDateBackground, kOutOfDateText);
+    } else if (failed_) {
+      ShowLook(field, remark ? kRemarkWhite : kFailedBackground, remark ? kFailureRed : kOutOfDateText);
+    } else {
+      ShowLook(field, remark ? kRemarkWhite : kAnswerYellow, text);
+    }
   }
 }
 

@@ -34,6 +34,10 @@ class AnswerRow {
   // texts stay as they are.
   void SetOutOfDate(bool outOfDate);
   bool IsOutOfDate() const { return outOfDate_; }
+  // A result with a remark is no answer: whatever numbers the calculation
+  // wrote beside it show grey, the remark red.
+  void SetFailed(bool failed);
+  bool IsFailed() const { return failed_; }
   // The answer as one tab-separated line: X, Y, A, R, remark.
   QString AnswerLine() const;
 
@@ -42,10 +46,12 @@ class AnswerRow {
   ColumnHeader *upperCaptions = nullptr, *lowerCaptions = nullptr;
 
   QLabel* CreateField(QWidget* parent, const QRect& place, const QColor& background);
+  void ShowLooks();
   void ShowLook(QLabel* field, const QColor& background, const QColor& text);
 
   double bottom_ = 0;
   bool outOfDate_ = false;
+  bool failed_ = false;
 };
 
 }  // namespace draftcalc::app

@@ -1,6 +1,7 @@
 #include "app/candidate_panel.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVariant>
@@ -140,6 +141,21 @@ int CandidatePanel::DesignWidth() const {
 bool CandidatePanel::focusNextPrevChild(bool next) {
   if (hasFocus() && onStep_(next ? 1 : -1)) return true;
   return QTreeWidget::focusNextPrevChild(next);
+}
+
+void CandidatePanel::SetEmptyText(const QString& text) {
+  if (text == emptyText_) return;
+  emptyText_ = text;
+  viewport()->update();
+}
+
+void CandidatePanel::paintEvent(QPaintEvent* event) {
+  QTreeWidget::paintEvent(event);
+  if (topLevelItemCount() > 0 || emptyText_.isEmpty()) return;
+  QPainter painter(viewport());
+  painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+  painter.drawText(viewport()->rect().adjusted(6, 6, -6, -6), Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap,
+                   emptyText_);
 }
 
 }  // namespace draftcalc::app

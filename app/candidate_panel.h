@@ -39,11 +39,16 @@ class CandidatePanel final : public QTreeWidget {
   // Wide enough for a number of up to 17 significant digits with its sign
   // and label, the edits and a scroll bar, in pixels.
   int DesignWidth() const;
+  // Said in the empty list, greyed ("No candidates: ..."); empty for nothing.
+  void SetEmptyText(const QString& text);
+  const QString& EmptyText() const { return emptyText_; }
 
  protected:
   bool focusNextPrevChild(bool next) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  QString emptyText_;
   std::function<void(int)> onPicked_;
   std::function<bool(int)> onStep_;
 };

@@ -34,7 +34,11 @@ CandidatesFeature::CandidatesFeature(QWidget* window, WindowCore& core, ContextM
   menus.AttachToCandidatePanel(panel_, {copy_, next_, previous_});
 }
 
-void CandidatesFeature::ShowCandidates() { panel_->Show(core_.TheSession().Shown().candidates); }
+void CandidatesFeature::ShowCandidates() {
+  const session::Result& shown = core_.TheSession().Shown();
+  panel_->Show(shown.candidates);
+  panel_->SetEmptyText(shown.Failed() ? "No candidates: the construction has no answer for these rows." : QString());
+}
 
 // Candidates belong to the rows that were calculated: while the rows differ,
 // the panel is greyed and cannot be picked from, and the picture leaves them

@@ -115,7 +115,8 @@ void Form_miret::CreateActions() {
   connect(undo_, &QAction::triggered, this, &Form_miret::Undo);
   // Ctrl+Shift+Z and Ctrl+Y on every platform, besides its own binding.
   QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
     if (!redoKeys.contains(keys)) redoKeys << keys;
   }
   redo_ = NewAction(this, "redo", "Redo", redoKeys);
@@ -168,9 +169,10 @@ void Form_miret::LayOut() {
     resize(scale_.Pixels(enforced->width) - frameExtra.width(), scale_.Pixels(enforced->height) - frameExtra.height());
   }
   const view::Size client{width() * twipsPerPixel, height() * twipsPerPixel};
-  const view::ViewLayout layout =
-      view::LayoutViewArea(client, std::lround(answersBottom_), std::lround(kStatusBarHeight), kScrollBarThickness,
-                           kScrollBarThickness, panelWidth_);
+  double top = answersBottom_;
+  if (reason_) top += reason_->Place(scale_.Pixels(answersBottom_), width()) * twipsPerPixel;
+  const view::ViewLayout layout = view::LayoutViewArea(client, std::lround(top), std::lround(kStatusBarHeight),
+                                                       kScrollBarThickness, kScrollBarThickness, panelWidth_);
   candidates_->Panel()->setGeometry(
       scale_.Rect(layout.panel.left, layout.panel.top, layout.panel.width, layout.panel.height));
   history_->Place();
@@ -212,6 +214,12 @@ void Form_miret::Show(session::Session::Change change) {
   }
   ShowFreshness();
   if (change == session::Session::Change::kNone) return;
+  if (reasonHeight_ != ReasonHeight()) {
+    // The reason came, went or changed its height: the picture with it.
+    reasonHeight_ = ReasonHeight();
+    LayOut();
+    if (change == session::Session::Change::kCalculated) session_.FitAfterCalculation();
+  }
   picture_->ShowView();
   picture_->Redraw();
   if (change == session::Session::Change::kCalculated) history_->Add();
@@ -219,9 +227,19 @@ void Form_miret::Show(session::Session::Change change) {
 
 void Form_miret::ShowResults() {
   answers_->Show(session_.Shown().captions);
+  answers_->SetFailed(session_.Shown().Failed());
   candidates_->ShowCandidates();
   ShowCalculationThatRan();
+  ShowReason();
 }
+
+void Form_miret::ShowReason() {
+  if (!reason_ && !session_.Shown().Failed()) return;
+  if (!reason_) reason_ = std::make_unique<ReasonStrip>(this, [this] { Show(session_.ApplyFix()); });
+  reason_->Show(session_.Shown());
+}
+
+int Form_miret::ReasonHeight() const { return reason_ ? reason_->Height(width()) : 0; }
 
 // The catalogue entry of the calculation that ran, selected and named in the
 // status bar: 3.1 and 3.2 share their rows, and only the geometry decides.
@@ -239,6 +257,7 @@ void Form_miret::ShowFreshness() {
   const bool outOfDate = session_.IsOutOfDate();
   if (outOfDate != answers_->IsOutOfDate()) answers_->SetOutOfDate(outOfDate);
   candidates_->ShowFreshness(outOfDate);
+  if (reason_) reason_->ShowFreshness(outOfDate);
   EnableActions();
 }
 

@@ -18,6 +18,7 @@
 #include "app/input_rows.h"
 #include "app/notice_strip.h"
 #include "app/picture_area.h"
+#include "app/reason_strip.h"
 #include "app/rows_files.h"
 #include "app/twip_scale.h"
 #include "app/window_core.h"
@@ -47,6 +48,8 @@ class Form_miret final : public QWidget, private WindowCore {
   const ContextMenus& Menus() const { return *menus_; }
   // The help and About windows once asked for, else nullptr.
   HelpWindow* Help() const { return help_; }
+  // The reason under the answers once a calculation failed, else nullptr.
+  ReasonStrip* Reason() const { return reason_.get(); }
   AboutWindow* About() const { return about_; }
 
   // The view as it stands: the zoom factor and the visible part of the plane.
@@ -99,6 +102,8 @@ class Form_miret final : public QWidget, private WindowCore {
   bool Undo();
   bool Redo();
   void ShowResults();
+  void ShowReason();
+  int ReasonHeight() const;
   void ShowFreshness();
   void ShowCalculationThatRan();
   void EnableActions();
@@ -114,6 +119,7 @@ class Form_miret final : public QWidget, private WindowCore {
   std::unique_ptr<CandidatesFeature> candidates_;
   std::unique_ptr<HistoryFeature> history_;
   std::unique_ptr<RowsFiles> files_;
+  std::unique_ptr<ReasonStrip> reason_;  // made with the first failure
   NoticeStrip notices_{this};
   QPushButton *calculate_ = nullptr, *clear_ = nullptr;
   QListWidget* catalogue_ = nullptr;
@@ -127,6 +133,7 @@ class Form_miret final : public QWidget, private WindowCore {
   QMetaObject::Connection focusWatch_;
   double answersBottom_ = 0;  // twips
   double panelWidth_ = 0;     // twips
+  int reasonHeight_ = 0;      // pixels, 0 while there is no reason
   bool loaded_ = false;
 };
 

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/partial_read.h"
+
 namespace draftcalc::app {
 namespace {
 
@@ -20,6 +22,9 @@ constexpr qsizetype kLongestShowable = 256;
 // at most this many lines.
 constexpr qsizetype kTooltipLineLength = 50;
 constexpr qsizetype kTooltipLines = 8;
+// The tint of a box whose text is read only in part: pale amber, clear of
+// the window's green and of the answers' yellow.
+const QColor kPartlyReadTint(255, 214, 153);
 
 QString TooltipFor(const QString& text) {
   QStringList lines;
@@ -40,7 +45,21 @@ InputBox::InputBox(QWidget* parent, Qt::Alignment alignment) : QLineEdit(parent)
   // The calculation reads texts of any length, and so must the box: by
   // default a line edit silently keeps only the first 32,767 characters.
   setMaxLength(std::numeric_limits<int>::max());
-  connect(this, &QLineEdit::textChanged, this, [this] { FitToText(); });
+  plainPalette_ = palette();
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    ShowReading();
+    FitToText();
+  });
+}
+
+void InputBox::ShowReading() {
+  const auto reading = PartialReading(text().toStdString());
+  const QString now = reading ? QString::fromStdString(*reading) : QString();
+  if (now == reading_) return;
+  reading_ = now;
+  QPalette tinted = plainPalette_;
+  if (!reading_.isEmpty()) tinted.setColor(QPalette::Base, kPartlyReadTint);
+  setPalette(tinted);
 }
 
 int InputBox::TextAreaWidth() const {
@@ -69,7 +88,10 @@ void InputBox::FitToText() {
     fitted.setPointSizeF(std::max(kSmallestPointSize, fitted.pointSizeF() - 0.5));
   }
   if (fitted != font()) setFont(fitted);
-  setToolTip(ShowsWholeText() ? QString() : TooltipFor(text()));
+  QStringList tooltip;
+  if (!reading_.isEmpty()) tooltip << reading_;
+  if (!ShowsWholeText()) tooltip << TooltipFor(text());
+  setToolTip(tooltip.join("\n\n"));
   update();
 }
 

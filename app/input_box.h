@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <QPalette>
 #include <QString>
 
 namespace draftcalc::app {
@@ -11,7 +12,9 @@ namespace draftcalc::app {
 // A text that does not fit even then shows, while the box does not have the
 // focus, its beginning (the sign first) and an elision mark, with the whole
 // text in the tooltip; with the focus it scrolls as any line edit does.
-// Texts of any length are kept whole.
+// Texts of any length are kept whole. A text the calculation does not read
+// whole ("8,5" read as 8, "point" read as 0) tints the box, and its tooltip
+// says how it is read.
 class InputBox final : public QLineEdit {
  public:
   static constexpr double kSmallestPointSize = 8;
@@ -23,6 +26,8 @@ class InputBox final : public QLineEdit {
   // What the box shows without the focus: the text, or its elided beginning.
   QString UnfocusedText() const;
   bool ShowsWholeText() const { return UnfocusedText() == text(); }
+  // How the text is read when not whole ("read as 8: ..."), else empty.
+  const QString& Reading() const { return reading_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,8 +39,11 @@ class InputBox final : public QLineEdit {
   void FitToText();
   bool Fits(const QFont& font) const;
   void PaintElided();
+  void ShowReading();
 
   QFont fullSizeFont_;
+  QString reading_;
+  QPalette plainPalette_;
 };
 
 }  // namespace draftcalc::app

@@ -17,6 +17,9 @@ inline const QColor kRemarkWhite(255, 255, 255);
 // Results that no longer belong to the input rows.
 inline const QColor kOutOfDateBackground(224, 224, 224);
 inline const QColor kOutOfDateText(128, 128, 128);
+// A result with a remark: its numbers on a plain ground, the remark in red.
+inline const QColor kFailedBackground(240, 240, 240);
+inline const QColor kFailureRed(192, 0, 0);
 
 inline void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();

@@ -4,10 +4,13 @@
 // three run in turn, round after round, so that a busy machine slows all of
 // them alike; the table gives the best and median of each and their ratios.
 // With --all, the same for draftcalc-cli --all with --jobs 1 and 2 instead:
-// input records and output records (one per candidate) per second.
+// input records and output records (one per candidate) per second. With
+// --explain, draftcalc-cli --explain with --jobs 1 and 2 beside the plain
+// run with --jobs 1: records per second and the cost of the reasons.
 //
-//   cli_bench [ROUNDS] [RECORDS]        (default 5 rounds of 1,000,000 records)
-//   cli_bench --all [ROUNDS] [RECORDS]  (default 3 rounds of 200,000 records)
+//   cli_bench [ROUNDS] [RECORDS]            (default 5 rounds of 1,000,000 records)
+//   cli_bench --all [ROUNDS] [RECORDS]      (default 3 rounds of 200,000 records)
+//   cli_bench --explain [ROUNDS] [RECORDS]  (default 5 rounds of 1,000,000 records)
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -109,6 +112,39 @@ void PrintAllSummary(const std::vector<Program>& programs, long records, long ou
   std::printf("%.2f output records per input record\n", static_cast<double>(outputRecords) / records);
 }
 
+// Records per second with --explain beside the plain run, and how many of
+// the records failed (each explained).
+void PrintExplainSummary(const std::vector<Program>& programs, long records, long failing) {
+  std::printf("\n%-20s %14s %14s %10s\n", "", "best rec/s", "median rec/s", "peak MiB");
+  for (const Program& p : programs) {
+    const double best = *std::min_element(p.seconds.begin(), p.seconds.end());
+    std::printf("%-20s %14.0f %14.0f %10.1f\n", p.name.c_str(), records / best, records / Median(p.seconds), p.peakMiB);
+  }
+  std::printf("%ld of %ld records have a remark (%.1f%%), each explained\n", failing, records,
+              100.0 * static_cast<double>(failing) / static_cast<double>(records));
+  std::printf("--explain --jobs 1 time / plain --jobs 1 time: %.2f\n",
+              Median(programs[1].seconds) / Median(programs[0].seconds));
+}
+
+// Output records whose last field (ansFix) or the one before (ansWhy) is
+// not empty: those with a reason.
+long RecordsWithAReason(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return -1;
+  long count = 0;
+  std::string line;
+  for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+    if (c != '\n') {
+      line += static_cast<char>(c);
+      continue;
+    }
+    if (!line.ends_with(",,")) ++count;
+    line.clear();
+  }
+  std::fclose(file);
+  return count - 1;  // the header
+}
+
 // Memory must stay flat whatever the input: a 64 MiB record (beyond the
 // limit, so reported and skipped) between ordinary ones.
 void PrintMemoryOnALongRecord(const std::string& path) {
@@ -150,7 +186,8 @@ bool RunRounds(std::vector<Program>& programs, const std::string& input, int rou
 
 int main(int argc, char** argv) {
   const bool all = argc > 1 && std::string(argv[1]) == "--all";
-  if (all) --argc, ++argv;
+  const bool explain = argc > 1 && std::string(argv[1]) == "--explain";
+  if (all || explain) --argc, ++argv;
   const int rounds = argc > 1 ? std::atoi(argv[1]) : all ? 3 : 5;
   const long records = argc > 2 ? std::atol(argv[2]) : all ? 200'000 : 1'000'000;
   const auto dir = std::filesystem::temp_directory_path() / ("draftcalc-cli-bench-" + std::to_string(getpid()));
@@ -167,6 +204,10 @@ int main(int argc, char** argv) {
   if (all) {
     programs = {{"--all --jobs 1", {DRAFTCALC_CLI_PATH, "--all", "--jobs", "1"}, {}},
                 {"--all --jobs 2", {DRAFTCALC_CLI_PATH, "--all", "--jobs", "2"}, {}}};
+  } else if (explain) {
+    programs = {{"--jobs 1", {DRAFTCALC_CLI_PATH, "--jobs", "1"}, {}},
+                {"--explain --jobs 1", {DRAFTCALC_CLI_PATH, "--explain", "--jobs", "1"}, {}},
+                {"--explain --jobs 2", {DRAFTCALC_CLI_PATH, "--explain", "--jobs", "2"}, {}}};
   } else {
     programs = {{"floor", {PARSE_FORMAT_FLOOR_PATH}, {}},
                 {"--jobs 1", {DRAFTCALC_CLI_PATH, "--jobs", "1"}, {}},
@@ -186,6 +227,8 @@ int main(int argc, char** argv) {
   if (!RunRounds(programs, input, rounds)) return 1;
   if (all) {
     PrintAllSummary(programs, records, outputRecords);
+  } else if (explain) {
+    PrintExplainSummary(programs, records, RecordsWithAReason(one));
   } else {
     PrintSummary(programs, records);
     PrintMemoryOnALongRecord(dir / "long.csv");

@@ -52,7 +52,7 @@ struct Outcome {
 // Reads and maps the header and writes the output header; any problem with
 // it stops the run.
 std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& output, std::FILE* errors,
-                                         std::string_view inputName, bool allCandidates, Outcome& outcome) {
+                                         std::string_view inputName, const RecordOptions& options, Outcome& outcome) {
   const csv::CsvReader::Status read = reader.Next();
   if (read == csv::CsvReader::Status::kReadError) {
     outcome.readError = reader.ReadError();
@@ -68,7 +68,8 @@ std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& out
   std::vector<std::string_view> names;
   for (size_t i = 0; i < reader.Record().FieldCount(); ++i) names.push_back(reader.Record().Field(i));
   std::vector<std::string_view> written(csv::kAnswerColumns.begin(), csv::kAnswerColumns.end());
-  if (allCandidates)
+  if (options.explain) written.insert(written.end(), kExplanationColumns.begin(), kExplanationColumns.end());
+  if (options.allCandidates)
     written.insert(written.end(), candidates::kCandidateColumns.begin(), candidates::kCandidateColumns.end());
   std::string problem;
   auto header = csv::MapHeader(names, problem, written);
@@ -118,9 +119,9 @@ int RunBatch(csv::ByteSource& input, std::FILE* output, std::FILE* errors, std::
   if (options.streaming) source.Set([&out] { out.Flush(); });
 
   Outcome outcome;
-  if (const auto header = ReadHeader(reader, out, errors, inputName, options.allCandidates, outcome)) {
+  if (const auto header = ReadHeader(reader, out, errors, inputName, options.record, outcome)) {
     const PipelineSetup setup{*header, inputName,          reader.MaxRecordBytes(), out,
-                              errors,  options.batchBytes, options.allCandidates};
+                              errors,  options.batchBytes, options.record};
     CalculateRecords(reader, source, setup, options, outcome);
   }
   out.Flush();

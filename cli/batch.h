@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "cli/record_options.h"
 #include "csv/byte_source.h"
 #include "csv/csv_reader.h"
 
@@ -21,9 +22,8 @@ struct BatchOptions {
   // written out before the next piece is waited for.
   bool streaming = false;
   size_t batchBytes = size_t{1} << 16;  // output written at a time; input per batch of work
-  // --all: after the answer columns the six candidate columns, and one
-  // output record per candidate of each input record.
-  bool allCandidates = false;
+  // --all, --explain, --strict.
+  RecordOptions record;
 };
 
 // Runs one calculation per CSV record of `input` and writes the records with

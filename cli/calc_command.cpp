@@ -9,15 +9,18 @@
 #include "candidates/candidate_fields.h"
 #include "cli/batch.h"
 #include "csv/box_columns.h"
+#include "csv/box_reading.h"
 #include "csv/named_boxes.h"
 #include "engine/calculation.h"
+#include "explain/explain.h"
 
 namespace draftcalc::cli {
 namespace {
 
 // The texts the words give, the other boxes at their start-up texts; nullopt
-// (reported on `errors`) for a word that names no box or a box named twice.
-std::optional<InputTexts> TextsOf(std::span<const std::string_view> words, std::FILE* errors) {
+// (reported on `errors`) for a word that names no box, a box named twice, or
+// when `strict` a text not read whole.
+std::optional<InputTexts> TextsOf(std::span<const std::string_view> words, bool strict, std::FILE* errors) {
   csv::NamedBoxes boxes;
   for (std::string_view word : words) {
     const auto equals = word.find('=');
@@ -32,6 +35,11 @@ std::optional<InputTexts> TextsOf(std::span<const std::string_view> words, std::
     if (refusal == csv::NamedBoxes::Refusal::kGivenTwice) {
       std::fprintf(errors, "draftcalc-cli: calc: input box %s is given twice\n",
                    csv::BoxNameText(*csv::ParseBoxName(name)).c_str());
+      return std::nullopt;
+    }
+    if (!strict) continue;
+    if (const auto problem = csv::NotReadWhole(*csv::ParseBoxName(name), word.substr(equals + 1))) {
+      std::fprintf(errors, "draftcalc-cli: calc: %s\n", problem->c_str());
       return std::nullopt;
     }
   }
@@ -64,18 +72,31 @@ void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, s
   for (size_t i = 0; i < kLabels.size(); ++i) PrintLine(output, kLabels[i], fields[i + 1]);
 }
 
+// "Why    centres 20 apart ..." and "Fix    r2=15"; the labels alone when
+// there is an answer.
+void PrintExplanation(std::FILE* output, const InputTexts& texts, const CalcState& state,
+                      const std::vector<candidates::Candidate>& found) {
+  const explain::Explanation explanation =
+      state.captions.ansRem.empty() ? explain::Explanation{} : explain::Explain(texts, state, found);
+  PrintLine(output, "Why", explanation.why);
+  PrintLine(output, "Fix", explain::FixAsBoxWords(explanation));
+}
+
 }  // namespace
 
-int RunCalcCommand(std::span<const std::string_view> words, bool allCandidates, const DrawingFiles& files,
+int RunCalcCommand(std::span<const std::string_view> words, const RecordOptions& options, const DrawingFiles& files,
                    std::FILE* output, std::FILE* errors) {
-  const std::optional<InputTexts> texts = TextsOf(words, errors);
+  const std::optional<InputTexts> texts = TextsOf(words, options.strict, errors);
   if (!texts) return kExitBadInput;
-  const ResultCaptions captions = Calculate(*texts);
+  CalcState state;
+  RunCalculation(state, *texts);
+  const ResultCaptions& captions = state.captions;
   PrintCaptions(output, captions);
 
   std::vector<candidates::Candidate> found;
-  if (allCandidates) {
-    found = candidates::FindCandidates(*texts);
+  if (options.explain || options.allCandidates) found = candidates::FindCandidates(*texts);
+  if (options.explain) PrintExplanation(output, *texts, state, found);
+  if (options.allCandidates) {
     if (found.empty()) std::fprintf(output, "\nNo candidates\n");
     for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());
   }

@@ -40,14 +40,21 @@ bool OptionPath(std::span<const std::string_view> args, size_t& i, std::string_v
   return problem.empty();
 }
 
-// The words after "calc": box words, --all, and the drawing files.
+// --all, --explain or --strict, taken into `record`; false for any other word.
+bool TakeRecordOption(std::string_view arg, RecordOptions& record) {
+  if (arg == "--all") return record.allCandidates = true;
+  if (arg == "--explain") return record.explain = true;
+  if (arg == "--strict") return record.strict = true;
+  return false;
+}
+
+// The words after "calc": box words, the record options, and the drawing files.
 std::optional<CommandLine> ParseCalc(std::span<const std::string_view> words, std::string& problem) {
   CommandLine command;
   command.mode = CommandLine::Mode::kCalc;
   for (size_t i = 0; i < words.size(); ++i) {
-    if (words[i] == "--all") {
-      command.allCandidates = true;
-    } else if (IsOption(words[i], "--svg")) {
+    if (TakeRecordOption(words[i], command.record)) continue;
+    if (IsOption(words[i], "--svg")) {
       if (!OptionPath(words, i, "--svg", command.drawingFiles.svgPath, problem)) return std::nullopt;
     } else if (IsOption(words[i], "--dxf")) {
       if (!OptionPath(words, i, "--dxf", command.drawingFiles.dxfPath, problem)) return std::nullopt;
@@ -76,9 +83,8 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
       command.mode = CommandLine::Mode::kVersion;
       return command;
     }
-    if (arg == "--all") {
-      command.allCandidates = true;
-    } else if (IsOption(arg, "--jobs")) {
+    if (TakeRecordOption(arg, command.record)) continue;
+    if (IsOption(arg, "--jobs")) {
       jobs = OptionNumber(args, i, "--jobs", 1, kMostJobs, problem);
     } else if (IsOption(arg, "--max-record-bytes")) {
       maxRecordBytes = OptionNumber(args, i, "--max-record-bytes", 1, csv::CsvReader::kLargestMaxRecordBytes, problem);
@@ -96,7 +102,7 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
   }
   command.batch.jobs = static_cast<unsigned>(*jobs);
   command.batch.maxRecordBytes = *maxRecordBytes;
-  command.batch.allCandidates = command.allCandidates;
+  command.batch.record = command.record;
   return command;
 }
 

@@ -15,11 +15,11 @@ namespace draftcalc::cli {
 struct CommandLine {
   enum class Mode { kBatch, kCalc, kHelp, kVersion };
   Mode mode = Mode::kBatch;
-  std::vector<std::string_view> calcWords;  // without --all, --svg and --dxf
+  std::vector<std::string_view> calcWords;  // without the options
   DrawingFiles drawingFiles;                // calc only
   std::string_view inputPath = "-";         // "-": standard input
   BatchOptions batch;                       // jobs: one per core unless given
-  bool allCandidates = false;               // --all, in either mode
+  RecordOptions record;                     // --all, --explain, --strict, in either mode
 };
 
 inline constexpr size_t kMostJobs = 256;

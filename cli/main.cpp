@@ -32,6 +32,11 @@ constexpr std::string_view kHelp = R"(Usage:
 Options:
   --all                 every answer of the construction as well (the
                         candidates), in both forms; see below
+  --explain             why there is no answer, and the nearest input that
+                        gives one; see below
+  --strict              refuse a record (or calc) with a box text that is
+                        not read whole, such as "8,5" read as 8 or "point"
+                        read as 0; see below
   --jobs N              calculate in N threads (1 to 256; default: one per core);
                         the output is the same for every N
   --max-record-bytes N  longest record taken, in bytes (default 1048576)
@@ -81,14 +86,28 @@ words ("c2=-5 s3=-1", a line walked the other way "a1=225 b1=-5"), empty for
 the answer shown, "-" when no edits give it. calc --all prints a block per
 candidate after the five captions.
 
+With --explain, CSV mode writes two more columns after the answer columns
+(before the --all ones): ansWhy, the reason a record has a remark instead of
+an answer, in one sentence with the numbers that decide it ("centres 20
+apart; radii 5 + 5 reach 10: 10 short"), and ansFix, the nearest input that
+gives an answer as BOX=TEXT words ("r2=15"), the smallest change of one box
+to the captions' four decimals; both empty for an answer, ansFix empty when
+no one box edit helps. calc --explain prints them as the lines Why and Fix.
+
+With --strict, a record with a box text that is not read whole as a number
+(text after the number, a decimal comma, a text with no number, which is read
+as 0, or a number beyond the double range) is reported as
+FILE:LINE: r2 "8,5" is read as 8 and skipped (exit status 2 at the end);
+calc --strict refuses it the same way. Blanks around a number are fine.
+
 Exit status:
   0  every record was calculated and written
   1  the input could not be read or the output could not be written
      (the output is incomplete)
-  2  malformed input (some records skipped, or a header that is missing, not
-     UTF-8, names a box twice, names no box, or has a column that is a box
-     name only once blanks or a byte-order mark are taken off it) or a wrong
-     command line
+  2  malformed input (some records skipped, with --strict also those with a
+     box not read whole, or a header that is missing, not UTF-8, names a box
+     twice, names no box, or has a column that is a box name only once blanks
+     or a byte-order mark are taken off it) or a wrong command line
 
 Examples:
   1.1 angle of two points
@@ -107,6 +126,8 @@ Examples:
     draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8
   3.4 with every candidate, drawn for CAD
     draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --dxf touching.dxf
+  Why 3.2 has no answer, and the nearest input that gives one
+    draftcalc-cli calc --explain x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1
   CSV
     printf 'x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n' | draftcalc-cli
 )";
@@ -181,7 +202,7 @@ int main(int argc, char** argv) {
       return AfterFlushingOutput(kExitOk);
     case CommandLine::Mode::kCalc:
       return AfterFlushingOutput(
-          RunCalcCommand(command->calcWords, command->allCandidates, command->drawingFiles, stdout, stderr));
+          RunCalcCommand(command->calcWords, command->record, command->drawingFiles, stdout, stderr));
     case CommandLine::Mode::kBatch:
       break;
   }

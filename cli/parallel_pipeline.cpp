@@ -3,7 +3,7 @@
 namespace draftcalc::cli {
 
 ParallelPipeline::ParallelPipeline(unsigned jobs, const PipelineSetup& setup)
-    : setup_(setup), readerCalculator_(setup.header, setup.inputName, setup.maxRecordBytes, setup.allCandidates) {
+    : setup_(setup), readerCalculator_(setup.header, setup.inputName, setup.maxRecordBytes, setup.record) {
   // Every job busy, one batch being written, and one being filled and
   // another waiting, so that no one waits for a free batch in the steady state.
   for (unsigned i = 0; i < 2 * jobs + 2; ++i) {
@@ -58,7 +58,7 @@ void ParallelPipeline::Submit() {
 }
 
 void ParallelPipeline::Calculate() {
-  RecordCalculator calculator(setup_.header, setup_.inputName, setup_.maxRecordBytes, setup_.allCandidates);
+  RecordCalculator calculator(setup_.header, setup_.inputName, setup_.maxRecordBytes, setup_.record);
   std::unique_lock lock(mutex_);
   for (;;) {
     changed_.wait(lock, [this] { return closing_ || !toCalculate_.empty(); });

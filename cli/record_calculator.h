@@ -1,8 +1,13 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "candidates/candidate.h"
+#include "cli/record_options.h"
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "csv/box_columns.h"
@@ -18,7 +23,7 @@ namespace draftcalc::cli {
 class RecordCalculator {
  public:
   RecordCalculator(const csv::HeaderMap& header, std::string_view inputName, size_t maxRecordBytes,
-                   bool allCandidates = false);
+                   RecordOptions options = {});
 
   // Appends the record's line to `output`, or its message to `messages`.
   // Returns false when it gave a message.
@@ -26,21 +31,29 @@ class RecordCalculator {
                std::string& messages);
 
  private:
+  // A box text not read whole, as --strict reports it ("r2 \"8,5\" is read as 8").
+  std::optional<std::string> NotReadWhole() const;
   void Calculate(const csv::RecordView& record, std::string& output);
   // The record's own fields and its five captions, without a line end.
-  void AppendRecordAndAnswer(const csv::RecordView& record, std::string& output) const;
+  void AppendRecordAndAnswer(const csv::RecordView& record, std::string& output);
   void AppendPerCandidate(const csv::RecordView& record, std::string& output);
+  // The candidates of the texts, found once per record when needed.
+  const std::vector<candidates::Candidate>& Found();
 
   const csv::HeaderMap& header_;
   std::string_view inputName_;
   size_t maxRecordBytes_;
-  bool allCandidates_;
+  RecordOptions options_;
+  std::optional<std::vector<candidates::Candidate>> found_;
   std::string recordAndAnswer_;  // kept between records for its capacity
   // Boxes that no column feeds keep their start-up texts for the whole run;
   // every calculation starts from its own texts, so records stay independent.
   InputTexts texts_ = StartupTexts();
   CalcState state_;
 };
+
+// The columns --explain writes after the answer columns.
+inline constexpr std::array<std::string_view, 2> kExplanationColumns = {"ansWhy", "ansFix"};
 
 // "FILE:LINE: message\n"
 void AppendMessage(std::string& messages, std::string_view inputName, long line, std::string_view message);

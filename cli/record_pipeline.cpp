@@ -5,7 +5,7 @@
 namespace draftcalc::cli {
 
 SequentialPipeline::SequentialPipeline(const PipelineSetup& setup)
-    : setup_(setup), calculator_(setup.header, setup.inputName, setup.maxRecordBytes, setup.allCandidates) {
+    : setup_(setup), calculator_(setup.header, setup.inputName, setup.maxRecordBytes, setup.record) {
   lines_.reserve(setup.batchBytes + 4096);
 }
 

@@ -19,8 +19,8 @@ struct PipelineSetup {
   size_t maxRecordBytes;
   OutputFile& output;
   std::FILE* errors;
-  size_t batchBytes;   // output gathered before a write; input bytes per batch of work
-  bool allCandidates;  // one output record per candidate
+  size_t batchBytes;  // output gathered before a write; input bytes per batch of work
+  RecordOptions record;
 };
 
 // Where the batch run hands each record it reads. Output lines and messages

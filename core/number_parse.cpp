@@ -156,13 +156,15 @@ std::string OctalToHex(std::string_view octal) {
 }
 
 // "&H1F" or "&O17" (the "&" already taken): the unsigned whole number of
-// the digits that follow, correctly rounded; 0 beyond the double range.
-double ScanRadixNumber(Cursor& in) {
+// the digits that follow, correctly rounded; 0 beyond the double range or
+// without the radix letter (`read` says which).
+double ScanRadixNumber(Cursor& in, LeadingNumber* read = nullptr) {
   int radix = 0;
   if (in.Peek() == 'H' || in.Peek() == 'h') radix = 16;
   if (in.Peek() == 'O' || in.Peek() == 'o') radix = 8;
   if (radix == 0) return 0;
   in.Take();
+  if (read != nullptr) read->found = true;
 
   std::string digits;
   while (DigitValue(in.Peek()) < radix) {
@@ -176,7 +178,9 @@ double ScanRadixNumber(Cursor& in) {
     return static_cast<double>(value);
   }
   const std::string hex = radix == 16 ? digits : OctalToHex(digits);
-  return float_chars::ReadHexDigits(hex).value_or(0.0);
+  const auto value = float_chars::ReadHexDigits(hex);
+  if (!value && read != nullptr) read->outOfRange = true;
+  return value.value_or(0.0);
 }
 
 // Appends the decimal digits from p on to the whole number `digits`;
@@ -231,6 +235,30 @@ double ParseLeadingNumber(std::string_view text) {
   std::string compact;
   if (!ScanDecimal(in, compact)) return 0;
   return CompactToDouble(compact).value_or(0.0);
+}
+
+LeadingNumber ReadLeadingNumber(std::string_view text) {
+  LeadingNumber read;
+  if (TryPlainDecimal(text, read.value)) {
+    read.consumed = text.size();
+    read.found = !text.empty();
+    return read;
+  }
+  Cursor in(text, /*skipBlanks=*/true);
+  if (in.Peek() == '&') {
+    in.Take();
+    read.value = ScanRadixNumber(in, &read);
+    read.consumed = read.found ? in.Position() : 0;
+    return read;
+  }
+  std::string compact;
+  if (!ScanDecimal(in, compact)) return read;
+  read.found = true;
+  read.consumed = in.Position();
+  const auto value = CompactToDouble(compact);
+  read.outOfRange = !value;
+  read.value = value.value_or(0.0);
+  return read;
 }
 
 std::optional<double> ConvertWholeText(std::string_view text) {

@@ -17,6 +17,18 @@ namespace draftcalc {
 // Never fails.
 double ParseLeadingNumber(std::string_view text);
 
+// The same reading, and how much of the text it took: `consumed` bytes from
+// the start (the number and the blanks inside it); `found` is false for a
+// text without a leading number, `outOfRange` true for a number beyond the
+// double range (both read as 0).
+struct LeadingNumber {
+  double value = 0;
+  size_t consumed = 0;
+  bool found = false;
+  bool outOfRange = false;
+};
+LeadingNumber ReadLeadingNumber(std::string_view text);
+
 // Converts a text that must be one number as a whole: blanks (space, tab)
 // around it, optional sign, digits with at most one "." and at least one
 // digit, optional exponent. Anything else, and a value beyond the double

@@ -5,7 +5,8 @@
 // written as number texts (the shortest that reads back where 15 digits
 // would round), the same candidates on a second search, and the
 // central one: a candidate's edits, applied, make the calculation show that
-// candidate (the same candidates found, that one now the answer).
+// candidate (the same candidates found, that one now the answer). And for a
+// remark: a reason, and a suggested edit that, applied, gives an answer.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -22,6 +23,8 @@
 #include "core/input_reading.h"
 #include "core/number_parse.h"
 #include "core/number_text.h"
+#include "engine/calculation.h"
+#include "explain/explain.h"
 
 namespace {
 
@@ -112,6 +115,19 @@ bool Same(const std::vector<Candidate>& a, const std::vector<Candidate>& b) {
   return true;
 }
 
+// A remark has its reason, and the fix, where there is one, answers.
+void CheckTheExplanation(const draftcalc::InputTexts& texts, const std::vector<Candidate>& found) {
+  draftcalc::CalcState state;
+  draftcalc::RunCalculation(state, texts);
+  const draftcalc::explain::Explanation explanation = draftcalc::explain::Explain(texts, state, found);
+  if (state.captions.ansRem.empty() != explanation.why.empty()) std::abort();
+  if (explanation.fix.empty()) return;
+  draftcalc::InputTexts fixed = texts;
+  for (const auto& edit : explanation.fix) fixed(edit.row, edit.column) = edit.text;
+  draftcalc::RunCalculation(state, fixed);
+  if (!state.captions.ansRem.empty()) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -129,5 +145,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(found);
   if (!Same(found, draftcalc::candidates::FindCandidates(texts))) std::abort();
   CheckEditsGiveTheirCandidate(texts, found);
+  CheckTheExplanation(texts, found);
   return 0;
 }

@@ -2,10 +2,8 @@
 
 #include <string>
 
-#include "engine/calculation.h"
 #include "python/box_mapping.h"
 #include "python/errors.h"
-#include "python/result_dicts.h"
 
 namespace py = pybind11;
 
@@ -27,11 +25,10 @@ py::dict CalculationStream::Next() {
   keepAlive_.clear();
   try {
     ReadBoxes(record, boxes_, keepAlive_);
+    return Answer(boxes_.Texts(), state_, options_);
   } catch (py::error_already_set& error) {
     RaisePrefixed(error, RecordPrefix(index));
   }
-  RunCalculation(state_, boxes_.Texts());
-  return AnswerDict(state_.captions);
 }
 
 }  // namespace draftcalc::python

@@ -6,6 +6,7 @@
 
 #include "core/calc_state.h"
 #include "csv/named_boxes.h"
+#include "python/answer.h"
 
 namespace draftcalc::python {
 
@@ -16,15 +17,18 @@ namespace draftcalc::python {
 // stay independent), and no Python function is called per record.
 class CalculationStream {
  public:
-  explicit CalculationStream(pybind11::iterator records) : records_(std::move(records)) {}
+  CalculationStream(pybind11::iterator records, AnswerOptions options)
+      : records_(std::move(records)), options_(options) {}
 
   // The answer of the next record; StopIteration after the last. A record
-  // that cannot be read raises its TypeError or ValueError, its number
-  // (from 0) in front; the stream goes on with the next record when asked.
+  // that cannot be read (or with `strict` is not read whole) raises its
+  // TypeError or ValueError, its number (from 0) in front; the stream goes
+  // on with the next record when asked.
   pybind11::dict Next();
 
  private:
   pybind11::iterator records_;
+  AnswerOptions options_;
   size_t nextIndex_ = 0;
   csv::NamedBoxes boxes_;
   std::vector<pybind11::object> keepAlive_;

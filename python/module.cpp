@@ -13,6 +13,7 @@
 #include "engine/calculation.h"
 #include "examples/catalogue_examples.h"
 #include "packaging/version.h"
+#include "python/answer.h"
 #include "python/box_mapping.h"
 #include "python/calculation_stream.h"
 #include "python/result_dicts.h"
@@ -22,11 +23,12 @@ namespace py = pybind11;
 namespace draftcalc::python {
 namespace {
 
-py::dict Calculate(py::handle mapping) {
+py::dict Calculate(py::handle mapping, bool explain, bool strict) {
   csv::NamedBoxes boxes;
   std::vector<py::object> keepAlive;
   ReadBoxes(mapping, boxes, keepAlive);
-  return AnswerDict(draftcalc::Calculate(boxes.Texts()));
+  CalcState state;
+  return Answer(boxes.Texts(), state, {explain, strict});
 }
 
 // The texts copied out of the Python objects, so that the search can run
@@ -80,7 +82,7 @@ py::dict Examples() {
 
 constexpr const char* kModuleDoc = R"(The draftcalc calculation engine.)";
 
-constexpr const char* kCalculateDoc = R"(calculate(boxes) -> dict[str, str]
+constexpr const char* kCalculateDoc = R"(calculate(boxes, *, explain=False, strict=False) -> dict[str, str]
 
 The five captions of one calculation, as the window shows them after
 Calculate and draftcalc-cli writes them: "ansX", "ansY", "ansA", "ansR" (a
@@ -95,10 +97,19 @@ longest leading number: "3,5" is 3, "" and "abc" are 0); an int or a float
 stands for the text int and float write for it (repr: 0.1 is "0.1", 1e-7
 is "1e-07", 10**20 is "100000000000000000000").
 
+With explain=True the dict has two more keys: "why", the reason there is a
+remark instead of an answer, in one sentence with the numbers that decide it
+("the centres are 20 apart; radii 5 + 5 reach 10: 10 short"), and "fix", the
+nearest input that gives an answer as box words ("r1=15"), the smallest
+change of one box to the captions' four decimals; both "" for an answer,
+"fix" "" when no one box edit gives one.
+
 Raises TypeError when boxes is not a mapping, a name is not a str, or a text
 is not a str, int or float (True and False are refused); ValueError when a
 name is no box, a box is given twice ("x1" and "X1") or a float is infinite
-or NaN.)";
+or NaN, and with strict=True when a box text is not read whole as a number
+('r2 "8,5" is read as 8': text after the number, a decimal comma, a text
+with no number, a number beyond the double range).)";
 
 constexpr const char* kCandidatesDoc = R"(candidates(boxes) -> list[dict[str, str]]
 
@@ -116,10 +127,11 @@ draftcalc-cli writes one record with cand "0").
 The boxes as for calculate, with the same errors. The search runs without
 the GIL: other Python threads run meanwhile.)";
 
-constexpr const char* kCalculateManyDoc = R"(calculate_many(records) -> Calculations
+constexpr const char* kCalculateManyDoc = R"(calculate_many(records, *, explain=False, strict=False) -> Calculations
 
 calculate for each mapping of boxes that the iterable records yields, in
-order: the same answers as map(calculate, records), one element table
+order, explain and strict as there: the same answers as
+map(calculate, records), one element table
 serving all records. The iterator takes the next record only when asked
 for its answer, so a stream of any length runs in constant memory.
 
@@ -139,18 +151,23 @@ PYBIND11_MODULE(_draftcalc, module) {
   options.disable_function_signatures();  // each docstring starts with its own, in the stub's types
 
   module.doc() = kModuleDoc;
-  module.def("calculate", &Calculate, py::arg("boxes"), kCalculateDoc);
+  module.def("calculate", &Calculate, py::arg("boxes"), py::kw_only(), py::arg("explain") = false,
+             py::arg("strict") = false, kCalculateDoc);
   module.def("candidates", &Candidates, py::arg("boxes"), kCandidatesDoc);
 
   py::class_<CalculationStream>(module, "Calculations", kCalculationsDoc)
       .def("__iter__", [](py::object self) { return self; })
       .def("__next__", &CalculationStream::Next);
   module.def(
-      "calculate_many", [](py::handle records) { return CalculationStream(py::iter(records)); }, py::arg("records"),
-      kCalculateManyDoc);
+      "calculate_many",
+      [](py::handle records, bool explain, bool strict) {
+        return CalculationStream(py::iter(records), {explain, strict});
+      },
+      py::arg("records"), py::kw_only(), py::arg("explain") = false, py::arg("strict") = false, kCalculateManyDoc);
 
   module.attr("ANSWER_KEYS") = AnswerKeys();
   module.attr("CANDIDATE_KEYS") = CandidateKeys();
+  module.attr("EXPLANATION_KEYS") = py::make_tuple("why", "fix");
   module.attr("BOX_NAMES") = BoxNames();
   module.attr("EXAMPLES") = Examples();
   module.attr("__version__") = std::string(draftcalc::kVersion);

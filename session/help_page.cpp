@@ -35,7 +35,9 @@ std::string SignRules() {
 
 std::string HelpHtml() {
   return "<h3>D codes</h3>" + Table(help::kCodes, "font-weight:bold; white-space:nowrap") +
-         "<h3>Signs of R, S and C</h3>" + SignRules() + "<h3>Keys</h3>" + Table(help::kShortcuts, "white-space:nowrap");
+         "<h3>Signs of R, S and C</h3>" + SignRules() + "<h3>Remarks</h3><p>" + view::MarkupEscaped(help::kRemarkNote) +
+         "</p>" + Table(help::kRemarks, "white-space:nowrap; color:#c00000; vertical-align:top") + "<h3>Keys</h3>" +
+         Table(help::kShortcuts, "white-space:nowrap");
 }
 
 }  // namespace draftcalc::session

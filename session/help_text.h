@@ -62,6 +62,48 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
      "turning one line's A by 180 degrees picks another of the four touching circles."},
 }};
 
+// Every remark: what it means, for which calculations, and what to check.
+// The window and the page say why in numbers under the answers, and offer
+// the nearest edit that gives one where there is one.
+inline constexpr std::string_view kRemarkNote =
+    "A remark means there is no answer: the numbers beside it (grey) are not one, and nothing is drawn for them. "
+    "Under the answers the reason stands in numbers, with a button for the nearest edit of one box that gives an "
+    "answer where there is one; draftcalc-cli --explain writes the same.";
+
+inline constexpr std::array<Entry, 11> kRemarks = {{
+    {"入力順違いで計算出来ない",
+     "The rows are in no calculation's order (any calculation): check the D codes against the catalogue, e.g. a "
+     "point with a line, D 2 in row 1, or a value row (D 5) that is not in row 2 before a circle."},
+    {"交点が求められませんでした。",
+     "Two lines do not meet (2.1, 3.6): they are parallel or coincide; check their angles A."},
+    {"交点無し??",
+     "A line misses a circle (2.2; in 3.2 and 3.3 the line on which the new circle's centre must lie misses the "
+     "circle it must touch): the line passes farther from the centre than the radius, or |C| is too small for a "
+     "circle touching both on the sides the signs choose; check R, C and the line's position."},
+    {"交点無し?",
+     "Two circles lie too far apart to meet (2.3), or for a circle of radius |C| to touch both (3.1, 3.4): the "
+     "centres are farther apart than the radii reach; check the centres, R and C."},
+    {"交点無し!!",
+     "Two circles do not meet because one lies inside the other (2.3; in 3.1 and 3.4 for the circle of radius |C| "
+     "the signs ask for), or in 3.6 no circle touches the three lines as their directions ask; check R, C and S, "
+     "or turn a line's A by 180."},
+    {"求められませんでした。!!", "3.5: the three points lie on one level line; move one off it."},
+    {"求められない", "3.5: the three points lie on one line; move one off it."},
+    {"中心が重なり求められない",
+     "Two circles share their centre (1.3, 2.3, 3.1, 3.4), or in 1.2 the point is the circle's centre: there is "
+     "no tangent, intersection or touching circle to find; move one centre."},
+    {"接線が求められない",
+     "No tangent passes as asked (1.2, 1.3, 3.2): the point lies inside the circle, one circle lies inside the "
+     "other, or the signs of R ask for a tangent crossing between circles that overlap; move the point or change "
+     "R."},
+    {"半径の差が0で求められない",
+     "2.3, 3.1, 3.4: R of row 1 equals C, so the circle of radius |C| touching circle 1 from inside is circle 1 "
+     "itself and its centre cannot be placed; change R or C."},
+    {"数値が範囲外で計算出来ない",
+     "A number is too large to calculate with (any calculation): a distance or its square passes the largest "
+     "double (about 1.8e308); check the boxes for a mistyped exponent."},
+}};
+
 inline constexpr std::array<Entry, 19> kShortcuts = {{
     {"Enter", "Calculate"},
     {"Tab, Shift+Tab", "next, previous box"},

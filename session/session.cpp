@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/partial_read.h"
 #include "engine/calculation.h"
+#include "explain/explain.h"
 #include "view/drawing.h"
 #include "view/figure_extent.h"
 
@@ -42,14 +44,19 @@ Session::Change Session::Calculate() {
   CalcState state;
   const InputTexts texts = ViewsOf(boxes_);
   RunCalculation(state, texts);
-  result_ = {std::move(state.captions), state.ran, candidates::FindCandidates(texts)};
+  auto found = candidates::FindCandidates(texts);
+  explain::Explanation explanation = explain::Explain(texts, state, found);
+  result_ = {std::move(state.captions), state.ran, std::move(found), std::move(explanation)};
   calculatedFrom_ = boxes_;
   picked_ = 0;
-  if (fitAfterCalculation_()) {
-    const view::Bounds figure = FigureBounds();
-    if (!figure.Empty() && !view_.Shows(figure)) view_.Fit(figure);
-  }
+  FitAfterCalculation();
   return Change::kCalculated;
+}
+
+void Session::FitAfterCalculation() {
+  if (!fitAfterCalculation_()) return;
+  const view::Bounds figure = FigureBounds();
+  if (!figure.Empty() && !view_.Shows(figure)) view_.Fit(figure);
 }
 
 Session::Change Session::Clear() {
@@ -67,14 +74,28 @@ Session::Change Session::Pick(int number) {
   if (number < 1 || number > static_cast<int>(result_.candidates.size()) || IsOutOfDate()) return Change::kNone;
   // Copied: the calculation replaces the candidates.
   const candidates::Candidate candidate = result_.candidates[static_cast<size_t>(number - 1)];
-  Change change = Change::kNone;
-  if (candidate.reachable && !candidate.edits.empty()) {
-    Remember();
-    for (const candidates::BoxEdit& edit : candidate.edits) boxes_[BoxIndex(edit.row, edit.column)] = edit.text;
-    change = Calculate();
-  }
+  const Change change = candidate.reachable ? Edit(candidate.edits) : Change::kNone;
   picked_ = number;
   return change;
+}
+
+// Edits written into the rows as one undoable step, and the rows calculated.
+Session::Change Session::Edit(const std::vector<candidates::BoxEdit>& edits) {
+  if (edits.empty()) return Change::kNone;
+  Remember();
+  for (const candidates::BoxEdit& edit : edits) boxes_[BoxIndex(edit.row, edit.column)] = edit.text;
+  return Calculate();
+}
+
+Session::Change Session::ApplyFix() {
+  if (IsOutOfDate()) return Change::kNone;
+  // Copied: the calculation replaces the result.
+  const std::vector<candidates::BoxEdit> fix = result_.explanation.fix;
+  return Edit(fix);
+}
+
+std::optional<std::string> Session::PartialReading(size_t box) const {
+  return box < boxes_.size() ? draftcalc::PartialReading(boxes_[box]) : std::nullopt;
 }
 
 Session::Stepped Session::Step(int step, bool wrap) {

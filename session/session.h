@@ -58,6 +58,14 @@ class Session {
   Stepped Step(int step, bool wrap);
   int Picked() const { return picked_; }
 
+  // The result's suggested edit written into the rows (undone by Undo) and
+  // the rows calculated. Nothing while there is none or it is out of date.
+  Change ApplyFix();
+
+  // How a box is read when the calculation does not read its text whole
+  // ("read as 8: the text after \"8\" is ignored"); nothing when it does.
+  std::optional<std::string> PartialReading(size_t box) const;
+
   // Back to the rows before the last program edit, and the result shown with
   // them; and forward again.
   Change Undo();
@@ -87,6 +95,10 @@ class Session {
   bool FitsAfterCalculation() const { return fitAfterCalculation_(); }
   // The view fitted to the figure as drawn now.
   void Fit();
+  // Fitted when fitting after calculation is on and part of the figure lies
+  // outside the view: as Calculate does, again after the picture's size
+  // changed with what the result shows beside it.
+  void FitAfterCalculation();
   // What a fit shows: the rows, and the answer and candidates while current.
   view::Bounds FigureBounds() const;
 
@@ -100,6 +112,7 @@ class Session {
   void Remember();
   RowHistory::Shown Now() const { return {boxes_, result_, calculatedFrom_}; }
   Change Restore(RowHistory::Shown shown);
+  Change Edit(const std::vector<candidates::BoxEdit>& edits);
 
   BoxTexts boxes_ = StartupBoxTexts();
   Result result_;

@@ -136,7 +136,7 @@ TEST(Batch, EveryRecordGivesOneOutputRecordOrOneMessage) {
   for (unsigned seed = 1; seed <= 6; ++seed) {
     const GeneratedInput input = Generate(seed, 300);
     for (const BatchOptions& options :
-         {BatchOptions{1, kGeneratedLimit, false, 1 << 16}, BatchOptions{3, kGeneratedLimit, false, 700}}) {
+         {BatchOptions{1, kGeneratedLimit, false, 1 << 16, {}}, BatchOptions{3, kGeneratedLimit, false, 700, {}}}) {
       for (size_t piece : {size_t{1} << 20, size_t{5}}) {
         PieceSource source(input.text, piece);
         const BatchRun run = RunOn(source, options);
@@ -158,10 +158,10 @@ TEST(Batch, EveryRecordGivesOneOutputRecordOrOneMessage) {
 
 TEST(Batch, WritesTheSameWhateverTheNumberOfJobs) {
   const GeneratedInput input = Generate(99, 2000);
-  const BatchRun one = RunOn(input.text, {1, kGeneratedLimit, false, 1 << 16});
+  const BatchRun one = RunOn(input.text, {1, kGeneratedLimit, false, 1 << 16, {}});
   for (unsigned jobs : {2u, 4u}) {
     for (size_t batchBytes : {size_t{1}, size_t{333}, size_t{1} << 16}) {
-      const BatchRun many = RunOn(input.text, {jobs, kGeneratedLimit, false, batchBytes});
+      const BatchRun many = RunOn(input.text, {jobs, kGeneratedLimit, false, batchBytes, {}});
       EXPECT_EQ(many.status, one.status);
       EXPECT_EQ(many.out, one.out) << jobs << " jobs, batches of " << batchBytes;
       EXPECT_EQ(many.err, one.err) << jobs << " jobs, batches of " << batchBytes;
@@ -220,7 +220,7 @@ TEST(Batch, FromAPipeWritesEachAnswerBeforeWaitingForMoreInput) {
     // cut in two: the header and the answers so far are due before each read.
     const std::vector<int> due = {2, 3, 3, 4};
     CheckingPipeSource source({"x2,y2\n1,1\n", "0,5\r\n", "3,", "4\n"}, due, fds[0]);
-    const BatchRun run = RunOn(source, {jobs, 1 << 20, /*streaming=*/true, 1 << 16}, output);
+    const BatchRun run = RunOn(source, {jobs, 1 << 20, /*streaming=*/true, 1 << 16, {}}, output);
     std::fclose(output);
     close(fds[0]);
     EXPECT_EQ(run.status, kExitOk) << run.err;
@@ -239,8 +239,8 @@ TEST(Batch, FromAPipeWritesEveryCandidateBeforeWaitingForMoreInput) {
     const std::vector<int> due = {5, 6, 7};
     CheckingPipeSource source(
         {"d1,r1,s1,d2,c2,x3,d3,r3,s3\n0,10,1,5,-5,20,0,10,1\n", "2,,,1,,,99,,\n", "8,,,8,,,99,,\n"}, due, fds[0]);
-    BatchOptions options{jobs, 1 << 20, /*streaming=*/true, 1 << 16};
-    options.allCandidates = true;
+    BatchOptions options{jobs, 1 << 20, /*streaming=*/true, 1 << 16, {}};
+    options.record.allCandidates = true;
     const BatchRun run = RunOn(source, options, output);
     std::fclose(output);
     close(fds[0]);
@@ -267,13 +267,13 @@ class FailingSource : public csv::ByteSource {
 TEST(Batch, AReadErrorIsReportedAfterTheRecordsBeforeIt) {
   for (unsigned jobs : {1u, 2u}) {
     FailingSource input("x2,y2\n1,1\n0,");
-    const BatchRun run = RunOn(input, {jobs, 1 << 20, false, 1 << 16});
+    const BatchRun run = RunOn(input, {jobs, 1 << 20, false, 1 << 16, {}});
     EXPECT_EQ(run.status, kExitIoError);
     EXPECT_EQ(run.out, "x2,y2,ansX,ansY,ansA,ansR,ansRem\n1,1,0,0,45,,\n");
     EXPECT_EQ(run.err, "in: cannot read: Input/output error\n");
   }
   FailingSource noHeader("");
-  const BatchRun run = RunOn(noHeader, {1, 1 << 20, false, 1 << 16});
+  const BatchRun run = RunOn(noHeader, {1, 1 << 20, false, 1 << 16, {}});
   EXPECT_EQ(run.status, kExitIoError);
   EXPECT_EQ(run.err, "in: cannot read: Input/output error\n");
 }
@@ -287,7 +287,7 @@ TEST(Batch, AFullDiskIsReportedAndStopsTheRun) {
       std::FILE* full = std::fopen("/dev/full", "w");
       ASSERT_NE(full, nullptr);
       PieceSource input(text, 1 << 16);
-      const BatchRun run = RunOn(input, {jobs, 1 << 20, false, 1 << 16}, full);
+      const BatchRun run = RunOn(input, {jobs, 1 << 20, false, 1 << 16, {}}, full);
       std::fclose(full);
       EXPECT_EQ(run.status, kExitIoError) << jobs << " jobs, " << text.size() << " bytes";
       EXPECT_EQ(run.err, "draftcalc-cli: cannot write output: No space left on device\n");

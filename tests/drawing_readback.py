@@ -2,7 +2,8 @@
 
 The DXF with ezdxf (Debian's python3-ezdxf), the SVG with Python's XML
 parser: every entity on the right layer at the right place, the units and
-the layers in the header, the plane turned over once in the SVG.
+the layers in the header, the plane turned over once in the SVG, and
+nothing on the ANSWER layer of a calculation that failed.
 Usage: drawing_readback.py DRAFTCALC_CLI
 """
 import math
@@ -107,6 +108,21 @@ def check_lines_are_clipped(cli, folder):
     check(len(root.findall(f".//{SVG}g[@id='INPUT']/{SVG}line")) == 2, "SVG input lines")
 
 
+def check_a_failure_has_no_answer(cli, folder):
+    # 3.2 with no circle on the sides the signs choose: the calculation writes
+    # the point and a radius beside its remark, which are no answer.
+    svg, dxf = run_calc(cli, folder, ["--all", "x1=0", "y1=30", "d1=8", "d2=5", "c2=5", "x3=0", "y3=0", "d3=0",
+                                      "r3=10", "s3=1"])
+    doc = ezdxf.readfile(dxf)
+    check("ANSWER" in {layer.dxf.name for layer in doc.layers}, "the ANSWER layer is still declared")
+    layers = entities_by_layer(doc)
+    check(layers.get("ANSWER", []) == [], f"ANSWER entities of a failure: {len(layers.get('ANSWER', []))}")
+    check(len(circles(layers["CANDIDATES"])) == 8, f"CANDIDATES of a failure {circles(layers['CANDIDATES'])}")
+    root = ElementTree.parse(svg).getroot()
+    answer = root.find(f".//{SVG}g[@id='ANSWER']")
+    check(answer is not None and len(answer) == 0, "SVG ANSWER group of a failure is not empty")
+
+
 def main():
     cli = sys.argv[1]
     with tempfile.TemporaryDirectory() as name:
@@ -115,6 +131,7 @@ def main():
         check_touching_circles_dxf(dxf)
         check_touching_circles_svg(svg)
         check_lines_are_clipped(cli, folder)
+        check_a_failure_has_no_answer(cli, folder)
     for failure in failures:
         print("FAIL:", failure)
     print(f"{len(failures)} failures")

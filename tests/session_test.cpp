@@ -235,5 +235,37 @@ TEST(Help, GivesEverySignRuleUnderItsCatalogueTitleEscaped) {
   EXPECT_NE(html.find("Ctrl+Shift+Z, Ctrl+Y"), std::string::npos);
 }
 
+// A failure keeps its reason and fix with the result: the fix is one
+// undoable program edit, and the reason comes back with the rows.
+TEST_F(SessionTest, AFailureKeepsItsReasonAndItsFixIsOneUndoableEdit) {
+  const BoxTexts apart = Rows("x1=0 y1=0 d1=0 r1=5 s1=1 d2=5 c2=0 x3=20 y3=0 d3=0 r3=5 s3=1");
+  TypeAll(apart);
+  session.Calculate();
+  ASSERT_TRUE(session.Shown().Failed());
+  EXPECT_EQ(session.Shown().explanation.why, "the centres are 20 apart; radii 5 + 5 reach 10: 10 short");
+  EXPECT_EQ(explain::FixAsBoxWords(session.Shown().explanation), "r1=15");
+
+  session.Type(BoxIndex(2, colR), "6");
+  EXPECT_EQ(session.ApplyFix(), Change::kNone) << "not for rows the fix does not belong to";
+  session.Type(BoxIndex(2, colR), "5");
+
+  EXPECT_EQ(session.ApplyFix(), Change::kCalculated);
+  EXPECT_EQ(session.Boxes()[BoxIndex(0, colR)], "15");
+  EXPECT_FALSE(session.Shown().Failed());
+  EXPECT_EQ(session.Shown().explanation, explain::Explanation{});
+  EXPECT_EQ(session.ApplyFix(), Change::kNone) << "an answer has no fix";
+
+  EXPECT_EQ(session.Undo(), Change::kRestored);
+  EXPECT_EQ(session.Boxes(), apart);
+  EXPECT_EQ(session.Shown().explanation.why, "the centres are 20 apart; radii 5 + 5 reach 10: 10 short");
+}
+
+TEST_F(SessionTest, SaysHowABoxIsReadWhenNotWhole) {
+  session.Type(BoxIndex(1, colR), "8,5");
+  EXPECT_EQ(session.PartialReading(BoxIndex(1, colR)), "read as 8: the text after \"8\" is ignored");
+  EXPECT_EQ(session.PartialReading(BoxIndex(0, colX)), std::nullopt) << "0.000 is read whole";
+  EXPECT_EQ(session.PartialReading(kBoxCount), std::nullopt);
+}
+
 }  // namespace
 }  // namespace draftcalc::session

@@ -16,14 +16,15 @@ set(layers
   "engine: solvers"               # dispatch and the calculation entry point
   "geometry:"                     # the exact geometry, standalone
   "candidates: engine geometry"   # every answer and the edits that select it
+  "explain: candidates"           # why there is no answer, and the nearest input that gives one
   "csv: core"                     # reading and writing CSV records
   "files: csv"                    # files replaced whole, opened safely, locked; the history
   "view: engine candidates"       # view geometry and drawing
-  "session: view"                 # the calculator the window and the page both run
+  "session: view explain"                 # the calculator the window and the page both run
   "packaging:"                    # the version header (generated), the installed data
-  "cli: files view packaging"       # draftcalc-cli, and the drawings of calc
+  "cli: files view explain packaging"       # draftcalc-cli, and the drawings of calc
   "app: session files packaging"       # the window
-  "python: candidates csv examples packaging" # the Python module
+  "python: explain csv examples packaging" # the Python module
   "examples: core"                # the catalogue's example rows
   "tests: app cli examples web"
   "bench: app cli examples"

@@ -121,13 +121,16 @@ void Drawing::DrawInputVerticalLine(int row, double x) {
 
 // A point answer shows as a small square, a circle answer as its circle with
 // the square at the centre, an angle answer as a line through the point.
-// A figure whose centre or x is missing is left out.
+// A figure whose centre or x is missing is left out. A remark reports a
+// failure: the numbers beside it (the typed point and a tangent, a circle
+// touching nothing) are no answer and are not drawn.
 void Drawing::DrawAnswer() {
   if (look_ == AnswerLook::kCurrent) {
     UsePen(Layer::kAnswer, kLightRed, LineStyle::kSolid);
   } else {
     UsePen(Layer::kAnswer, kGrey, LineStyle::kDashed);
   }
+  if (!captions_.ansRem.empty()) return;
   if (!captions_.ansR.empty()) {
     const auto x = WholeSingle(captions_.ansX);
     const auto y = WholeSingle(captions_.ansY);

@@ -125,23 +125,33 @@ EMSCRIPTEN_KEEPALIVE int dc_clear() { return draftcalc::web::Code(ThePage().sess
 EMSCRIPTEN_KEEPALIVE int dc_pick(int number) { return draftcalc::web::Code(ThePage().session.Pick(number)); }
 EMSCRIPTEN_KEEPALIVE int dc_undo() { return draftcalc::web::Code(ThePage().session.Undo()); }
 EMSCRIPTEN_KEEPALIVE int dc_redo() { return draftcalc::web::Code(ThePage().session.Redo()); }
+// The suggested edit of a failure written into the rows and calculated.
+EMSCRIPTEN_KEEPALIVE int dc_apply_fix() { return draftcalc::web::Code(ThePage().session.ApplyFix()); }
 // Picks `step` candidates on (wrapping round when `wrap`); returns the
 // number picked, 0 for none.
 EMSCRIPTEN_KEEPALIVE int dc_step(int step, int wrap) { return ThePage().session.Step(step, wrap != 0).number; }
 
-// What the page shows, out: the 24 box texts, the five captions and the
-// title of the calculation that ran. Returns flags: 1 a result is shown,
-// 2 it is out of date, 4 Ctrl+Z has something to undo, 8 Ctrl+Y to redo,
-// 16 a box was typed into since the program last set the rows.
+// What the page shows, out: the 24 box texts, the five captions, the title
+// of the calculation that ran, the reason there is no answer and its fix
+// in the rows' words and as box words ("" for an answer), and for each box how it is read
+// when not whole ("" when it is). Returns flags: 1 a result is shown, 2 it
+// is out of date, 4 Ctrl+Z has something to undo, 8 Ctrl+Y to redo, 16 a
+// box was typed into since the program last set the rows, 32 the result
+// is a failure (it has a remark).
 EMSCRIPTEN_KEEPALIVE int dc_shown() {
   auto& page = ThePage();
   const draftcalc::session::Session& session = page.session;
+  const draftcalc::session::Result& result = session.Shown();
   page.out.Clear();
   for (const std::string& text : session.Boxes()) page.out.Add(text);
-  for (auto field : draftcalc::kCaptionFields) page.out.Add(session.Shown().captions.*field);
-  page.out.Add(draftcalc::session::CatalogueTitle(session.Shown().ran));
+  for (auto field : draftcalc::kCaptionFields) page.out.Add(result.captions.*field);
+  page.out.Add(draftcalc::session::CatalogueTitle(result.ran));
+  page.out.Add(result.explanation.why);
+  page.out.Add(draftcalc::explain::FixInWords(result.explanation));
+  page.out.Add(draftcalc::explain::FixAsBoxWords(result.explanation));
+  for (size_t box = 0; box < session.Boxes().size(); ++box) page.out.Add(session.PartialReading(box).value_or(""));
   return (session.HasResult() ? 1 : 0) | (session.IsOutOfDate() ? 2 : 0) | (session.CanUndo() ? 4 : 0) |
-         (session.CanRedo() ? 8 : 0) | (session.TypedSinceProgramEdit() ? 16 : 0);
+         (session.CanRedo() ? 8 : 0) | (session.TypedSinceProgramEdit() ? 16 : 0) | (result.Failed() ? 32 : 0);
 }
 EMSCRIPTEN_KEEPALIVE int dc_picked() { return ThePage().session.Picked(); }
 EMSCRIPTEN_KEEPALIVE int dc_ran() { return static_cast<int>(ThePage().session.Shown().ran); }

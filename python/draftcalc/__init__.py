@@ -13,13 +13,14 @@ the captions of many records, lazily and fast. EXAMPLES holds one input for
 each calculation of the catalogue.
 """
 
-from typing import TypedDict
+from typing import NotRequired, TypedDict
 
 from ._draftcalc import (
     ANSWER_KEYS,
     BOX_NAMES,
     CANDIDATE_KEYS,
     EXAMPLES,
+    EXPLANATION_KEYS,
     Calculations,
     __version__,
     calculate,
@@ -29,13 +30,15 @@ from ._draftcalc import (
 
 
 class Answer(TypedDict):
-    """The five captions of a calculation, as calculate gives them."""
+    """The five captions of a calculation, as calculate gives them; with explain=True also why and fix."""
 
     ansX: str
     ansY: str
     ansA: str
     ansR: str
     ansRem: str
+    why: NotRequired[str]
+    fix: NotRequired[str]
 
 
 class Candidate(TypedDict):
@@ -54,6 +57,7 @@ __all__ = [
     "BOX_NAMES",
     "CANDIDATE_KEYS",
     "EXAMPLES",
+    "EXPLANATION_KEYS",
     "Answer",
     "Calculations",
     "Candidate",

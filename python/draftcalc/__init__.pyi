@@ -1,6 +1,6 @@
 # The types of the draftcalc package. The docstrings are those of the module
 # itself (a test keeps the two the same).
-from typing import Final, Iterable, Iterator, Mapping, TypedDict, Union
+from typing import Final, Iterable, Iterator, Mapping, NotRequired, TypedDict, Union
 
 __version__: Final[str]
 
@@ -13,6 +13,9 @@ Boxes = Mapping[str, BoxText]
 ANSWER_KEYS: Final[tuple[str, ...]]
 """("ansX", "ansY", "ansA", "ansR", "ansRem"): the keys of an Answer, in order."""
 
+EXPLANATION_KEYS: Final[tuple[str, ...]]
+"""("why", "fix"): the keys explain=True adds to an Answer, in order."""
+
 CANDIDATE_KEYS: Final[tuple[str, ...]]
 """("cand", "candX", "candY", "candA", "candR", "candSet"): the keys of a Candidate, in order."""
 
@@ -23,13 +26,15 @@ EXAMPLES: Final[dict[str, dict[str, str]]]
 """One input per catalogue calculation, all 24 boxes: {"1.1 angle of two points": {"x1": "0", ...}, ...}."""
 
 class Answer(TypedDict):
-    """The five captions of a calculation, as calculate gives them."""
+    """The five captions of a calculation, as calculate gives them; with explain=True also why and fix."""
 
     ansX: str
     ansY: str
     ansA: str
     ansR: str
     ansRem: str
+    why: NotRequired[str]
+    fix: NotRequired[str]
 
 class Candidate(TypedDict):
     """One answer of the construction, as candidates gives it."""
@@ -41,8 +46,8 @@ class Candidate(TypedDict):
     candR: str
     candSet: str
 
-def calculate(boxes: Boxes) -> Answer:
-    """calculate(boxes) -> dict[str, str]
+def calculate(boxes: Boxes, *, explain: bool = False, strict: bool = False) -> Answer:
+    """calculate(boxes, *, explain=False, strict=False) -> dict[str, str]
 
     The five captions of one calculation, as the window shows them after
     Calculate and draftcalc-cli writes them: "ansX", "ansY", "ansA", "ansR" (a
@@ -57,10 +62,19 @@ def calculate(boxes: Boxes) -> Answer:
     stands for the text int and float write for it (repr: 0.1 is "0.1", 1e-7
     is "1e-07", 10**20 is "100000000000000000000").
 
+    With explain=True the dict has two more keys: "why", the reason there is a
+    remark instead of an answer, in one sentence with the numbers that decide it
+    ("the centres are 20 apart; radii 5 + 5 reach 10: 10 short"), and "fix", the
+    nearest input that gives an answer as box words ("r1=15"), the smallest
+    change of one box to the captions' four decimals; both "" for an answer,
+    "fix" "" when no one box edit gives one.
+
     Raises TypeError when boxes is not a mapping, a name is not a str, or a text
     is not a str, int or float (True and False are refused); ValueError when a
     name is no box, a box is given twice ("x1" and "X1") or a float is infinite
-    or NaN.
+    or NaN, and with strict=True when a box text is not read whole as a number
+    ('r2 "8,5" is read as 8': text after the number, a decimal comma, a text
+    with no number, a number beyond the double range).
     """
 
 def candidates(boxes: Boxes) -> list[Candidate]:
@@ -87,11 +101,12 @@ class Calculations(Iterator[Answer]):
     def __iter__(self) -> Calculations: ...
     def __next__(self) -> Answer: ...
 
-def calculate_many(records: Iterable[Boxes]) -> Calculations:
-    """calculate_many(records) -> Calculations
+def calculate_many(records: Iterable[Boxes], *, explain: bool = False, strict: bool = False) -> Calculations:
+    """calculate_many(records, *, explain=False, strict=False) -> Calculations
 
     calculate for each mapping of boxes that the iterable records yields, in
-    order: the same answers as map(calculate, records), one element table
+    order, explain and strict as there: the same answers as
+    map(calculate, records), one element table
     serving all records. The iterator takes the next record only when asked
     for its answer, so a stream of any length runs in constant memory.
 

@@ -20,7 +20,7 @@ class Cli:
         assert done.returncode == 0, done.stderr.decode()
         return done.stdout.decode()
 
-    def batch(self, records, all_candidates=False):
+    def batch(self, records, all_candidates=False, options=()):
         """The output rows of a CSV run over records naming all 24 boxes, by
         record: its five answer columns, or with all_candidates its rows of
         candidate columns."""
@@ -30,9 +30,11 @@ class Cli:
         for index, record in enumerate(records):
             texts = {name.lower(): text_of(value) for name, value in record.items()}
             writer.writerow([index, *(texts[name] for name in draftcalc.BOX_NAMES)])
-        rows = list(csv.reader(io.StringIO(self.run(["--all"] if all_candidates else [], source.getvalue()))))
+        arguments = [*(["--all"] if all_candidates else []), *options]
+        rows = list(csv.reader(io.StringIO(self.run(arguments, source.getvalue()))))
         header, rows = rows[0], rows[1:]
         answers = header.index("ansX")
+        header = ["why" if name == "ansWhy" else "fix" if name == "ansFix" else name for name in header]
         if not all_candidates:
             assert [int(row[0]) for row in rows] == list(range(len(records)))
             return [dict(zip(header[answers:], row[answers:])) for row in rows]

@@ -33,7 +33,8 @@ def test_the_stub_carries_the_module_docstrings():
 
 def test_the_typed_dicts_have_the_result_keys_in_order():
     definitions = stub_definitions()
-    for typed, keys in [(draftcalc.Answer, draftcalc.ANSWER_KEYS), (draftcalc.Candidate, draftcalc.CANDIDATE_KEYS)]:
+    answer_keys = draftcalc.ANSWER_KEYS + draftcalc.EXPLANATION_KEYS
+    for typed, keys in [(draftcalc.Answer, answer_keys), (draftcalc.Candidate, draftcalc.CANDIDATE_KEYS)]:
         assert tuple(typed.__annotations__) == keys
         stub_keys = [field.target.id for field in definitions[typed.__name__].body if isinstance(field, ast.AnnAssign)]
         assert tuple(stub_keys) == keys

@@ -18,7 +18,16 @@ export class CandidateList {
     });
   }
 
-  show(candidates) {
+  // `emptyText`: what the list says when there are no candidates ('' for nothing).
+  show(candidates, emptyText = '') {
+    if (candidates.length === 0 && emptyText !== '') {
+      const cell = Object.assign(document.createElement('td'), { colSpan: 6, textContent: emptyText });
+      const row = document.createElement('tr');
+      row.className = 'empty';
+      row.append(cell);
+      this.body.replaceChildren(row);
+      return;
+    }
     this.body.replaceChildren(
       ...candidates.map((candidate) => {
         const row = document.createElement('tr');
@@ -48,7 +57,7 @@ export class CandidateList {
 
   pickRowOf(target) {
     const row = target.closest('tr');
-    if (!row || this.outOfDate) return;
+    if (!row || !row.dataset.number || this.outOfDate) return;
     this.onPick(Number(row.dataset.number));
   }
 }

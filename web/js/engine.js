@@ -88,10 +88,19 @@ export class Engine {
   shown() {
     const flags = this.module._dc_shown();
     const texts = this.readTexts();
+    const after = BOX_COUNT + CAPTION_KEYS.length;
     return {
       boxes: texts.slice(0, BOX_COUNT),
-      captions: this.captionsOf(texts.slice(BOX_COUNT, BOX_COUNT + CAPTION_KEYS.length)),
-      calculationTitle: texts[BOX_COUNT + CAPTION_KEYS.length],
+      captions: this.captionsOf(texts.slice(BOX_COUNT, after)),
+      calculationTitle: texts[after],
+      // Why there is no answer, and the one box edit that gives one, in the
+      // rows' words and as draftcalc-cli's box words ('' for none).
+      why: texts[after + 1],
+      fix: texts[after + 2],
+      fixBoxWords: texts[after + 3],
+      // How each box is read when not whole ("read as 8: ..."), else ''.
+      readings: texts.slice(after + 4, after + 4 + BOX_COUNT),
+      failed: (flags & 32) !== 0,
       calculation: this.module._dc_ran(),
       picked: this.module._dc_picked(),
       hasResult: (flags & 1) !== 0,
@@ -117,6 +126,11 @@ export class Engine {
 
   redo() {
     return this.module._dc_redo();
+  }
+
+  // The suggested edit written into the rows and calculated.
+  applyFix() {
+    return this.module._dc_apply_fix();
   }
 
   // Picks `step` candidates on; the number picked, 0 for none.

@@ -37,6 +37,18 @@ export class InputRows {
     return this.boxes.map((box) => box.value);
   }
 
+  // Tints each box whose text is read only in part, its tooltip saying how
+  // (`readings`: 24 texts, '' for a box read whole).
+  showReadings(readings) {
+    readings.forEach((reading, i) => {
+      const box = this.boxes[i];
+      box.classList.toggle('partly-read', reading !== '');
+      if (reading !== '') box.title = reading;
+      else box.removeAttribute('title');
+      box.setAttribute('aria-description', reading);
+    });
+  }
+
   // Sets the texts the session gives; a box whose text stays keeps its
   // own undo of the typing.
   setTexts(texts) {

@@ -11,6 +11,7 @@ import { InputRows } from './input_rows.js';
 import { Picture } from './picture.js';
 
 const isInput = (element) => element instanceof HTMLInputElement;
+const NO_CANDIDATES = 'No candidates: the construction has no answer for these rows.';
 
 class Page {
   constructor(engine) {
@@ -23,6 +24,8 @@ class Page {
     this.zoomFigure = document.getElementById('zoom');
     this.cursorReadOut = document.getElementById('cursor');
     this.help = document.getElementById('help');
+    this.reason = document.getElementById('reason');
+    this.fixButton = document.getElementById('apply-fix');
     this.candidates = [];
     this.markers = [];
 
@@ -34,6 +37,9 @@ class Page {
     document.getElementById('fit').addEventListener('click', () => this.picture.fit());
     document.getElementById('help-button').addEventListener('click', () => this.showHelp());
     document.getElementById('export-svg').addEventListener('click', () => this.exportSvg());
+    this.fixButton.addEventListener('click', () => {
+      if (!this.state.outOfDate) this.show(this.engine.applyFix());
+    });
     const form = document.getElementById('rows');
     form.addEventListener('keydown', (event) => {
       if (event.key === 'Enter') {
@@ -87,14 +93,30 @@ class Page {
       CAPTION_KEYS.forEach((key, i) => (this.answers[i].value = this.state.captions[key]));
       this.candidates = this.engine.candidates();
       this.markers = this.engine.markerPoints(this.candidates.length);
-      this.candidateList.show(this.candidates);
+      this.candidateList.show(this.candidates, this.state.failed ? NO_CANDIDATES : '');
       this.showCalculation(this.state.calculation);
+      this.showReason();
     }
+    this.rows.showReadings(this.state.readings);
     this.candidateList.select(this.state.picked);
-    document.querySelector('.answers').classList.toggle('out-of-date', this.state.outOfDate);
+    const answers = document.querySelector('.answers');
+    answers.classList.toggle('out-of-date', this.state.outOfDate);
+    answers.classList.toggle('failed', this.state.failed);
+    this.reason.classList.toggle('out-of-date', this.state.outOfDate);
+    this.fixButton.disabled = this.state.outOfDate;
     this.candidateList.setOutOfDate(this.state.outOfDate);
     this.picture?.redraw();
     if (change !== CHANGE.none) this.showView();
+  }
+
+  // Why there is no answer, under the answers, with the one-click fix.
+  showReason() {
+    const { why, fix, failed } = this.state;
+    this.reason.hidden = !failed || why === '';
+    this.reason.querySelector('.why').textContent = `No answer: ${why}`;
+    this.fixButton.hidden = fix === '';
+    this.fixButton.textContent = `Use ${fix}`;
+    this.fixButton.title = `Writes ${fix} into the rows and calculates; Ctrl+Z brings the rows back`;
   }
 
   // The guide's lines of the calculation that ran, marked and in view.

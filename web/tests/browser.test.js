@@ -281,6 +281,51 @@ describe('the page', () => {
     assert.ok(downloaded.equals(fs.readFileSync(file)), 'byte for byte');
   });
 
+  test('a failure draws no answer, greys its numbers, says why and applies the fix on a click', async () => {
+    await page.click('#clear');
+    // 3.2 with no circle on the sides the signs choose: the calculation
+    // still writes numbers beside its remark.
+    const failing = { x1: '0', y1: '30', d1: '8', d2: '5', c2: '5', x3: '0', y3: '0', d3: '0', r3: '10', s3: '1' };
+    await fillRows(failing);
+    await page.click('#calculate');
+    const [expected] = runCli([await boxTexts()], ['--explain']);
+    assert.deepEqual(await answerTexts(), expected.results.slice(0, 5), 'the captions as they are');
+    assert.equal(expected.results[4], '交点無し??');
+    assert.equal(await countPixels(LIGHT_RED), 0, 'no answer drawn');
+    assert.ok((await countPixels(GREEN)) > 100, 'the candidates still drawn');
+    assert.match(await page.getAttribute('.answers', 'class'), /failed/);
+    const remarkColour = await page.$eval('#answer-remark', (output) => getComputedStyle(output).color);
+    assert.equal(remarkColour, 'rgb(192, 0, 0)');
+    assert.ok(await page.isVisible('#reason'));
+    assert.equal(await page.textContent('#reason .why'), `No answer: ${expected.results[5]}`);
+    assert.equal(expected.results[6], 's3=-1');
+    assert.equal(await page.textContent('#apply-fix'), 'Use S3 = -1');
+
+    await page.click('#apply-fix');
+    assert.equal((await boxTexts())[23], '-1');
+    assert.equal((await answerTexts())[4], '', 'the fix gives an answer');
+    assert.ok((await countPixels(LIGHT_RED)) > 100);
+    assert.ok(await page.isHidden('#reason'));
+    await page.focus('#calculate');
+    await page.keyboard.press('Control+z');
+    assert.equal((await boxTexts())[23], '1', 'undo brings the rows back');
+    assert.ok(await page.isVisible('#reason'));
+  });
+
+  test('a box read only in part is tinted and says how it is read', async () => {
+    await page.fill('input[name="r2"]', '8,5');
+    const box = await page.$eval('input[name="r2"]', (input) => ({
+      title: input.title,
+      tinted: input.classList.contains('partly-read'),
+      background: getComputedStyle(input).backgroundColor,
+    }));
+    assert.equal(box.title, 'read as 8: the text after "8" is ignored');
+    assert.ok(box.tinted);
+    assert.equal(box.background, 'rgb(255, 214, 153)');
+    await page.fill('input[name="r2"]', ' 8.5 ');
+    assert.equal(await page.getAttribute('input[name="r2"]', 'title'), null, 'blanks around a number are read whole');
+  });
+
   test('ran without a script error', () => {
     assert.deepEqual(errors, []);
   });

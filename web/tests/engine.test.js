@@ -45,6 +45,20 @@ describe('captions', () => {
     assert.ok(answered > CAPTION_INPUTS / 3, `only ${answered} inputs had an answer`);
   });
 
+  test('with a remark carry the reason and fix of draftcalc-cli --explain', () => {
+    const random = randomSource(20261207);
+    const inputs = Array.from({ length: CAPTION_INPUTS }, (_, i) => generatedBoxes(random, i));
+    let explained = 0;
+    for (const { id, results } of runCli(inputs, ['--explain'])) {
+      engine.calculate(inputs[id]);
+      const { why, fixBoxWords, failed } = engine.shown();
+      assert.deepEqual([why, fixBoxWords], results.slice(5, 7), `input ${id}: ${JSON.stringify(inputs[id])}`);
+      assert.equal(failed, results[4] !== '');
+      if (why !== '') ++explained;
+    }
+    assert.ok(explained > CAPTION_INPUTS / 10, `only ${explained} inputs had a reason`);
+  });
+
   test('are those of draftcalc-cli with an odd text in any box', () => {
     const inputs = oddTextInputs();
     for (const { id, results } of runCli(inputs)) {
