@@ -4,11 +4,13 @@
 
 #include <QTest>
 #include <QTextBrowser>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "app/help_window.h"
+#include "core/messages.h"
 #include "session/catalogue.h"
 #include "session/help_text.h"
 #include "window_fixture.h"
@@ -25,6 +27,10 @@ TEST_F(Window, F1OpensTheHelpAndEscClosesIt) {
   const QString shown = form.Help()->findChild<QTextBrowser*>()->toPlainText();
   for (const session::help::Entry& rule : session::help::kSignRules)
     EXPECT_TRUE(shown.contains(QStr(rule.text))) << rule.key;
+  for (const session::help::Entry& remark : session::help::kRemarks) {
+    EXPECT_TRUE(shown.contains(QStr(remark.key))) << remark.key;
+    EXPECT_TRUE(shown.contains(QStr(remark.text))) << remark.key;
+  }
 
   QTest::keyClick(form.Help(), Qt::Key_Escape);
   EXPECT_FALSE(form.Help()->isVisible());
@@ -48,6 +54,27 @@ TEST(Help, TheReadmeGivesTheSameSignRulesWordForWord) {
     EXPECT_NE(readme.str().find("- **" + std::string(rule.key) + "** " + std::string(rule.text)), std::string::npos)
         << rule.key;
   }
+}
+
+// Every remark the calculation writes is explained, in the help and in the
+// README alike.
+TEST(Help, EveryRemarkIsExplainedInTheReadmeWordForWord) {
+  std::ifstream file(DRAFTCALC_README);
+  ASSERT_TRUE(file) << DRAFTCALC_README;
+  std::stringstream readme;
+  readme << file.rdbuf();
+  for (const std::string_view remark :
+       {messages::kWrongOrder, messages::kLinesDoNotMeet, messages::kLineMissesCircle, messages::kCirclesTooFarApart,
+        messages::kNoIntersection, messages::kBothChordsHorizontal, messages::kPointsCollinear,
+        messages::kCentresCoincide, messages::kNoTangent, messages::kRadiusDifferenceZero,
+        messages::kNumberOutOfRange}) {
+    const auto entry = std::find_if(session::help::kRemarks.begin(), session::help::kRemarks.end(),
+                                    [&](const session::help::Entry& e) { return e.key == remark; });
+    ASSERT_NE(entry, session::help::kRemarks.end()) << remark;
+    EXPECT_NE(readme.str().find("- **" + std::string(entry->key) + "** " + std::string(entry->text)), std::string::npos)
+        << remark;
+  }
+  EXPECT_EQ(session::help::kRemarks.size(), 11u) << "one entry per remark";
 }
 
 }  // namespace
