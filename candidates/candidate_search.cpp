@@ -125,7 +125,7 @@ void SearchEdits(CalcState& state, const InputTexts& typed, const std::vector<Se
     RunCalculation(state, Applied(typed, combinations[k], selectors));
     const auto shown = ShownAnswerOf(state.captions);
     if (!shown) continue;
-    const auto match = MatchingCandidate(*shown, state.ran, candidates, answers.scale, Closeness::kShown);
+    const auto match = MatchingCandidate(*shown, state.ran, candidates, answers.size, Closeness::kShown);
     if (!match || candidates[*match].reachable) continue;
     candidates[*match].reachable = true;
     candidates[*match].edits = EditsOf(combinations[k], selectors);
@@ -152,7 +152,7 @@ std::vector<Candidate> FindCandidates(const InputTexts& texts) {
       std::any_of(selectors.begin(), selectors.end(), [](const Selector& s) { return !s.typedIsAState; });
   if (const auto shown = ShownAnswerOf(state.captions)) {
     const Closeness closeness = betweenTwo ? Closeness::kBetweenTwoAnswers : Closeness::kShown;
-    if (const auto match = MatchingCandidate(*shown, ran, answers.candidates, answers.scale, closeness)) {
+    if (const auto match = MatchingCandidate(*shown, ran, answers.candidates, answers.size, closeness)) {
       answers.candidates[*match].isAnswer = true;
       answers.candidates[*match].reachable = true;
     }

@@ -72,9 +72,20 @@ std::vector<Candidate> OnTangents(Point point, const Circle& circle, double c) {
   return out;
 }
 
-// One family of answers, before ordering; `scale` grows to the figure's.
-std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, double& scale) {
-  const auto grow = [&](const auto&... elements) { scale = std::max(scale, ScaleOf(elements...)); };
+// An element seen from `origin`: its size and place around it.
+Point Around(Point p, Point origin) { return {p.x - origin.x, p.y - origin.y}; }
+Line Around(const Line& l, Point origin) { return {Around(l.point, origin), l.direction, l.offset}; }
+Circle Around(const Circle& c, Point origin) { return {Around(c.centre, origin), c.radius}; }
+double Around(double value, Point) { return value; }
+
+// One family of answers, before ordering; the scale and the size (around
+// row 1's point) grow to the figure's.
+std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, GeometricAnswers& answers) {
+  const Point origin = rows.PointAt(1);
+  const auto grow = [&](const auto&... elements) {
+    answers.scale = std::max(answers.scale, ScaleOf(elements...));
+    answers.size = std::max(answers.size, ScaleOf(Around(elements, origin)...));
+  };
   switch (ran) {
     case kAngleOfTwoPoints: {
       grow(rows.PointAt(1), rows.PointAt(2));
@@ -149,10 +160,16 @@ GeometricAnswers GeometricAnswersOf(CalculationId ran, const CalcState& table) {
   // The answers of both routes of the shared rows, through the point first.
   const bool bothRoutes = ran == kCircleThroughPointTouchingCircle || ran == kCircleTouchingCircleAndTangent;
   const CalculationId first = bothRoutes ? kCircleThroughPointTouchingCircle : ran;
-  std::vector<Candidate> family = AnswersOf(first, rows, answers.scale);
+  std::vector<Candidate> family = AnswersOf(first, rows, answers);
   std::vector<Candidate> second;
-  if (bothRoutes) second = AnswersOf(kCircleTouchingCircleAndTangent, rows, answers.scale);
+  if (bothRoutes) second = AnswersOf(kCircleTouchingCircleAndTangent, rows, answers);
   const Point reference = rows.PointAt(1);
+  for (const std::vector<Candidate>* answersOfOne : {&family, &second}) {
+    for (const Candidate& c : *answersOfOne) {
+      if (!IsFinite(c) || !std::isfinite(c.point.x) || !std::isfinite(c.point.y)) continue;
+      answers.size = std::max({answers.size, Magnitude(Around(c.point, reference)), c.radius.value_or(0)});
+    }
+  }
   Append(answers.candidates, std::move(family), reference, answers.scale);
   Append(answers.candidates, std::move(second), reference, answers.scale);
   return answers;
