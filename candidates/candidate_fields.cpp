@@ -26,10 +26,6 @@ CandidateFields FieldsOf(const Candidate& candidate) {
   return fields;
 }
 
-CandidateFields NoCandidateFields() {
-  CandidateFields fields;
-  fields[0] = "0";
-  return fields;
-}
+CandidateFields NoCandidateFields() { return {"0"}; }
 
 }  // namespace draftcalc::candidates
