@@ -103,13 +103,15 @@ int RunCalcCommand(std::span<const std::string_view> words, const RecordOptions&
   PrintCaptions(output, captions);
 
   std::vector<candidates::Candidate> found;
-  if (options.explain || options.allCandidates) found = candidates::FindCandidates(*texts);
+  // The drawings take the answer's exact figure from its candidate.
+  if (options.explain || options.allCandidates || files.Any()) found = candidates::FindCandidates(*texts);
   if (options.explain) PrintExplanation(output, *texts, state, found);
   if (options.allCandidates) {
     if (found.empty()) std::fprintf(output, "\nNo candidates\n");
     for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());
   }
-  if (files.Any() && !WriteDrawingFiles(files, *texts, captions, found, errors)) return kExitIoError;
+  if (files.Any() && !WriteDrawingFiles(files, *texts, captions, found, options.allCandidates, errors))
+    return kExitIoError;
   return kExitOk;
 }
 

@@ -202,8 +202,9 @@ EMSCRIPTEN_KEEPALIVE void dc_view_read_outs(double x, double y) {
 
 // Draws the picture on Module.surface as the session's view shows it.
 EMSCRIPTEN_KEEPALIVE void dc_redraw() {
-  draftcalc::web::JsSurface surface;
-  ThePage().session.Draw(surface);
+  const draftcalc::session::Session& session = ThePage().session;
+  draftcalc::web::JsSurface surface(1 / session.View().Mapping().pixelsPerUnit);
+  session.Draw(surface);
 }
 
 // The help as HTML out, the window's F1 text.
