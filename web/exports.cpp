@@ -67,6 +67,11 @@ void AddCandidate(TextsOut& out, const candidates::Candidate& candidate) {
     out.Add(std::to_string(static_cast<int>(edit.column)));
     out.Add(edit.text);
   }
+  out.Add(std::to_string(candidate.touches.size()));
+  for (const geometry::Point& touch : candidate.touches) {
+    out.Add(candidates::ShortestNumberText(touch.x));
+    out.Add(candidates::ShortestNumberText(touch.y));
+  }
 }
 
 // The texts JavaScript wrote, handed to the session as typed; false when
