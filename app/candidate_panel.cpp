@@ -39,9 +39,8 @@ QString InWords(const candidates::Candidate& candidate) {
 // order of draftcalc-cli's --all columns.
 constexpr int kFirstTouchField = 6;
 QStringList LineFields(const candidates::Candidate& candidate) {
-  QStringList fields = {QString::number(candidate.number), NumberText(candidate.point.x),
-                        NumberText(candidate.point.y),     NumberText(candidate.direction),
-                        NumberText(candidate.radius),      InWords(candidate)};
+  QStringList fields = {QString::number(candidate.number), NumberText(candidate.point.x), NumberText(candidate.point.y),
+                        NumberText(candidate.direction),   NumberText(candidate.radius),  InWords(candidate)};
   for (const geometry::Point& touch : candidate.touches) fields << NumberText(touch.x) << NumberText(touch.y);
   return fields;
 }

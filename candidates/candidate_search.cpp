@@ -138,7 +138,9 @@ void SearchEdits(CalcState& state, const InputTexts& typed, const std::vector<Se
 // Of a tangent line's two directions, the one nearer `reference` (degrees,
 // which may lie outside (-180, 180]).
 double LineDirectionNear(double direction, double reference) {
-  const double reversed = direction > 0 ? direction - 180 : direction + 180;
+  // A direction a hair above 0 reversed rounds to -180, which is 180.
+  double reversed = direction > 0 ? direction - 180 : direction + 180;
+  if (reversed <= -180) reversed = 180;
   const bool keep =
       geometry::AngleBetween(direction, reference, false) <= geometry::AngleBetween(reversed, reference, false);
   return keep ? direction : reversed;
