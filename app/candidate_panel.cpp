@@ -22,34 +22,53 @@ constexpr int kLineRole = Qt::UserRole;
 QString NumberText(double value) { return Utf8(candidates::ShortestNumberText(value)); }
 QString NumberText(const std::optional<double>& value) { return value ? NumberText(*value) : QString(); }
 
+// The list's own figure: 10 significant digits, trailing zeros dropped, so
+// that 5.000000000000002 shows as 5 (the copy and the tooltip keep every
+// digit).
+QString ShortNumberText(const QString& full) {
+  if (full.isEmpty()) return full;
+  const QString text = QString::number(full.toDouble(), 'g', 10);
+  return text == "-0" ? QStringLiteral("0") : text;
+}
+
 QString InWords(const candidates::Candidate& candidate) {
   return candidate.isAnswer ? QStringLiteral("the answer") : Utf8(candidates::EditsInWords(candidate));
 }
 
-// Number, X, Y, A, R, the edits.
+// Number, X, Y, A, R, the edits, then X and Y of each touching point: the
+// order of draftcalc-cli's --all columns.
+constexpr int kFirstTouchField = 6;
 QStringList LineFields(const candidates::Candidate& candidate) {
-  return {QString::number(candidate.number), NumberText(candidate.point.x), NumberText(candidate.point.y),
-          NumberText(candidate.direction),   NumberText(candidate.radius),  InWords(candidate)};
+  QStringList fields = {QString::number(candidate.number), NumberText(candidate.point.x), NumberText(candidate.point.y),
+                        NumberText(candidate.direction),   NumberText(candidate.radius),  InWords(candidate)};
+  for (const geometry::Point& touch : candidate.touches) fields << NumberText(touch.x) << NumberText(touch.y);
+  return fields;
 }
 
-// "X 28.66", "Y 5", "R 5": the values it has, labelled, a line each.
-QString ValueLines(const QStringList& fields) {
+// "X 28.66", "Y 5", "R 5", "T1 25, 0": the values it has, labelled, a line
+// each, each number through `number`.
+QString ValueLines(const QStringList& fields, QString (*number)(const QString&)) {
   QStringList lines;
   for (int i = 1; i <= 4; ++i) {
-    if (!fields[i].isEmpty()) lines << QString("XYAR"[i - 1]) + " " + fields[i];
+    if (!fields[i].isEmpty()) lines << QString("XYAR"[i - 1]) + " " + number(fields[i]);
+  }
+  for (int i = kFirstTouchField; i + 1 < fields.size(); i += 2) {
+    lines << "T" + QString::number((i - kFirstTouchField) / 2 + 1) + " " + number(fields[i]) + ", " +
+                 number(fields[i + 1]);
   }
   return lines.join('\n');
 }
+QString AsItIs(const QString& text) { return text; }
 
 QString EditLines(const candidates::Candidate& candidate) {
   if (!candidate.reachable) return QStringLiteral("not reachable\nwith these rows");
   return InWords(candidate).split(", ").join('\n');
 }
 
-// "Candidate 2: X 11, Y 6.93, R 3; R1 = -10, S3 = -1", whatever the widths
-// of the columns show of it.
+// "Candidate 2: X 11, Y 6.93, R 3; T1 11, 3.93; R1 = -10, S3 = -1" in full
+// precision, whatever the widths of the columns show of it.
 QString Described(const QStringList& fields) {
-  return "Candidate " + fields[0] + ": " + ValueLines(fields).split('\n').join(", ") + "; " + fields[5];
+  return "Candidate " + fields[0] + ": " + ValueLines(fields, AsItIs).split('\n').join("; ") + "; " + fields[5];
 }
 
 void SetColour(QTreeWidgetItem* item, int column, const std::optional<QColor>& colour) {
@@ -60,7 +79,7 @@ void FillRow(QTreeWidgetItem* item, const candidates::Candidate& candidate) {
   const QStringList fields = LineFields(candidate);
   item->setData(kNumber, kLineRole, fields);
   item->setText(kNumber, fields.front());
-  item->setText(kValues, ValueLines(fields));
+  item->setText(kValues, ValueLines(fields, ShortNumberText));
   item->setText(kSelect, EditLines(candidate));
   for (int column = kNumber; column < kPanelColumns; ++column) item->setToolTip(column, Described(fields));
   item->setTextAlignment(kNumber, Qt::AlignRight | Qt::AlignTop);

@@ -31,9 +31,9 @@ class CandidatePanel final : public QTreeWidget {
   void Select(int number);
   // The selected candidate's number, 0 when none is selected.
   int SelectedNumber() const;
-  // Candidate `number` as one tab-separated line: number, X, Y, A, R and the
-  // edits in words (A and R empty where it has none); empty when there is
-  // no such candidate.
+  // Candidate `number` as one tab-separated line in full precision: number,
+  // X, Y, A, R, the edits in words (A and R empty where it has none), then X
+  // and Y of each touching point; empty when there is no such candidate.
   QString Line(int number) const;
   QString SelectedLine() const { return Line(SelectedNumber()); }
   // Wide enough for a number of up to 17 significant digits with its sign

@@ -63,12 +63,25 @@ void PainterSurface::Box(double x1, double y1, double x2, double y2, int colour)
   DrawClippedLine({a.x(), b.y()}, {a.x(), a.y()}, colour);
 }
 
-void PainterSurface::Label(double x, double y, std::string_view text, int colour) {
+void PainterSurface::Label(double x, double y, std::string_view text, int colour, view::TextAlign align) {
   const QPointF at = Map(x, y);
   if (!clipArea_.contains(at)) return;
+  const QString label = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const double width = painter_.fontMetrics().horizontalAdvance(label);
+  const double shift = align == view::TextAlign::kLeft ? 0 : align == view::TextAlign::kCentre ? width / 2 : width;
   painter_.setPen(PaletteColour(colour));
-  painter_.drawText(at + QPointF(view::kLabelGapPixels, -view::kLabelGapPixels),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  painter_.drawText(at - QPointF(shift, 0), label);
+}
+
+void PainterSurface::Dot(double x, double y, int colour) {
+  const QPointF at = Map(x, y);
+  if (!clipArea_.contains(at)) return;
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(PaletteColour(colour));
+  painter_.drawEllipse(at, view::kDotRadiusPixels, view::kDotRadiusPixels);
+  painter_.restore();
 }
 
 void PainterSurface::Circle(double x, double y, double radius, int colour) {

@@ -30,7 +30,9 @@ class PainterSurface final : public view::DrawSurface {
   void Circle(double x, double y, double radius, int colour) override;
   void SetLineStyle(view::LineStyle style) override { style_ = style; }
   // In the painter's font, left out when the point lies outside the area.
-  void Label(double x, double y, std::string_view text, int colour) override;
+  void Label(double x, double y, std::string_view text, int colour, view::TextAlign align) override;
+  void Dot(double x, double y, int colour) override;
+  double UnitsPerPixel() const override { return 1 / mapping_.pixelsPerUnit; }
 
  private:
   QPen PenOf(int colour) const;

@@ -25,25 +25,21 @@ bool IsTangentLine(CalculationId id) { return id == kTangentPointCircle || id ==
 // turn apart.
 bool DirectionIsOfATangent(CalculationId id) { return IsTangentLine(id) || id == kCircleTouchingCircleAndTangent; }
 
-// How far the shown answer is from the candidate, as a fraction of the
-// tolerance: at most 1 when it may be that candidate.
-double Remoteness(const ShownAnswer& shown, const Candidate& candidate, double figureScale, Closeness closeness) {
-  const double scale = std::max({figureScale, geometry::Magnitude(candidate.point), candidate.radius.value_or(0)});
-  const double relative = closeness == Closeness::kShown ? kPointToleranceRelative : kExactToleranceRelative;
-  const double pointTolerance = std::max(kPointTolerance, relative * scale);
+double AngleTo(const ShownAnswer& shown, const Candidate& candidate) {
+  return geometry::AngleBetween(*shown.direction, *candidate.direction, DirectionIsOfATangent(candidate.calculation));
+}
+
+// How far the shown answer lies from the candidate, the captions' rounding
+// of a tangent's touching point allowed for; nothing when the radius or the
+// direction (where both have one) is beyond the tolerance.
+std::optional<double> DistanceTo(const ShownAnswer& shown, const Candidate& candidate, double tolerance) {
   // The tangent calculations show their touching point to the nearest whole number.
   const double rounding = IsTangentLine(candidate.calculation) ? 0.5 : 0;
   const double dx = std::max(0.0, std::fabs(shown.point.x - candidate.point.x) - rounding);
   const double dy = std::max(0.0, std::fabs(shown.point.y - candidate.point.y) - rounding);
-  double remoteness = std::max(dx, dy) / pointTolerance;
-  if (shown.radius && candidate.radius)
-    remoteness = std::max(remoteness, std::fabs(*shown.radius - *candidate.radius) / pointTolerance);
-  if (shown.direction && candidate.direction) {
-    const double angle =
-        geometry::AngleBetween(*shown.direction, *candidate.direction, DirectionIsOfATangent(candidate.calculation));
-    remoteness = std::max(remoteness, angle / kAngleTolerance);
-  }
-  return remoteness;
+  if (shown.radius && candidate.radius && std::fabs(*shown.radius - *candidate.radius) > tolerance) return std::nullopt;
+  if (shown.direction && candidate.direction && AngleTo(shown, candidate) > kAngleTolerance) return std::nullopt;
+  return std::hypot(dx, dy);
 }
 
 }  // namespace
@@ -57,16 +53,28 @@ std::optional<ShownAnswer> ShownAnswerOf(const ResultCaptions& captions) {
 }
 
 std::optional<size_t> MatchingCandidate(const ShownAnswer& shown, CalculationId ran,
-                                        const std::vector<Candidate>& candidates, double figureScale,
+                                        const std::vector<Candidate>& candidates, double figureSize,
                                         Closeness closeness) {
+  const bool shownAsIs = closeness == Closeness::kShown;
+  const double fromOrigin = geometry::Magnitude(shown.point);
+  const double tolerance =
+      std::max({kPointTolerance, (shownAsIs ? kPointToleranceRelative : kExactToleranceRelative) * figureSize,
+                (shownAsIs ? kOriginToleranceRelative : kExactOriginToleranceRelative) * fromOrigin});
+  // Points closer than this are one point: the direction tells them apart.
+  const double samePoint = geometry::kMergeTolerance * std::max(figureSize, fromOrigin);
   std::optional<size_t> nearest;
-  double nearestRemoteness = 1;
+  double nearestDistance = 0;
   for (size_t i = 0; i < candidates.size(); ++i) {
     if (candidates[i].calculation != ran) continue;
-    const double remoteness = Remoteness(shown, candidates[i], figureScale, closeness);
-    if (remoteness <= nearestRemoteness && (!nearest || remoteness < nearestRemoteness)) {
+    const auto distance = DistanceTo(shown, candidates[i], tolerance);
+    if (!distance || *distance > tolerance) continue;
+    bool nearer = !nearest || *distance < nearestDistance - samePoint;
+    if (!nearer && *distance <= nearestDistance + samePoint && shown.direction && candidates[i].direction) {
+      nearer = AngleTo(shown, candidates[i]) < AngleTo(shown, candidates[*nearest]);
+    }
+    if (nearer) {
       nearest = i;
-      nearestRemoteness = remoteness;
+      nearestDistance = *distance;
     }
   }
   return nearest;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ struct BoxEdit {
   bool operator==(const BoxEdit&) const = default;
 };
 
+inline constexpr size_t kMaxTouches = 3;
+
 // One geometric answer, in full precision.
 struct Candidate {
   int number = 0;  // 1..n in the order of FindCandidates
@@ -34,12 +37,21 @@ struct Candidate {
   // is a point).
   geometry::Point point;
   // Degrees in (-180, 180]: the angle of two points, a tangent line's
-  // direction from row 1's element towards row 2's, or the direction of the
-  // tangent from the point towards the circle that an answer circle touches.
+  // direction, or the direction of the tangent from the point towards the
+  // circle that an answer circle touches. A tangent line's direction is
+  // found from row 1's element towards row 2's; once the answer is known,
+  // each tangent takes that one of its two directions nearer the answer's
+  // (see FindCandidates).
   std::optional<double> direction;
   std::optional<double> radius;  // of an answer circle, >= 0
   // A tangent line's touching point on the element of row 2.
   std::optional<geometry::Point> secondTouch;
+  // Where the answer touches each element it was made to touch, in row
+  // order: a tangent line its circles (not a point it passes through); an
+  // answer circle each given line and circle, and the tangent it touches
+  // (before the circle); none for intersections, the angle of two points and
+  // the circle through three points. At most kMaxTouches.
+  std::vector<geometry::Point> touches;
   // The calculation that gives this answer (the point, value row and circle
   // rows have answers of two calculations).
   CalculationId calculation = CalculationId::kNone;
@@ -68,6 +80,11 @@ struct Candidate {
 // choice depends on. Of the edits that give a candidate, the fewest boxes;
 // then the fewest lines reversed; then the edits whose boxes come first in
 // box order. Which shown result is which candidate: see answer_match.h.
+//
+// Directions: a tangent line has two, a half turn apart. Where a candidate
+// is the answer, each tangent is given in the one of its two directions
+// nearer the answer's shown angle A (so the answer's is A, to its rounding);
+// with no answer, from row 1's element towards row 2's.
 //
 // The selectors do not move the geometry, so applying a candidate's edits
 // gives the same candidates in the same order, that one now the answer.

@@ -2,6 +2,7 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "candidates/selectors.h"
 #include "core/input_reading.h"
 #include "engine/calculation.h"
+#include "geometry/degrees.h"
 
 namespace draftcalc::candidates {
 namespace {
@@ -125,11 +127,31 @@ void SearchEdits(CalcState& state, const InputTexts& typed, const std::vector<Se
     RunCalculation(state, Applied(typed, combinations[k], selectors));
     const auto shown = ShownAnswerOf(state.captions);
     if (!shown) continue;
-    const auto match = MatchingCandidate(*shown, state.ran, candidates, answers.scale, Closeness::kShown);
+    const auto match = MatchingCandidate(*shown, state.ran, candidates, answers.size, Closeness::kShown);
     if (!match || candidates[*match].reachable) continue;
     candidates[*match].reachable = true;
     candidates[*match].edits = EditsOf(combinations[k], selectors);
     --unreached;
+  }
+}
+
+// Of a tangent line's two directions, the one nearer `reference` (degrees,
+// which may lie outside (-180, 180]).
+double LineDirectionNear(double direction, double reference) {
+  // A direction a hair above 0 reversed rounds to -180, which is 180.
+  double reversed = direction > 0 ? direction - 180 : direction + 180;
+  if (reversed <= -180) reversed = 180;
+  const bool keep =
+      geometry::AngleBetween(direction, reference, false) <= geometry::AngleBetween(reversed, reference, false);
+  return keep ? direction : reversed;
+}
+
+// The tangents given in the directions nearer the answer's shown angle, so
+// that the answer reads as the captions do and the others beside it.
+void TurnTangentsTowards(double shownAngle, CalculationId ran, std::vector<Candidate>& candidates) {
+  if (ran != CalculationId::kTangentPointCircle && ran != CalculationId::kTangentTwoCircles) return;
+  for (Candidate& c : candidates) {
+    if (c.direction) c.direction = LineDirectionNear(*c.direction, shownAngle);
   }
 }
 
@@ -150,14 +172,17 @@ std::vector<Candidate> FindCandidates(const InputTexts& texts) {
   // Only an S of 0 leaves a selector on neither side; the edits write 1 or -1.
   const bool betweenTwo =
       std::any_of(selectors.begin(), selectors.end(), [](const Selector& s) { return !s.typedIsAState; });
+  std::optional<double> answerAngle;  // as shown
   if (const auto shown = ShownAnswerOf(state.captions)) {
     const Closeness closeness = betweenTwo ? Closeness::kBetweenTwoAnswers : Closeness::kShown;
-    if (const auto match = MatchingCandidate(*shown, ran, answers.candidates, answers.scale, closeness)) {
+    if (const auto match = MatchingCandidate(*shown, ran, answers.candidates, answers.size, closeness)) {
       answers.candidates[*match].isAnswer = true;
       answers.candidates[*match].reachable = true;
+      answerAngle = shown->direction;
     }
   }
   SearchEdits(state, texts, selectors, answers);
+  if (answerAngle) TurnTangentsTowards(*answerAngle, ran, answers.candidates);
   for (size_t i = 0; i < answers.candidates.size(); ++i) answers.candidates[i].number = static_cast<int>(i) + 1;
   return std::move(answers.candidates);
 }

@@ -11,6 +11,7 @@
 #include "geometry/tangent_lines.h"
 #include "geometry/three_elements.h"
 #include "geometry/touching_circles.h"
+#include "geometry/touching_points.h"
 
 namespace draftcalc::candidates {
 namespace {
@@ -45,18 +46,16 @@ std::vector<Candidate> Points(CalculationId id, const std::vector<Point>& points
   for (const Point& p : points) out.push_back(AtPoint(id, p));
   return out;
 }
-std::vector<Candidate> Circles(CalculationId id, const std::vector<Circle>& circles) {
-  std::vector<Candidate> out;
-  for (const Circle& c : circles) out.push_back(OfCircle(id, c));
-  return out;
-}
 
+// The touching points on the circles; a point (radius 0) is passed through.
 std::vector<Candidate> Tangents(CalculationId id, const Circle& first, const Circle& second) {
   std::vector<Candidate> out;
   for (const TangentLine& t : CommonTangents(first, second)) {
     Candidate candidate = AtPoint(id, t.first);
     candidate.direction = t.direction;
     candidate.secondTouch = t.second;
+    if (first.radius != 0) candidate.touches.push_back(t.first);
+    if (second.radius != 0) candidate.touches.push_back(t.second);
     out.push_back(candidate);
   }
   return out;
@@ -67,14 +66,42 @@ std::vector<Candidate> OnTangents(Point point, const Circle& circle, double c) {
   for (const CircleOnTangent& a : CirclesTouchingCircleAndTangent(point, circle, c)) {
     Candidate candidate = OfCircle(kCircleTouchingCircleAndTangent, a.circle);
     candidate.direction = a.tangentDirection;
+    const Line tangent{point, a.tangentDirection, 0};
+    candidate.touches = {FootOnLine(a.circle.centre, tangent), TouchOnCircle(a.circle, circle)};
     out.push_back(candidate);
   }
   return out;
 }
 
-// One family of answers, before ordering; `scale` grows to the figure's.
-std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, double& scale) {
-  const auto grow = [&](const auto&... elements) { scale = std::max(scale, ScaleOf(elements...)); };
+// An answer circle's touching points on the elements it touches.
+Point TouchOf(const Circle& answer, const Line& line) { return FootOnLine(answer.centre, line); }
+Point TouchOf(const Circle& answer, const Circle& circle) { return TouchOnCircle(answer, circle); }
+template <class... Elements>
+std::vector<Candidate> CirclesTouching(CalculationId id, const std::vector<Circle>& circles,
+                                       const Elements&... elements) {
+  std::vector<Candidate> out;
+  for (const Circle& c : circles) {
+    Candidate candidate = OfCircle(id, c);
+    candidate.touches = {TouchOf(c, elements)...};
+    out.push_back(candidate);
+  }
+  return out;
+}
+
+// An element seen from `origin`: its size and place around it.
+Point Around(Point p, Point origin) { return {p.x - origin.x, p.y - origin.y}; }
+Line Around(const Line& l, Point origin) { return {Around(l.point, origin), l.direction, l.offset}; }
+Circle Around(const Circle& c, Point origin) { return {Around(c.centre, origin), c.radius}; }
+double Around(double value, Point) { return value; }
+
+// One family of answers, before ordering; the scale and the size (around
+// row 1's point) grow to the figure's.
+std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, GeometricAnswers& answers) {
+  const Point origin = rows.PointAt(1);
+  const auto grow = [&](const auto&... elements) {
+    answers.scale = std::max(answers.scale, ScaleOf(elements...));
+    answers.size = std::max(answers.size, ScaleOf(Around(elements, origin)...));
+  };
   switch (ran) {
     case kAngleOfTwoPoints: {
       grow(rows.PointAt(1), rows.PointAt(2));
@@ -105,16 +132,19 @@ std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, double& sc
       return Points(ran, Intersections(rows.CircleAt(1), rows.CircleAt(3)));
     case kCircleThroughPointTouchingCircle:
       grow(rows.PointAt(1), rows.C(), rows.CircleAt(3));
-      return Circles(ran, CirclesThroughPointTouchingCircle(rows.PointAt(1), rows.CircleAt(3), rows.C()));
+      return CirclesTouching(ran, CirclesThroughPointTouchingCircle(rows.PointAt(1), rows.CircleAt(3), rows.C()),
+                             rows.CircleAt(3));
     case kCircleTouchingCircleAndTangent:
       grow(rows.PointAt(1), rows.C(), rows.CircleAt(3));
       return OnTangents(rows.PointAt(1), rows.CircleAt(3), rows.C());
     case kCircleTouchingLineAndCircle:
       grow(rows.LineAt(1), rows.C(), rows.CircleAt(3));
-      return Circles(ran, CirclesTouchingLineAndCircle(rows.LineAt(1), rows.CircleAt(3), rows.C()));
+      return CirclesTouching(ran, CirclesTouchingLineAndCircle(rows.LineAt(1), rows.CircleAt(3), rows.C()),
+                             rows.LineAt(1), rows.CircleAt(3));
     case kCircleTouchingTwoCircles:
       grow(rows.CircleAt(1), rows.C(), rows.CircleAt(3));
-      return Circles(ran, CirclesTouchingTwoCircles(rows.CircleAt(1), rows.CircleAt(3), rows.C()));
+      return CirclesTouching(ran, CirclesTouchingTwoCircles(rows.CircleAt(1), rows.CircleAt(3), rows.C()),
+                             rows.CircleAt(1), rows.CircleAt(3));
     case kCircleThroughThreePoints: {
       grow(rows.PointAt(1), rows.PointAt(2), rows.PointAt(3));
       const auto circle = CircleThroughThreePoints(rows.PointAt(1), rows.PointAt(2), rows.PointAt(3));
@@ -122,16 +152,19 @@ std::vector<Candidate> AnswersOf(CalculationId ran, const Rows& rows, double& sc
     }
     case kCircleTouchingThreeLines:
       grow(rows.LineAt(1), rows.LineAt(2), rows.LineAt(3));
-      return Circles(ran, CirclesTouchingThreeLines(rows.LineAt(1), rows.LineAt(2), rows.LineAt(3)));
+      return CirclesTouching(ran, CirclesTouchingThreeLines(rows.LineAt(1), rows.LineAt(2), rows.LineAt(3)),
+                             rows.LineAt(1), rows.LineAt(2), rows.LineAt(3));
     case kNone:
       break;
   }
   return {};
 }
 
+bool IsFinite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 bool IsFinite(const Candidate& c) {
   const auto finite = [](const std::optional<double>& v) { return !v || std::isfinite(*v); };
-  return finite(c.radius) && (!c.secondTouch || (std::isfinite(c.secondTouch->x) && std::isfinite(c.secondTouch->y)));
+  return finite(c.radius) && (!c.secondTouch || IsFinite(*c.secondTouch)) &&
+         std::all_of(c.touches.begin(), c.touches.end(), [](Point p) { return IsFinite(p); });
 }
 
 // Sorting drops answers at a point or in a direction beyond the double range.
@@ -149,10 +182,16 @@ GeometricAnswers GeometricAnswersOf(CalculationId ran, const CalcState& table) {
   // The answers of both routes of the shared rows, through the point first.
   const bool bothRoutes = ran == kCircleThroughPointTouchingCircle || ran == kCircleTouchingCircleAndTangent;
   const CalculationId first = bothRoutes ? kCircleThroughPointTouchingCircle : ran;
-  std::vector<Candidate> family = AnswersOf(first, rows, answers.scale);
+  std::vector<Candidate> family = AnswersOf(first, rows, answers);
   std::vector<Candidate> second;
-  if (bothRoutes) second = AnswersOf(kCircleTouchingCircleAndTangent, rows, answers.scale);
+  if (bothRoutes) second = AnswersOf(kCircleTouchingCircleAndTangent, rows, answers);
   const Point reference = rows.PointAt(1);
+  for (const std::vector<Candidate>* answersOfOne : {&family, &second}) {
+    for (const Candidate& c : *answersOfOne) {
+      if (!IsFinite(c) || !std::isfinite(c.point.x) || !std::isfinite(c.point.y)) continue;
+      answers.size = std::max({answers.size, Magnitude(Around(c.point, reference)), c.radius.value_or(0)});
+    }
+  }
   Append(answers.candidates, std::move(family), reference, answers.scale);
   Append(answers.candidates, std::move(second), reference, answers.scale);
   return answers;

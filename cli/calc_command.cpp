@@ -61,7 +61,8 @@ void PrintCaptions(std::FILE* output, const ResultCaptions& captions) {
   for (size_t i = 0; i < kLabels.size(); ++i) PrintLine(output, kLabels[i], *inOrder[i]);
 }
 
-// "Candidate 2 of 4", its fields as --all writes them, labelled.
+// "Candidate 2 of 4", its fields as --all writes them, labelled; a line
+// "T1     x y" per touching point it has.
 void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, size_t count) {
   const char* note = candidate.isAnswer    ? " (the answer)"
                      : candidate.reachable ? ""
@@ -70,6 +71,14 @@ void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, s
   constexpr std::array<const char*, 5> kLabels = {"X", "Y", "A", "R", "Set"};
   const candidates::CandidateFields fields = candidates::FieldsOf(candidate);
   for (size_t i = 0; i < kLabels.size(); ++i) PrintLine(output, kLabels[i], fields[i + 1]);
+  constexpr std::array<const char*, candidates::kMaxTouches> kTouchLabels = {"T1", "T2", "T3"};
+  for (size_t t = 0; t < candidate.touches.size() && t < kTouchLabels.size(); ++t) {
+    const size_t x = candidates::kCandidateColumnsBeforeTouches + 2 * t;
+    std::string point = fields[x];
+    point += ' ';
+    point += fields[x + 1];
+    PrintLine(output, kTouchLabels[t], point);
+  }
 }
 
 // "Why    centres 20 apart ..." and "Fix    r2=15"; the labels alone when
@@ -94,13 +103,15 @@ int RunCalcCommand(std::span<const std::string_view> words, const RecordOptions&
   PrintCaptions(output, captions);
 
   std::vector<candidates::Candidate> found;
-  if (options.explain || options.allCandidates) found = candidates::FindCandidates(*texts);
+  // The drawings take the answer's exact figure from its candidate.
+  if (options.explain || options.allCandidates || files.Any()) found = candidates::FindCandidates(*texts);
   if (options.explain) PrintExplanation(output, *texts, state, found);
   if (options.allCandidates) {
     if (found.empty()) std::fprintf(output, "\nNo candidates\n");
     for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());
   }
-  if (files.Any() && !WriteDrawingFiles(files, *texts, captions, found, errors)) return kExitIoError;
+  if (files.Any() && !WriteDrawingFiles(files, *texts, captions, found, options.allCandidates, errors))
+    return kExitIoError;
   return kExitOk;
 }
 

@@ -19,13 +19,14 @@ bool Save(std::string_view path, const std::string& bytes, std::FILE* errors) {
 }  // namespace
 
 bool WriteDrawingFiles(const DrawingFiles& files, const InputTexts& texts, const ResultCaptions& captions,
-                       std::span<const candidates::Candidate> candidates, std::FILE* errors) {
+                       std::span<const candidates::Candidate> candidates, bool drawCandidates, std::FILE* errors) {
+  const auto use = drawCandidates ? view::Drawing::Candidates::kDrawn : view::Drawing::Candidates::kAnswerOnly;
   bool written = true;
   if (!files.svgPath.empty()) {
-    written &= Save(files.svgPath, view::SvgDocument(texts, captions, candidates), errors);
+    written &= Save(files.svgPath, view::SvgDocument(texts, captions, candidates, use), errors);
   }
   if (!files.dxfPath.empty()) {
-    written &= Save(files.dxfPath, view::DxfDocument(texts, captions, candidates), errors);
+    written &= Save(files.dxfPath, view::DxfDocument(texts, captions, candidates, use), errors);
   }
   return written;
 }

@@ -74,17 +74,21 @@ standard error: a record with the wrong number of fields, text after a closing
 quote, or more bytes than --max-record-bytes is reported and skipped; an
 unclosed quote runs to the end of the input.
 
-With --all, CSV mode writes six more columns after the answer columns,
-cand,candX,candY,candA,candR,candSet, and one output record per candidate
-(the input and answer columns repeated), cand numbering them 1..n in their
-order; a record without candidates gives one output record with cand 0 and
-the other five empty. candX and candY are the candidate's point, candA its
-direction in degrees in (-180, 180] where it has one, candR its radius where
-it is a circle (numbers as the shortest text that reads back to the same
-double); candSet the box edits that make the calculation show it, as BOX=TEXT
-words ("c2=-5 s3=-1", a line walked the other way "a1=225 b1=-5"), empty for
-the answer shown, "-" when no edits give it. calc --all prints a block per
-candidate after the five captions.
+With --all, CSV mode writes twelve more columns after the answer columns,
+cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y,
+and one output record per candidate (the input and answer columns repeated),
+cand numbering them 1..n in their order; a record without candidates gives
+one output record with cand 0 and the others empty. candX and candY are the
+candidate's point, candA its direction in degrees in (-180, 180] where it has
+one (a tangent line's, of its two, the one nearer the answer's A), candR its
+radius where it is a circle (numbers as the shortest text that reads back to
+the same double); candSet the box edits that make the calculation show it, as
+BOX=TEXT words ("c2=-5 s3=-1", a line walked the other way "a1=225 b1=-5"),
+empty for the answer shown, "-" when no edits give it. candT1X .. candT3Y are
+where it touches the elements it was made to touch, in row order: a tangent
+line its circles, an answer circle each line, circle and tangent; empty where
+there are fewer. calc --all prints a block per candidate after the five
+captions, the touching points as lines T1, T2, T3.
 
 With --explain, CSV mode writes two more columns after the answer columns
 (before the --all ones): ansWhy, the reason a record has a remark instead of

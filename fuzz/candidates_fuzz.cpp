@@ -40,6 +40,10 @@ void Check(const std::vector<Candidate>& candidates) {
     if (c.direction && !(*c.direction > -180 && *c.direction <= 180)) std::abort();
     if (c.radius && !(std::isfinite(*c.radius) && *c.radius >= 0)) std::abort();
     if (c.secondTouch && !Finite(*c.secondTouch)) std::abort();
+    if (c.touches.size() > draftcalc::candidates::kMaxTouches) std::abort();
+    for (const auto& touch : c.touches) {
+      if (!Finite(touch)) std::abort();
+    }
     answers += c.isAnswer ? 1 : 0;
     if (c.isAnswer && !c.reachable) std::abort();
     if (c.edits.empty() != (c.isAnswer || !c.reachable)) std::abort();
@@ -68,9 +72,14 @@ double Distance(draftcalc::geometry::Point a, draftcalc::geometry::Point b) {
 
 // How far apart two candidates are: of the same calculation or not (3.1
 // and 3.2 answer the same rows, sometimes at one point), then by point,
-// then (tangents from one point) by direction, then by radius.
+// then (tangents from one point) by direction, then by radius. A tangent
+// line is given in whichever of its two directions is nearer the answer's,
+// which edits change: tangents are compared as lines.
 std::tuple<bool, double, double, double> Apart(const Candidate& a, const Candidate& b) {
-  const double turn = a.direction && b.direction ? std::fabs(std::remainder(*a.direction - *b.direction, 360.0)) : 0;
+  const bool lines = a.calculation == draftcalc::CalculationId::kTangentPointCircle ||
+                     a.calculation == draftcalc::CalculationId::kTangentTwoCircles;
+  const double period = lines ? 180.0 : 360.0;
+  const double turn = a.direction && b.direction ? std::fabs(std::remainder(*a.direction - *b.direction, period)) : 0;
   return {a.calculation != b.calculation, Distance(a.point, b.point), turn,
           std::fabs(a.radius.value_or(0) - b.radius.value_or(0))};
 }

@@ -111,7 +111,7 @@ or NaN, and with strict=True when a box text is not read whole as a number
 ('r2 "8,5" is read as 8': text after the number, a decimal comma, a text
 with no number, a number beyond the double range).)";
 
-constexpr const char* kCandidatesDoc = R"(candidates(boxes) -> list[dict[str, str]]
+constexpr const char* kCandidatesDoc = R"(candidates(boxes) -> list[dict[str, str | list[tuple[float, float]]]]
 
 Every answer of the construction the boxes ask for, in the candidates'
 order, each as the fields draftcalc-cli --all writes: "cand" its number
@@ -121,7 +121,12 @@ radius where it is a circle, else ""; numbers as the shortest text that
 reads back to the same double. "candSet" holds the box edits that make the
 calculation show it ("r3=-10 s3=-1", a line walked the other way
 "a1=225 b1=-5"): "" for the answer of the boxes as given, "-" when no edits
-give it. An empty list when the construction has no candidates (where
+give it. "touch" lists where the answer touches the elements it was made
+to touch, as (x, y) floats in full precision, in row order (draftcalc-cli's
+candT1X .. candT3Y): a tangent line's touching points on its circles, an
+answer circle's on each line, circle and tangent it touches; [] for
+intersections, the angle of two points and the circle through three
+points. An empty list when the construction has no candidates (where
 draftcalc-cli writes one record with cand "0").
 
 The boxes as for calculate, with the same errors. The search runs without

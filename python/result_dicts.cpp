@@ -29,9 +29,25 @@ const std::array<PyObject*, kCaptionNames.size()>& AnswerKeyObjects() {
   return keys;
 }
 
-const std::array<PyObject*, candidates::kCandidateColumns.size()>& CandidateKeyObjects() {
-  static const auto keys = Interned(candidates::kCandidateColumns);
+// The --all columns before the touching points, then "touch": the touching
+// points as (x, y) pairs of floats rather than six texts.
+constexpr size_t kTextKeyCount = candidates::kCandidateColumnsBeforeTouches;
+constexpr std::array<std::string_view, kTextKeyCount + 1> kCandidateKeys = [] {
+  std::array<std::string_view, kTextKeyCount + 1> keys{};
+  for (size_t i = 0; i < kTextKeyCount; ++i) keys[i] = candidates::kCandidateColumns[i];
+  keys[kTextKeyCount] = "touch";
   return keys;
+}();
+
+const std::array<PyObject*, kCandidateKeys.size()>& CandidateKeyObjects() {
+  static const auto keys = Interned(kCandidateKeys);
+  return keys;
+}
+
+py::list TouchList(const std::vector<geometry::Point>& touches) {
+  py::list points(touches.size());
+  for (size_t i = 0; i < touches.size(); ++i) points[i] = py::make_tuple(touches[i].x, touches[i].y);
+  return points;
 }
 
 // Sets dict[key] to the text, decoded from UTF-8 (the remarks are Japanese).
@@ -63,7 +79,9 @@ py::list CandidateDicts(const std::vector<candidates::Candidate>& found) {
   for (size_t c = 0; c < found.size(); ++c) {
     const candidates::CandidateFields fields = candidates::FieldsOf(found[c]);
     py::dict dict;
-    for (size_t i = 0; i < fields.size(); ++i) SetText(dict, keys[i], fields[i]);
+    for (size_t i = 0; i < kTextKeyCount; ++i) SetText(dict, keys[i], fields[i]);
+    if (PyDict_SetItem(dict.ptr(), keys[kTextKeyCount], TouchList(found[c].touches).ptr()) != 0)
+      throw py::error_already_set();
     dicts[c] = std::move(dict);
   }
   return dicts;

@@ -115,7 +115,7 @@ inline constexpr std::array<Entry, 19> kShortcuts = {{
      "pick the next, previous candidate; past the last or the first, on to the next control"},
     {"Ctrl+Shift+C",
      "copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate "
-     "selected, that candidate's line instead: number, X, Y, A, R, edits"},
+     "selected, that candidate's line instead: number, X, Y, A, R, edits, then X and Y of each touching point"},
     {"Right-click on an answer", "copy that field or the whole answer"},
     {"Wheel, drag on the picture",
      "zoom in or out a slider step about the point under the pointer; drag with the left or middle button to pan"},

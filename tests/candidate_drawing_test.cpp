@@ -43,24 +43,36 @@ Figures DrawCandidatesOf(std::span<const Candidate> candidates, const Coordinate
 
 std::string Num(double value) { return RecordingSurface::Num(value); }
 
-// The cross and the number of a marker at (x, y).
-Figures Marker(double x, double y, int number) {
+// The cross of a marker at (x, y).
+Figures Cross(double x, double y) {
   return {"move " + Num(x - 0.7) + " " + Num(y - 0.7), "line " + Num(x + 0.7) + " " + Num(y + 0.7) + " c2",
-          "move " + Num(x - 0.7) + " " + Num(y + 0.7), "line " + Num(x + 0.7) + " " + Num(y - 0.7) + " c2",
-          "label " + Num(x) + " " + Num(y) + " \"" + std::to_string(number) + "\" c2"};
+          "move " + Num(x - 0.7) + " " + Num(y + 0.7), "line " + Num(x + 0.7) + " " + Num(y - 0.7) + " c2"};
+}
+// Its number above right of the cross, on a surface whose labels take no room.
+std::string NumberOf(double x, double y, int number) {
+  return "label " + Num(x + 0.7) + " " + Num(y + 0.7) + " \"" + std::to_string(number) + "\" c2";
+}
+Figures Marker(double x, double y, int number) {
+  Figures figures = Cross(x, y);
+  figures.push_back(NumberOf(x, y, number));
+  return figures;
 }
 
 TEST(CandidateDrawing, CircleAnswersAreGreenCirclesWithNumberedCrosses) {
   const std::vector<Candidate> found = candidates::FindCandidates(LineAndCircleTexts());
   ASSERT_EQ(found.size(), 6u);
-  Figures expected;
+  Figures expected, numbers;
   for (const Candidate& candidate : found) {
     ASSERT_TRUE(candidate.radius);
     expected.push_back("circle " + Num(candidate.point.x) + " " + Num(candidate.point.y) + " r5 c2");
-    for (const std::string& figure : Marker(candidate.point.x, candidate.point.y, candidate.number)) {
-      expected.push_back(figure);
-    }
+    for (const std::string& figure : Cross(candidate.point.x, candidate.point.y)) expected.push_back(figure);
+    // Where it touches the line, then the circle.
+    ASSERT_EQ(candidate.touches.size(), 2u);
+    EXPECT_EQ(candidate.touches[0].y, 0);
+    for (const geometry::Point& t : candidate.touches) expected.push_back("dot " + Num(t.x) + " " + Num(t.y) + " c2");
+    numbers.push_back(NumberOf(candidate.point.x, candidate.point.y, candidate.number));
   }
+  expected.insert(expected.end(), numbers.begin(), numbers.end());
   EXPECT_EQ(DrawCandidatesOf(found), expected);
   EXPECT_EQ(expected[0], "circle 34.8661 5 r5 c2");
 }

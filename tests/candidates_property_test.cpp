@@ -8,17 +8,21 @@
 //   between two answers, the angle of two points straight left or below).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "candidates/answer_match.h"
 #include "candidates/candidate.h"
 #include "candidates/candidate_text.h"
 #include "engine_fixture.h"
+#include "geometry/degrees.h"
 #include "geometry/solution_set.h"
 #include "touching.h"
 
@@ -74,12 +78,18 @@ std::string Text(double v) { return ShortestNumberText(v); }
 // parallel lines and nearly collinear points leave the calculation's own
 // answer too far off to tell which candidate it is; such inputs are not
 // `conditioned` and only the candidates themselves are checked.
+// `touched`: the elements each candidate's touching points lie on, in
+// order; `tangentFrom`: the point whose tangent a circle of the
+// circle-and-tangent route touches first.
+using Touched = std::variant<GLine, GCircle>;
 struct Generated {
   Row r1, r2, r3 = Unused();
   std::function<bool(const Candidate&, double scale)> touches;
   bool shownIsNoAnswer = false;
   double scale = 0;
   bool conditioned = true;
+  std::vector<Touched> touched = {};
+  std::optional<GPoint> tangentFrom = {};
 };
 
 // The lines cross at angles of sine at least 0.01.
@@ -125,15 +135,19 @@ Generated Tangents(Typing& t, bool pointFirst) {
   const bool swap = pointFirst && t.Chance(3);  // the circle typed first
   const GCircle a = swap ? second : first, b = swap ? first : second;
   const auto row = [&](const GCircle& c) { return c.radius == 0 ? PointRow(c.centre) : CircleRow(c, t.Side()); };
-  return {row(a),
-          row(b),
-          Unused(),
-          [=](const Candidate& c, double scale) {
-            return OnCircle(c.point, a, scale) && OnCircle(*c.secondTouch, b, scale) &&
-                   LineTouches(c.point, *c.direction, a, scale) && LineTouches(c.point, *c.direction, b, scale);
-          },
-          false,
-          geometry::ScaleOf(a, b)};
+  Generated g{row(a),
+              row(b),
+              Unused(),
+              [=](const Candidate& c, double scale) {
+                return OnCircle(c.point, a, scale) && OnCircle(*c.secondTouch, b, scale) &&
+                       LineTouches(c.point, *c.direction, a, scale) && LineTouches(c.point, *c.direction, b, scale);
+              },
+              false,
+              geometry::ScaleOf(a, b)};
+  for (const GCircle& c : {a, b}) {
+    if (c.radius != 0) g.touched.push_back(c);
+  }
+  return g;
 }
 
 Generated TwoLines(Typing& t) {
@@ -190,18 +204,21 @@ Generated PointValueCircle(Typing& t) {
   const GPoint p{std::round((circle.centre.x + distance * std::cos(angle)) * 100) / 100,
                  std::round((circle.centre.y + distance * std::sin(angle)) * 100) / 100};
   const std::string side = t.Side();
-  return {PointRow(p),
-          Value(Text(c)),
-          CircleRow(circle, side),
-          [=](const Candidate& k, double scale) {
-            const GCircle answer = AsCircle(k);
-            if (!Near(answer.radius, std::fabs(c), scale) || !TouchesCircle(answer, circle, scale)) return false;
-            if (k.calculation == CalculationId::kCircleThroughPointTouchingCircle)
-              return PassesThrough(answer, p, scale);
-            return LineTouches(p, *k.direction, circle, scale) && TouchesLine(answer, {p, *k.direction, 0}, scale);
-          },
-          NoSide(side),
-          geometry::ScaleOf(p, circle, c)};
+  Generated g{PointRow(p),
+              Value(Text(c)),
+              CircleRow(circle, side),
+              [=](const Candidate& k, double scale) {
+                const GCircle answer = AsCircle(k);
+                if (!Near(answer.radius, std::fabs(c), scale) || !TouchesCircle(answer, circle, scale)) return false;
+                if (k.calculation == CalculationId::kCircleThroughPointTouchingCircle)
+                  return PassesThrough(answer, p, scale);
+                return LineTouches(p, *k.direction, circle, scale) && TouchesLine(answer, {p, *k.direction, 0}, scale);
+              },
+              NoSide(side),
+              geometry::ScaleOf(p, circle, c)};
+  g.touched = {circle};
+  g.tangentFrom = p;
+  return g;
 }
 
 Generated LineValueCircle(Typing& t) {
@@ -209,16 +226,18 @@ Generated LineValueCircle(Typing& t) {
   const double r = t.Signed(2, 30), c = t.Signed(1, 15);
   const GCircle circle{Around(t, l.point, std::fabs(r) + 2 * std::fabs(c) + 10), r};
   const std::string side = t.Side();
-  return {LineRow(l),
-          Value(Text(c)),
-          CircleRow(circle, side),
-          [=](const Candidate& k, double scale) {
-            const GCircle answer = AsCircle(k);
-            return Near(answer.radius, std::fabs(c), scale) && TouchesLine(answer, l, scale) &&
-                   TouchesCircle(answer, circle, scale);
-          },
-          NoSide(side),
-          geometry::ScaleOf(l, circle, c)};
+  Generated g{LineRow(l),
+              Value(Text(c)),
+              CircleRow(circle, side),
+              [=](const Candidate& k, double scale) {
+                const GCircle answer = AsCircle(k);
+                return Near(answer.radius, std::fabs(c), scale) && TouchesLine(answer, l, scale) &&
+                       TouchesCircle(answer, circle, scale);
+              },
+              NoSide(side),
+              geometry::ScaleOf(l, circle, c)};
+  g.touched = {l, circle};
+  return g;
 }
 
 Generated CircleValueCircle(Typing& t) {
@@ -228,16 +247,18 @@ Generated CircleValueCircle(Typing& t) {
   GCircle c2{Around(t, c1.centre, std::fabs(c1.radius) + std::fabs(r2) + 2 * std::fabs(c)), r2};
   if (t.Chance(6)) c2.centre.y = c1.centre.y;
   const std::string side = t.Side();
-  return {CircleRow(c1, t.Side()),
-          Value(Text(c)),
-          CircleRow(c2, side),
-          [=](const Candidate& k, double scale) {
-            const GCircle answer = AsCircle(k);
-            return Near(answer.radius, std::fabs(c), scale) && TouchesCircle(answer, c1, scale) &&
-                   TouchesCircle(answer, c2, scale);
-          },
-          NoSide(side),
-          geometry::ScaleOf(c1, c2, c)};
+  Generated g{CircleRow(c1, t.Side()),
+              Value(Text(c)),
+              CircleRow(c2, side),
+              [=](const Candidate& k, double scale) {
+                const GCircle answer = AsCircle(k);
+                return Near(answer.radius, std::fabs(c), scale) && TouchesCircle(answer, c1, scale) &&
+                       TouchesCircle(answer, c2, scale);
+              },
+              NoSide(side),
+              geometry::ScaleOf(c1, c2, c)};
+  g.touched = {c1, c2};
+  return g;
 }
 
 Generated ThreePoints(Typing& t) {
@@ -261,16 +282,72 @@ Generated ThreePoints(Typing& t) {
 Generated ThreeLines(Typing& t) {
   const GLine l1{t.AnyPoint(), t.Angle(), 0}, l2{t.AnyPoint(), t.Angle(), 0};
   const GLine l3{t.AnyPoint(), t.Angle(), t.Chance(3) ? t.Pick(-10, 10) : 0};
-  return {LineRow(l1),
-          LineRow(l2),
-          LineRow(l3),
-          [=](const Candidate& k, double scale) {
-            const GCircle answer = AsCircle(k);
-            return TouchesLine(answer, l1, scale) && TouchesLine(answer, l2, scale) && TouchesLine(answer, l3, scale);
-          },
-          false,
-          geometry::ScaleOf(l1, l2, l3),
-          FarFromParallel({l1, l2, l3})};
+  Generated g{LineRow(l1),
+              LineRow(l2),
+              LineRow(l3),
+              [=](const Candidate& k, double scale) {
+                const GCircle answer = AsCircle(k);
+                return TouchesLine(answer, l1, scale) && TouchesLine(answer, l2, scale) &&
+                       TouchesLine(answer, l3, scale);
+              },
+              false,
+              geometry::ScaleOf(l1, l2, l3),
+              FarFromParallel({l1, l2, l3})};
+  g.touched = {l1, l2, l3};
+  return g;
+}
+
+// The unit vector of a direction in degrees.
+geometry::Vector Along(double degrees) { return {std::cos(Radians(degrees)), std::sin(Radians(degrees))}; }
+
+// Each touching point lies on the candidate and on its element, and the
+// radius to it is normal to the other curve: an answer circle's radius to
+// the element, or the element's radius to a tangent line.
+bool TouchesAreRight(const Candidate& k, const Generated& g, double scale) {
+  std::vector<Touched> touched = g.touched;
+  if (k.calculation == CalculationId::kCircleTouchingCircleAndTangent)
+    touched.insert(touched.begin(), GLine{*g.tangentFrom, *k.direction, 0});
+  if (k.calculation == CalculationId::kCircleThroughThreePoints || k.touches.size() != touched.size()) {
+    return k.touches.empty() && (touched.empty() || k.calculation == CalculationId::kCircleThroughThreePoints);
+  }
+  for (size_t i = 0; i < touched.size(); ++i) {
+    const GPoint t = k.touches[i];
+    const GLine* line = std::get_if<GLine>(&touched[i]);
+    const GCircle* circle = std::get_if<GCircle>(&touched[i]);
+    if (line ? !OnLine(t, *line, scale) : !OnCircle(t, *circle, scale)) return false;
+    if (k.radius) {
+      const GCircle answer = AsCircle(k);
+      if (!OnCircle(t, answer, scale)) return false;
+      const geometry::Vector radius = t - answer.centre;
+      const double normalMiss =
+          line ? std::fabs(geometry::Dot(radius, Along(line->direction))) / std::fabs(answer.radius)
+               : std::fabs(geometry::Cross(radius, circle->centre - answer.centre)) / std::fabs(answer.radius);
+      if (!Near(normalMiss, 0, scale)) return false;
+    } else {
+      const GLine tangent{k.point, *k.direction, 0};
+      if (!OnLine(t, tangent, scale) || !Near(geometry::Dot(t - circle->centre, Along(k.direction.value())), 0, scale))
+        return false;
+    }
+  }
+  return true;
+}
+
+// A tangent line is given in the one of its two directions nearer the
+// answer's caption A: the answer reads as the caption, to its rounding, and
+// every other tangent lies within a quarter turn of it.
+void ExpectTangentsTurnedTowardsTheAnswer(const std::vector<Candidate>& found, const ResultCaptions& captions) {
+  const auto answer = std::find_if(found.begin(), found.end(), [](const Candidate& c) { return c.isAnswer; });
+  if (answer == found.end() || (answer->calculation != CalculationId::kTangentPointCircle &&
+                                answer->calculation != CalculationId::kTangentTwoCircles))
+    return;
+  const auto shown = ShownAnswerOf(captions);
+  ASSERT_TRUE(shown && shown->direction);
+  EXPECT_LE(geometry::AngleBetween(*answer->direction, *shown->direction, false), 1e-3);
+  for (const Candidate& c : found) {
+    EXPECT_GT(*c.direction, -180);
+    EXPECT_LE(*c.direction, 180);
+    EXPECT_LE(geometry::AngleBetween(*c.direction, *shown->direction, false), 90 + 1e-3) << "candidate " << c.number;
+  }
 }
 
 InputTexts Edited(const InputTexts& typed, const std::vector<BoxEdit>& edits) {
@@ -308,6 +385,7 @@ TEST_P(CandidateProperty, CandidatesTouchTheirEditsGiveThemAndTheShownAnswerIsOn
     for (const Candidate& c : found) {
       const double scale = std::max({g.scale, geometry::Magnitude(c.point), c.radius.value_or(0)});
       EXPECT_TRUE(g.touches(c, scale)) << "candidate " << c.number;
+      EXPECT_TRUE(TouchesAreRight(c, g, scale)) << "touching points of candidate " << c.number;
       answers += c.isAnswer ? 1 : 0;
       ++candidates;
       if (!c.reachable) continue;
@@ -320,6 +398,7 @@ TEST_P(CandidateProperty, CandidatesTouchTheirEditsGiveThemAndTheShownAnswerIsOn
           << "candidate " << c.number << " after " << EditsAsBoxWords(c);
     }
     EXPECT_LE(answers, 1);
+    ExpectTangentsTurnedTowardsTheAnswer(found, Calculate(texts));
     const bool showsAnAnswer = ShownAnswerOf(Calculate(texts)).has_value();
     if (showsAnAnswer && !g.shownIsNoAnswer && g.conditioned && !found.empty()) {
       ++shown;

@@ -138,6 +138,16 @@ TEST(Candidates, TangentsFromAPointShareItsPointAndDifferInDirection) {
 // The catalogue's circle-and-tangent example: the point lies too far from
 // the circle to pass through it, so the circle through the point is no
 // sign's answer; the others come with the tangent they touch.
+// Reversed towards the answer's 171.3, the tangent at the top of the circle
+// (a direction a hair above 0) is 180, not -180.
+TEST(Candidates, TangentsTurnedTowardsTheAnswerStayWithinAHalfOpenTurn) {
+  const auto found = FindCandidates(TextsOf(Circle("0", "0", "66"), Point("5", "66"), Unused()));
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_TRUE(found[0].isAnswer);
+  EXPECT_NEAR(*found[0].direction, 171.33537203362297, 1e-9);
+  EXPECT_EQ(*found[1].direction, 180);
+}
+
 TEST(Candidates, BothRoutesOfThePointValueAndCircleRows) {
   const auto found = FindCandidates(examples::kCatalogue[7].Texts());
   ASSERT_EQ(found.size(), 9u);

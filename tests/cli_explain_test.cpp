@@ -85,10 +85,11 @@ TEST_F(Cli, ExplainAddsWhyAndFixAfterUnchangedAnswersAndAReasonForEveryRemark) {
 TEST_F(Cli, ExplainWithAllPutsTheReasonBeforeTheCandidateColumns) {
   const Outcome run = Command("--all --explain", "d1,r1,s1,d2,c2,x3,d3,r3,s3\n0,5,1,5,0,20,0,5,1\n");
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "d1,r1,s1,d2,c2,x3,d3,r3,s3,ansX,ansY,ansA,ansR,ansRem,ansWhy,ansFix,cand,candX,candY,candA,candR,"
-            "candSet\n"
-            "0,5,1,5,0,20,0,5,1,,,,,交点無し?,the centres are 20 apart; radii 5 + 5 reach 10: 10 short,r1=15,0,,,,,\n");
+  EXPECT_EQ(
+      run.out,
+      "d1,r1,s1,d2,c2,x3,d3,r3,s3,ansX,ansY,ansA,ansR,ansRem,ansWhy,ansFix,cand,candX,candY,candA,candR,"
+      "candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y\n"
+      "0,5,1,5,0,20,0,5,1,,,,,交点無し?,the centres are 20 apart; radii 5 + 5 reach 10: 10 short,r1=15,0,,,,,,,,,,,\n");
 }
 
 TEST_F(Cli, CalcExplainPrintsWhyAndFix) {

@@ -69,11 +69,19 @@ TEST_F(Cli, AnswerColumnsOfTheInputAreWrittenAfreshNotRepeated) {
        "x1,d1,x2,y2,d2,ansx,ans X,ansX,ansY,ansA,ansR,ansRem\n0,8,3,4,8,a,b,0,0,53.1301,,\n"},
       {"candidate columns pass on without --all", "", "x1,d1,x2,y2,d2,cand\n0,8,3,4,8,7\n",
        "x1,d1,x2,y2,d2,cand,ansX,ansY,ansA,ansR,ansRem\n0,8,3,4,8,7,0,0,53.1301,,\n"},
-      {"an earlier --all output", "--all",
+      {"an --all output without touching points", "--all",
        "x1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet\n"
        "0,8,3,4,8,0,0,53.1301,,,1,0,0,53.13010235415598,,\n",
-       "x1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet\n"
-       "0,8,3,4,8,0,0,53.1301,,,1,0,0,53.13010235415598,,\n"},
+       "x1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,"
+       "candT3X,candT3Y\n"
+       "0,8,3,4,8,0,0,53.1301,,,1,0,0,53.13010235415598,,,,,,,,\n"},
+      {"an earlier --all output", "--all",
+       "x1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,"
+       "candT3X,candT3Y\n"
+       "0,8,3,4,8,0,0,53.1301,,,1,0,0,53.13010235415598,,,,,,,,\n",
+       "x1,d1,x2,y2,d2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,"
+       "candT3X,candT3Y\n"
+       "0,8,3,4,8,0,0,53.1301,,,1,0,0,53.13010235415598,,,,,,,,\n"},
   };
   for (const Case& c : cases) {
     for (const char* jobs : {" --jobs 1", " --jobs 2"}) {
@@ -394,8 +402,9 @@ TEST_F(Cli, CalcRefusesABoxGivenTwice) {
 
 TEST_F(Cli, HelpGivesTheOptionsAndExitStatuses) {
   const Outcome run = Command("--help");
-  for (const char* text : {"--jobs N", "--max-record-bytes N", "--all", "cand,candX,candY,candA,candR,candSet",
-                           "Exit status", "CR, LF or CRLF"}) {
+  for (const char* text :
+       {"--jobs N", "--max-record-bytes N", "--all", "candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y",
+        "Exit status", "CR, LF or CRLF"}) {
     EXPECT_NE(run.out.find(text), std::string::npos) << text;
   }
 }
@@ -414,13 +423,31 @@ TEST_F(Cli, AllWritesARecordPerCandidateAfterTheAnswerColumns) {
   const std::string row5 = "lines,0,0,3,0,1,,,10,0,3,135,,,,0,0,3,225,0,,,5,2.6569,,1.6569,,";
   const std::string expected =
       "name,x1,y1,d1,a1,b1,r1,s1,x2,y2,d2,a2,r2,s2,c2,x3,y3,d3,a3,b3,r3,s3,"
-      "ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet\n" +
-      row1 + "1,5,0,,5,r1=-10\n" + row1 + "2,15,0,,5,r3=-10\n" + row1 + "3,10,11.180339887498949,,5,\n" + row1 +
-      "4,10,-11.180339887498949,,5,s3=-1\n"
-      "order,0,0,2,,,,,0,0,1,,,,,,,99,,,,,,,,,入力順違いで計算出来ない,0,,,,,\n"
-      "left,0,0,8,,,,,-5,0,8,,,,,,,99,,,,,0,0,0,,,1,0,0,180,,-\n" +
-      row5 + "1,10.656854249492378,5,,4,a2=315\n" + row5 + "2,5,2.6568542494923797,,1.6568542494923797,\n" + row5 +
-      "3,-0.6568542494923801,5,,4,a3=405\n" + row5 + "4,5,-8.656854249492381,,9.656854249492381,a1=180 b1=-1\n";
+      "ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,"
+      "candT3Y\n" +
+      // Circles of radius 5 touching the circles of radius 10 at (0, 0) and
+      // (20, 0): each where the line of centres meets the given circles.
+      row1 + "1,5,0,,5,r1=-10,10,0,10,0,,\n" + row1 + "2,15,0,,5,r3=-10,10,0,10,0,,\n" + row1 +
+      "3,10,11.180339887498949,,5,,6.666666666666666,7.453559924999299,13.333333333333334,7.453559924999299,,\n" +
+      row1 +
+      "4,10,-11.180339887498949,,5,s3=-1,6.666666666666666,-7.453559924999299,13.333333333333334,-7.453559924999299,,"
+      "\n"
+      "order,0,0,2,,,,,0,0,1,,,,,,,99,,,,,,,,,入力順違いで計算出来ない,0,,,,,,,,,,,\n"
+      "left,0,0,8,,,,,-5,0,8,,,,,,,99,,,,,0,0,0,,,1,0,0,180,,-,,,,,,\n" +
+      // The circles touching y = 1 and the lines at 135 and 225 degrees
+      // through (10, 0) and (0, 0): feet of the perpendiculars from each centre.
+      row5 +
+      "1,10.656854249492378,5,,4,a2=315,10.656854249492378,1,7.828427124746189,2.1715728752538106,"
+      "7.82842712474619,7.828427124746188\n" +
+      row5 +
+      "2,5,2.6568542494923797,,1.6568542494923797,,5,1,6.17157287525381,3.82842712474619,3.8284271247461903,"
+      "3.82842712474619\n" +
+      row5 +
+      "3,-0.6568542494923801,5,,4,a3=405,-0.6568542494923801,1,2.1715728752538093,7.82842712474619,"
+      "2.1715728752538097,2.1715728752538097\n" +
+      row5 +
+      "4,5,-8.656854249492381,,9.656854249492381,a1=180 b1=-1,5,1,11.82842712474619,-1.82842712474619,"
+      "-1.8284271247461903,-1.82842712474619\n";
   const Outcome run = Command("--all", input);
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, expected);
@@ -428,7 +455,9 @@ TEST_F(Cli, AllWritesARecordPerCandidateAfterTheAnswerColumns) {
 }
 
 TEST_F(Cli, AllWritesAHeaderOnlyAndTheSameWithAnyNumberOfJobs) {
-  EXPECT_EQ(Command("--all", "x2,y2\n").out, "x2,y2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet\n");
+  EXPECT_EQ(Command("--all", "x2,y2\n").out,
+            "x2,y2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,"
+            "candT3X,candT3Y\n");
   std::string input = "name,x1,r1,d1,c2,d2,x3,d3,r3,s3\n";
   for (int i = 0; i < 5'000; ++i) {
     // Two circles 12 + i % 13 apart: from eight candidates down to none.
@@ -455,10 +484,12 @@ TEST_F(Cli, CalcAllPrintsABlockPerCandidate) {
   run = Command("calc d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --all");
   const std::string candidates = run.out.substr(run.out.find("\nCandidate"));
   EXPECT_EQ(candidates,
-            "\nCandidate 1 of 4\nX      5\nY      0\nA\nR      5\nSet    r1=-10\n"
-            "\nCandidate 2 of 4\nX      15\nY      0\nA\nR      5\nSet    r3=-10\n"
+            "\nCandidate 1 of 4\nX      5\nY      0\nA\nR      5\nSet    r1=-10\nT1     10 0\nT2     10 0\n"
+            "\nCandidate 2 of 4\nX      15\nY      0\nA\nR      5\nSet    r3=-10\nT1     10 0\nT2     10 0\n"
             "\nCandidate 3 of 4 (the answer)\nX      10\nY      11.180339887498949\nA\nR      5\nSet\n"
-            "\nCandidate 4 of 4\nX      10\nY      -11.180339887498949\nA\nR      5\nSet    s3=-1\n");
+            "T1     6.666666666666666 7.453559924999299\nT2     13.333333333333334 7.453559924999299\n"
+            "\nCandidate 4 of 4\nX      10\nY      -11.180339887498949\nA\nR      5\nSet    s3=-1\n"
+            "T1     6.666666666666666 -7.453559924999299\nT2     13.333333333333334 -7.453559924999299\n");
   EXPECT_EQ(Command("calc --all d1=2 d2=1").out, "X\nY\nA\nR\nRemark 入力順違いで計算出来ない\n\nNo candidates\n");
   // Without --all, the five captions only.
   EXPECT_EQ(Command("calc d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1").out.find("Candidate"), std::string::npos);

@@ -48,6 +48,10 @@ def circles(entities):
                   for e in entities if e.dxftype() == "CIRCLE")
 
 
+def points(entities):
+    return sorted((round(e.dxf.location.x, 9), round(e.dxf.location.y, 9)) for e in entities if e.dxftype() == "POINT")
+
+
 def check_touching_circles_dxf(dxf):
     doc = ezdxf.readfile(dxf)
     check(doc.dxfversion >= "AC1009", f"DXF version {doc.dxfversion}")
@@ -63,13 +67,19 @@ def check_touching_circles_dxf(dxf):
           f"CANDIDATES circles {candidate_circles}")
     numbers = sorted(e.dxf.text for e in layers["CANDIDATES"] if e.dxftype() == "TEXT")
     check(numbers == ["1", "2", "3", "4"], f"candidate numbers {numbers}")
-    check(circles(layers["ANSWER"]) == [(10, 11.1803, 5)], f"ANSWER circle {circles(layers['ANSWER'])}")
+    # The answer at the exact candidate's centre, not the captions' 4 places.
+    check(circles(layers["ANSWER"]) == [(10, 11.180339887, 5)], f"ANSWER circle {circles(layers['ANSWER'])}")
+    # Touching points as POINTs: the answer's two, and each candidate's two.
+    answer_points = points(layers["ANSWER"])
+    check(answer_points == [(6.666666667, 7.453559925), (13.333333333, 7.453559925)], f"ANSWER points {answer_points}")
+    candidate_points = points(layers["CANDIDATES"])
+    check(len(candidate_points) == 8 and (10, 0) in candidate_points, f"CANDIDATES points {candidate_points}")
     square = [e for e in layers["ANSWER"] if e.dxftype() == "LINE"]
     corners = {(round(e.dxf.start.x, 4), round(e.dxf.start.y, 4)) for e in square}
     check(corners == {(9, 10.1803), (11, 10.1803), (11, 12.1803), (9, 12.1803)}, f"answer square {corners}")
     axes = sorted((e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y) for e in layers["AXES"])
     check(axes == [(-10, 0, 10, 0), (0, -10, 0, 10)], f"AXES {axes}")
-    check(all(e.dxftype() in ("LINE", "CIRCLE", "TEXT") for e in doc.modelspace()), "other entity types")
+    check(all(e.dxftype() in ("LINE", "CIRCLE", "TEXT", "POINT") for e in doc.modelspace()), "other entity types")
 
 
 def check_touching_circles_svg(svg):
@@ -81,10 +91,21 @@ def check_touching_circles_svg(svg):
     check(len(turned) == 1, "the plane is not turned over exactly once")
     groups = {g.get("id"): g for g in turned[0].findall(SVG + "g")}
     check(list(groups) == ["AXES", "INPUT", "CANDIDATES", "ANSWER"], f"groups {list(groups)}")
+    # Outlines are unfilled circles; touching points filled dots.
     shapes = {name: sorted((float(c.get("cx")), float(c.get("cy")), float(c.get("r")))
-                           for c in group.findall(SVG + "circle")) for name, group in groups.items()}
+                           for c in group.findall(SVG + "circle") if c.get("fill") in (None, "none"))
+              for name, group in groups.items()}
+    dots = {name: sorted((float(c.get("cx")), float(c.get("cy")))
+                         for c in group.findall(SVG + "circle") if c.get("fill") not in (None, "none"))
+            for name, group in groups.items()}
     check(shapes["INPUT"] == [(0, 0, 10), (20, 0, 10)], f"INPUT {shapes['INPUT']}")
-    check(shapes["ANSWER"] == [(10, 11.1803, 5)], f"ANSWER {shapes['ANSWER']}")
+    check(shapes["ANSWER"] == [(10, 11.180339887498949, 5)], f"ANSWER {shapes['ANSWER']}")
+    check(dots["ANSWER"] == [(6.666666666666666, 7.453559924999299), (13.333333333333334, 7.453559924999299)],
+          f"ANSWER dots {dots['ANSWER']}")
+    check(len(dots["CANDIDATES"]) == 8, f"CANDIDATES dots {dots['CANDIDATES']}")
+    # The numbers stand apart: no two labels' anchors coincide.
+    anchors = [t.get("transform") for t in groups["CANDIDATES"].iter(SVG + "text")]
+    check(len(anchors) == 4 and len(set(anchors)) == 4, f"candidate labels {anchors}")
     check(len(shapes["CANDIDATES"]) == 4, f"CANDIDATES {shapes['CANDIDATES']}")
     # Every figure inside the view box (y turned over: -top .. -bottom).
     for name, (x, y, r) in [(n, c) for n, cs in shapes.items() for c in cs]:
@@ -106,6 +127,18 @@ def check_lines_are_clipped(cli, folder):
     check(low[0] < -20 and high[0] > 40 and low[1] < 0 and high[1] > 40, f"view {low} {high} cuts the figures")
     root = ElementTree.parse(svg).getroot()
     check(len(root.findall(f".//{SVG}g[@id='INPUT']/{SVG}line")) == 2, "SVG input lines")
+
+
+def check_without_all_the_answer_is_exact(cli, folder):
+    # 3.3: the captions give no radius; the answer is still its circle of
+    # radius |C|, at the candidate's exact centre, and no candidate is drawn.
+    svg, dxf = run_calc(cli, folder, ["x1=0", "y1=0", "d1=3", "a1=0", "d2=5", "c2=-5", "x3=20", "y3=3", "d3=0",
+                                      "r3=10", "s3=1"])
+    layers = entities_by_layer(ezdxf.readfile(dxf))
+    check(layers.get("CANDIDATES", []) == [], "candidates drawn without --all")
+    answer = circles(layers.get("ANSWER", []))
+    check(len(answer) == 1 and answer[0][2] == 5, f"3.3 ANSWER circle {answer}")
+    check(len(points(layers.get("ANSWER", []))) == 2, "3.3 answer touching points")
 
 
 def check_a_failure_has_no_answer(cli, folder):
@@ -131,6 +164,7 @@ def main():
         check_touching_circles_dxf(dxf)
         check_touching_circles_svg(svg)
         check_lines_are_clipped(cli, folder)
+        check_without_all_the_answer_is_exact(cli, folder)
         check_a_failure_has_no_answer(cli, folder)
     for failure in failures:
         print("FAIL:", failure)

@@ -35,11 +35,13 @@ TEST(VectorSurface, KeepsWhatTheViewShows) {
   surface.BeginLayer(Layer::kAnswer);
   surface.SetLineStyle(LineStyle::kDashed);
   surface.Box(49, 19, 51, 21, kGrey);  // two sides cross the view's corner
-  surface.Label(10, 40, "3", kGreen);
-  surface.Label(60, 40, "4", kGreen);
+  surface.Label(10, 40, "3", kGreen, TextAlign::kRight);
+  surface.Label(60, 40, "4", kGreen, TextAlign::kLeft);
+  surface.Dot(5, 25, kGreen);  // inside
+  surface.Dot(5, 5, kGreen);   // outside
 
   const std::vector<VectorFigure>& figures = surface.Figures();
-  ASSERT_EQ(figures.size(), 6u);
+  ASSERT_EQ(figures.size(), 7u);
   EXPECT_EQ(figures[0].kind, VectorFigure::Kind::kLine);
   EXPECT_EQ(figures[0].layer, Layer::kInput);
   EXPECT_EQ(figures[0].x1, -50);
@@ -52,6 +54,9 @@ TEST(VectorSurface, KeepsWhatTheViewShows) {
     EXPECT_EQ(figures[i].colour, kGrey);
   }
   EXPECT_EQ(figures[5].text, "3");
+  EXPECT_EQ(figures[5].align, TextAlign::kRight);
+  EXPECT_EQ(figures[6].kind, VectorFigure::Kind::kPoint);
+  EXPECT_EQ(figures[6].x1, 5);
 }
 
 TEST(VectorSurface, WritesNumbersWholeAndPlain) {
@@ -109,7 +114,7 @@ TEST(DxfSurface, AnOutOfDateAnswerIsGreyAndDashedAndCandidatesAreNumbered) {
 
   const DxfContents now(current.Document()), before(stale.Document());
   EXPECT_NE(std::find(now.entities.begin(), now.entities.end(), "CIRCLE CANDIDATES 15 0 r5"), now.entities.end());
-  EXPECT_NE(std::find(now.entities.begin(), now.entities.end(), "TEXT CANDIDATES 15.3 0.3 \"2\""), now.entities.end());
+  EXPECT_NE(std::find(now.entities.begin(), now.entities.end(), "TEXT CANDIDATES 16 1 \"2\""), now.entities.end());
   EXPECT_NE(std::find(before.entities.begin(), before.entities.end(), "CIRCLE ANSWER 10 11.1803 r5 c8 DASHED"),
             before.entities.end());
   for (const std::string& entity : before.entities) EXPECT_EQ(entity.find("CANDIDATES"), std::string::npos) << entity;

@@ -15,6 +15,9 @@ enum class LineStyle { kSolid, kDashed };
 // exports) files what follows under it.
 enum class Layer { kAxes, kInput, kCandidates, kAnswer };
 
+// Which end of a label's baseline its anchor point is.
+enum class TextAlign { kLeft, kCentre, kRight };
+
 // The picture area as the drawing routines see it: coordinates in drawing
 // units of the current coordinate window (y grows upwards), lines one pixel
 // wide, outlines never filled. Coordinates are passed in double precision,
@@ -36,9 +39,17 @@ class DrawSurface {
   virtual void Circle(double x, double y, double radius, int colour) = 0;
   // The stroke of every line and outline drawn from now on; solid at first.
   virtual void SetLineStyle(LineStyle style) = 0;
-  // A short text (a marker's number) beside the point (x, y), just right of
-  // it and above, at a fixed size on the output whatever the zoom.
-  virtual void Label(double x, double y, std::string_view text, int colour) = 0;
+  // A short text (a marker's number) at a fixed size on the output whatever
+  // the zoom (digits about kLabelHeightPixels high), its baseline starting,
+  // centred or ending at (x, y) as `align` says.
+  virtual void Label(double x, double y, std::string_view text, int colour, TextAlign align) = 0;
+  // A touching point: a small filled dot of a fixed size on the output (a
+  // POINT in a DXF file).
+  virtual void Dot(double x, double y, int colour) = 0;
+  // How many drawing units one pixel of the output spans at the current
+  // zoom, for placing labels of a fixed size; 0 where the surface has no
+  // size (one that only collects figures).
+  virtual double UnitsPerPixel() const { return 0; }
   // The figures that follow belong to `layer`, until the next call; the
   // picture on screen has no use for it.
   virtual void BeginLayer(Layer /*layer*/) {}

@@ -1,5 +1,6 @@
 #include "view/drawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "trig/line_form.h"
 #include "view/candidate_markers.h"
 #include "view/clip.h"
+#include "view/label_placement.h"
 
 namespace draftcalc::view {
 namespace {
@@ -24,6 +26,8 @@ constexpr double kVerticalTop = 800;
 // than the answer's square, so that the square shows around the cross of
 // the candidate it is.
 constexpr double kMarkerHalf = 0.7;
+// Half the side of the answer's square.
+constexpr double kAnswerHalf = 1;
 
 bool FitsSingle(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }
 
@@ -131,20 +135,38 @@ void Drawing::DrawAnswer() {
     UsePen(Layer::kAnswer, kGrey, LineStyle::kDashed);
   }
   if (!captions_.ansRem.empty()) return;
-  if (!captions_.ansR.empty()) {
+  const candidates::Candidate* shown = ShownCandidate();
+  if (shown && shown->radius) {
+    DrawCandidateCircle(shown->point, *shown->radius);
+  } else if (!captions_.ansR.empty()) {
     const auto x = WholeSingle(captions_.ansX);
     const auto y = WholeSingle(captions_.ansY);
     const double radius = std::fabs(ParseLeadingNumber(captions_.ansR));
     if (x && y && FitsSingle(radius)) surface_.Circle(*x, *y, radius, penColor_);
   }
   if (!captions_.ansA.empty()) DrawAnswerLine();
-  if (!captions_.ansX.empty()) {
+  if (shown) {
+    DrawAnswerSquare(shown->point.x, shown->point.y);
+    DrawTouches(*shown);
+  } else if (!captions_.ansX.empty()) {
     const auto x = ConvertWholeText(captions_.ansX);
     const auto y = ConvertWholeText(captions_.ansY);
-    if (x && y && FitsSingle(*x + 1) && FitsSingle(*y + 1)) {
-      surface_.Box(*x - 1, *y - 1, *x + 1, *y + 1, penColor_);
-    }
+    if (x && y) DrawAnswerSquare(*x, *y);
   }
+}
+
+void Drawing::DrawAnswerSquare(double x, double y) {
+  if (FitsSingle(x + kAnswerHalf) && FitsSingle(y + kAnswerHalf)) {
+    surface_.Box(x - kAnswerHalf, y - kAnswerHalf, x + kAnswerHalf, y + kAnswerHalf, penColor_);
+  }
+}
+
+const candidates::Candidate* Drawing::ShownCandidate() const {
+  if (!captions_.ansRem.empty()) return nullptr;
+  for (const candidates::Candidate& candidate : candidates_) {
+    if (candidate.isAnswer) return &candidate;
+  }
+  return nullptr;
 }
 
 // From x = -500 to x = 500 however steep, clipped to the visible window so
@@ -170,9 +192,10 @@ void Drawing::DrawAnswerVerticalLine() {
 }
 
 // A circle answer as its circle, a tangent or an angle as its line across
-// the visible window, and each with a cross and its number at its marker.
+// the visible window, each with a cross at its marker, a dot at each
+// touching point, and its number beside the marker.
 void Drawing::DrawCandidates() {
-  if (look_ == AnswerLook::kOutOfDate || candidates_.empty()) return;
+  if (look_ == AnswerLook::kOutOfDate || candidates_.empty() || !drawCandidates_) return;
   UsePen(Layer::kCandidates, kGreen, LineStyle::kSolid);
   const std::vector<geometry::Point> markers = MarkerPoints(candidates_);
   for (size_t i = 0; i < candidates_.size(); ++i) {
@@ -182,7 +205,43 @@ void Drawing::DrawCandidates() {
     } else if (candidate.direction) {
       DrawLineThrough(candidate.point, *candidate.direction);
     }
-    DrawMarker(markers[i], candidate.number);
+    DrawCross(markers[i]);
+    DrawTouches(candidate);
+  }
+  DrawMarkerLabels(markers);
+}
+
+void Drawing::DrawTouches(const candidates::Candidate& candidate) {
+  for (const geometry::Point& touch : candidate.touches) {
+    if (FitsSingle(touch.x) && FitsSingle(touch.y)) surface_.Dot(touch.x, touch.y, penColor_);
+  }
+}
+
+// Clear of the markers, of each other and of the answer's square, which
+// the answer's own marker lies in.
+void Drawing::DrawMarkerLabels(const std::vector<geometry::Point>& markers) {
+  std::optional<geometry::Point> square;
+  if (const candidates::Candidate* shown = ShownCandidate()) square = shown->point;
+  std::vector<MarkerLabel> labels;
+  std::vector<Bounds> obstacles;
+  if (square) {
+    Bounds box;
+    box.Add(square->x - kAnswerHalf, square->y - kAnswerHalf);
+    box.Add(square->x + kAnswerHalf, square->y + kAnswerHalf);
+    obstacles.push_back(box);
+  }
+  for (size_t i = 0; i < markers.size(); ++i) {
+    double clearance = kMarkerHalf;
+    if (square) {
+      const double off = std::max(std::fabs(markers[i].x - square->x), std::fabs(markers[i].y - square->y));
+      if (off < kAnswerHalf) clearance = std::max(clearance, kAnswerHalf + off);
+    }
+    labels.push_back({markers[i], std::to_string(candidates_[i].number), clearance});
+  }
+  const std::vector<PlacedLabel> placed = PlaceLabels(labels, obstacles, surface_.UnitsPerPixel());
+  for (size_t i = 0; i < placed.size(); ++i) {
+    const geometry::Point at = placed[i].anchor;
+    if (FitsSingle(at.x) && FitsSingle(at.y)) surface_.Label(at.x, at.y, labels[i].text, penColor_, placed[i].align);
   }
 }
 
@@ -206,13 +265,12 @@ void Drawing::DrawLineThrough(geometry::Point point, double degrees) {
   PenPlot("L", shown->x2, shown->y2);
 }
 
-void Drawing::DrawMarker(geometry::Point at, int number) {
+void Drawing::DrawCross(geometry::Point at) {
   if (!FitsSingle(std::fabs(at.x) + kMarkerHalf) || !FitsSingle(std::fabs(at.y) + kMarkerHalf)) return;
   PenPlot("S", at.x - kMarkerHalf, at.y - kMarkerHalf);
   PenPlot("L", at.x + kMarkerHalf, at.y + kMarkerHalf);
   PenPlot("S", at.x - kMarkerHalf, at.y + kMarkerHalf);
   PenPlot("L", at.x + kMarkerHalf, at.y - kMarkerHalf);
-  surface_.Label(at.x, at.y, std::to_string(number), penColor_);
 }
 
 }  // namespace draftcalc::view

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "candidates/candidate.h"
 #include "core/calc_state.h"
@@ -27,16 +28,19 @@ class Drawing {
  public:
   // `visible` is the part of the plane the picture area shows; the answer
   // line is clipped to it. `candidates` are those of the calculation that
-  // gave the captions.
+  // gave the captions: drawn, or with kAnswerOnly only lending the answer
+  // its exact figure.
+  enum class Candidates { kDrawn, kAnswerOnly };
   Drawing(DrawSurface& surface, const InputTexts& texts, const ResultCaptions& captions,
           const CoordinateWindow& visible, AnswerLook look = AnswerLook::kCurrent,
-          std::span<const candidates::Candidate> candidates = {})
+          std::span<const candidates::Candidate> candidates = {}, Candidates use = Candidates::kDrawn)
       : surface_(surface),
         texts_(texts),
         captions_(captions),
         visible_(visible),
         look_(look),
-        candidates_(candidates) {}
+        candidates_(candidates),
+        drawCandidates_(use == Candidates::kDrawn) {}
 
   // Clears the picture and draws everything, later figures over earlier ones.
   void Redraw();
@@ -47,6 +51,10 @@ class Drawing {
   // rows that were calculated, and a click on one would apply its edits to
   // rows it does not belong to.
   void DrawCandidates();
+  // The answer of the captions. Where a candidate is the answer, its exact
+  // figure: the circle and the square at its centre in full precision (the
+  // captions round to 4 places and leave out the radius of some circle
+  // constructions), and its touching points; else the captions' figure.
   void DrawAnswer();
 
   // The palette colour of the next figure; the answer's colour after a redraw.
@@ -66,7 +74,12 @@ class Drawing {
   void DrawAnswerVerticalLine();
   void DrawCandidateCircle(geometry::Point centre, double radius);
   void DrawLineThrough(geometry::Point point, double degrees);
-  void DrawMarker(geometry::Point at, int number);
+  void DrawCross(geometry::Point at);
+  void DrawTouches(const candidates::Candidate& candidate);
+  void DrawMarkerLabels(const std::vector<geometry::Point>& markers);
+  void DrawAnswerSquare(double x, double y);
+  // The candidate the captions show, if any: none for a failure.
+  const candidates::Candidate* ShownCandidate() const;
 
   DrawSurface& surface_;
   const InputTexts& texts_;
@@ -74,6 +87,7 @@ class Drawing {
   CoordinateWindow visible_;
   AnswerLook look_;
   std::span<const candidates::Candidate> candidates_;
+  bool drawCandidates_ = true;
   int penColor_ = kBlack;
 };
 

@@ -6,8 +6,8 @@
 namespace draftcalc::view {
 
 std::string SvgDocument(const InputTexts& texts, const ResultCaptions& captions,
-                        std::span<const candidates::Candidate> candidates) {
-  return FittedDocument<SvgSurface>(texts, captions, candidates);
+                        std::span<const candidates::Candidate> candidates, Drawing::Candidates use) {
+  return FittedDocument<SvgSurface>(texts, captions, candidates, use);
 }
 
 }  // namespace draftcalc::view

@@ -5,8 +5,8 @@
 namespace draftcalc::view {
 
 std::string DxfDocument(const InputTexts& texts, const ResultCaptions& captions,
-                        std::span<const candidates::Candidate> candidates) {
-  return FittedDocument<DxfSurface>(texts, captions, candidates);
+                        std::span<const candidates::Candidate> candidates, Drawing::Candidates use) {
+  return FittedDocument<DxfSurface>(texts, captions, candidates, use);
 }
 
 }  // namespace draftcalc::view

@@ -135,13 +135,18 @@ void WriteEntity(DL_Dxf& dxf, StringWriter& writer, const VectorFigure& figure, 
       dxf.writeCircle(writer, DL_CircleData(figure.x1, figure.y1, 0, figure.radius), AttributesOf(figure));
       break;
     case VectorFigure::Kind::kLabel: {
-      const double gap = kLabelGapPixels * unitsPerPixel;
+      // Left, centre or right on the baseline; the alignment point counts
+      // for the last two.
+      const int justification = figure.align == TextAlign::kLeft ? 0 : figure.align == TextAlign::kCentre ? 1 : 2;
       dxf.writeText(writer,
-                    DL_TextData(figure.x1 + gap, figure.y1 + gap, 0, 0, 0, 0, kLabelHeightPixels * unitsPerPixel, 1, 0,
-                                0, 0, figure.text, "Standard", 0),
+                    DL_TextData(figure.x1, figure.y1, 0, figure.x1, figure.y1, 0, kLabelHeightPixels * unitsPerPixel, 1,
+                                0, justification, 0, figure.text, "Standard", 0),
                     AttributesOf(figure));
       break;
     }
+    case VectorFigure::Kind::kPoint:
+      dxf.writePoint(writer, DL_PointData(figure.x1, figure.y1, 0), AttributesOf(figure));
+      break;
   }
 }
 

@@ -37,7 +37,8 @@ class FigureCatcher final : public DrawSurface {
   }
   void Circle(double x, double y, double radius, int) override { circles.push_back({x, y, radius}); }
   void SetLineStyle(LineStyle) override {}
-  void Label(double, double, std::string_view, int) override {}
+  void Label(double, double, std::string_view, int, TextAlign) override {}
+  void Dot(double x, double y, int) override { boxes.Add(x, y); }
 
  private:
   double x_ = 0, y_ = 0;
@@ -99,16 +100,17 @@ void AddCandidates(std::span<const candidates::Candidate> candidates, Bounds& bo
       bounds.Add(candidate.point.x, candidate.point.y);
     }
     if (candidate.secondTouch) bounds.Add(candidate.secondTouch->x, candidate.secondTouch->y);
+    for (const geometry::Point& touch : candidate.touches) bounds.Add(touch.x, touch.y);
   }
   for (const geometry::Point& marker : MarkerPoints(candidates)) bounds.Add(marker.x, marker.y);
 }
 
 }  // namespace
 
-Bounds AnswerBounds(const ResultCaptions& captions) {
+Bounds AnswerBounds(const ResultCaptions& captions, std::span<const candidates::Candidate> candidates) {
   FigureCatcher caught;
   const InputTexts texts = StartupTexts();
-  Drawing(caught, texts, captions, {}).DrawAnswer();
+  Drawing(caught, texts, captions, {}, AnswerLook::kCurrent, candidates, Drawing::Candidates::kAnswerOnly).DrawAnswer();
   Bounds bounds = caught.boxes;
   for (const Round& circle : caught.circles) bounds.AddCircle(circle.x, circle.y, circle.radius);
   return bounds;
@@ -116,7 +118,7 @@ Bounds AnswerBounds(const ResultCaptions& captions) {
 
 Bounds FigureBounds(const InputTexts& texts, const ResultCaptions& captions,
                     std::span<const candidates::Candidate> candidates) {
-  Bounds bounds = AnswerBounds(captions);
+  Bounds bounds = AnswerBounds(captions, candidates);
   AddInputRows(texts, captions, bounds);
   AddCandidates(candidates, bounds);
   return bounds;

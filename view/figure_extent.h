@@ -22,7 +22,9 @@ namespace draftcalc::view {
 Bounds FigureBounds(const InputTexts& texts, const ResultCaptions& captions,
                     std::span<const candidates::Candidate> candidates);
 
-// The answer's part of that: its square and circle, or its line's point.
-Bounds AnswerBounds(const ResultCaptions& captions);
+// The answer's part of that: its square and circle, or its line's point;
+// the exact figure of the candidate that is the answer, if any, and its
+// touching points.
+Bounds AnswerBounds(const ResultCaptions& captions, std::span<const candidates::Candidate> candidates = {});
 
 }  // namespace draftcalc::view

@@ -20,13 +20,18 @@ inline constexpr double kNominalPicturePixels = 800;
 
 // The drawing of one calculation on a vector surface of its own (SvgSurface,
 // DxfSurface), fitted to its figures with a margin, in drawing units.
+// `use` as for Drawing: the candidates drawn, or lending the answer its
+// exact figure only.
 template <typename Surface>
 std::string FittedDocument(const InputTexts& texts, const ResultCaptions& captions,
-                           std::span<const candidates::Candidate> candidates) {
-  const CoordinateWindow window = WindowAround(FigureBounds(texts, captions, candidates));
+                           std::span<const candidates::Candidate> candidates, Drawing::Candidates use) {
+  const bool drawn = use == Drawing::Candidates::kDrawn;
+  Bounds bounds = FigureBounds(texts, captions, drawn ? candidates : std::span<const candidates::Candidate>());
+  if (!drawn) bounds.Add(AnswerBounds(captions, candidates));
+  const CoordinateWindow window = WindowAround(bounds);
   const double unitsPerPixel = std::max(window.width, std::fabs(window.height)) / kNominalPicturePixels;
   Surface surface(window, unitsPerPixel);
-  Drawing(surface, texts, captions, window, AnswerLook::kCurrent, candidates).Redraw();
+  Drawing(surface, texts, captions, window, AnswerLook::kCurrent, candidates, use).Redraw();
   return surface.Document();
 }
 

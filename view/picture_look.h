@@ -9,6 +9,8 @@ namespace draftcalc::view {
 // (this far right of its point and above it, at about this cap height).
 inline constexpr double kDashPixels = 5, kGapPixels = 3;
 inline constexpr double kLabelGapPixels = 3, kLabelHeightPixels = 9;
+// The radius of a touching point's dot.
+inline constexpr double kDotRadiusPixels = 2.5;
 
 struct Rgb {
   int red = 0, green = 0, blue = 0;

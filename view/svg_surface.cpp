@@ -33,10 +33,21 @@ std::string Stroke(const VectorFigure& figure, double unitsPerPixel) {
 }
 
 // The text stands upright: it is turned over once more about its own point.
+std::string_view AnchorOf(TextAlign align) {
+  switch (align) {
+    case TextAlign::kCentre:
+      return " text-anchor=\"middle\"";
+    case TextAlign::kRight:
+      return " text-anchor=\"end\"";
+    case TextAlign::kLeft:
+      break;
+  }
+  return "";
+}
+
 std::string LabelElement(const VectorFigure& label, double unitsPerPixel) {
-  const double gap = kLabelGapPixels * unitsPerPixel;
-  return "<text transform=\"translate(" + PlainNumber(label.x1 + gap) + " " + PlainNumber(label.y1 + gap) +
-         ") scale(1,-1)\" font-family=\"sans-serif\"" +
+  return "<text transform=\"translate(" + PlainNumber(label.x1) + " " + PlainNumber(label.y1) +
+         ") scale(1,-1)\" font-family=\"sans-serif\"" + std::string(AnchorOf(label.align)) +
          Attribute("font-size", kLabelHeightPixels * unitsPerPixel / 0.7) + " fill=\"" + Colour(label.colour) +
          "\" stroke=\"none\">" + MarkupEscaped(label.text) + "</text>\n";
 }
@@ -51,6 +62,10 @@ std::string Element(const VectorFigure& figure, double unitsPerPixel) {
              Stroke(figure, unitsPerPixel) + "/>\n";
     case VectorFigure::Kind::kLabel:
       return LabelElement(figure, unitsPerPixel);
+    case VectorFigure::Kind::kPoint:
+      return "<circle" + Attribute("cx", figure.x1) + Attribute("cy", figure.y1) +
+             Attribute("r", kDotRadiusPixels * unitsPerPixel) + " fill=\"" + Colour(figure.colour) +
+             "\" stroke=\"none\"/>\n";
   }
   return "";
 }

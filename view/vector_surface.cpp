@@ -75,11 +75,18 @@ void VectorSurface::Circle(double x, double y, double radius, int colour) {
   figures_.push_back(std::move(circle));
 }
 
-void VectorSurface::Label(double x, double y, std::string_view text, int colour) {
-  if (x < view_.left || x > view_.Right() || y < view_.Bottom() || y > view_.top) return;
+void VectorSurface::Label(double x, double y, std::string_view text, int colour, TextAlign align) {
+  if (!InView(x, y)) return;
   VectorFigure label = Figure(VectorFigure::Kind::kLabel, colour);
-  label.x1 = x, label.y1 = y, label.text = text;
+  label.x1 = x, label.y1 = y, label.text = text, label.align = align;
   figures_.push_back(std::move(label));
+}
+
+void VectorSurface::Dot(double x, double y, int colour) {
+  if (!InView(x, y)) return;
+  VectorFigure point = Figure(VectorFigure::Kind::kPoint, colour);
+  point.x1 = x, point.y1 = y;
+  figures_.push_back(std::move(point));
 }
 
 // The same digits in every build: the page's SVG is the command's, byte for byte.

@@ -15,20 +15,21 @@ inline constexpr Layer kLayersInDrawingOrder[] = {Layer::kAxes, Layer::kInput, L
 
 // A figure as a vector export keeps it, in drawing units.
 struct VectorFigure {
-  enum class Kind { kLine, kCircle, kLabel };
+  enum class Kind { kLine, kCircle, kLabel, kPoint };
   Kind kind = Kind::kLine;
   Layer layer = Layer::kAxes;
   int colour = kBlack;
   bool dashed = false;
-  double x1 = 0, y1 = 0;  // a line's first end, a circle's centre, a label's point
+  double x1 = 0, y1 = 0;  // a line's first end, a circle's centre, a label's anchor, a point
   double x2 = 0, y2 = 0;  // a line's other end
   double radius = 0;
   std::string text;  // a label's
+  TextAlign align = TextAlign::kLeft;
 };
 
 // A drawing surface that keeps what the picture shows of each figure: lines
 // and outlines clipped to the view as the picture clips them, circles whose
-// outline crosses the view, labels whose point lies in it, each with its
+// outline crosses the view, labels and points that lie in it, each with its
 // layer, colour and stroke. The SVG and DXF surfaces write these out.
 class VectorSurface : public DrawSurface {
  public:
@@ -42,15 +43,19 @@ class VectorSurface : public DrawSurface {
   void Box(double x1, double y1, double x2, double y2, int colour) override;
   void Circle(double x, double y, double radius, int colour) override;
   void SetLineStyle(LineStyle style) override { style_ = style; }
-  void Label(double x, double y, std::string_view text, int colour) override;
+  void Label(double x, double y, std::string_view text, int colour, TextAlign align) override;
+  void Dot(double x, double y, int colour) override;
   void BeginLayer(Layer layer) override { layer_ = layer; }
 
   const std::vector<VectorFigure>& Figures() const { return figures_; }
   const CoordinateWindow& View() const { return view_; }
-  double UnitsPerPixel() const { return unitsPerPixel_; }
+  double UnitsPerPixel() const override { return unitsPerPixel_; }
 
  private:
   void AddClippedLine(double x1, double y1, double x2, double y2, int colour);
+  bool InView(double x, double y) const {
+    return x >= view_.left && x <= view_.Right() && y >= view_.Bottom() && y <= view_.top;
+  }
   VectorFigure Figure(VectorFigure::Kind kind, int colour) const;
 
   CoordinateWindow view_;

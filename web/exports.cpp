@@ -67,6 +67,11 @@ void AddCandidate(TextsOut& out, const candidates::Candidate& candidate) {
     out.Add(std::to_string(static_cast<int>(edit.column)));
     out.Add(edit.text);
   }
+  out.Add(std::to_string(candidate.touches.size()));
+  for (const geometry::Point& touch : candidate.touches) {
+    out.Add(candidates::ShortestNumberText(touch.x));
+    out.Add(candidates::ShortestNumberText(touch.y));
+  }
 }
 
 // The texts JavaScript wrote, handed to the session as typed; false when
@@ -202,8 +207,9 @@ EMSCRIPTEN_KEEPALIVE void dc_view_read_outs(double x, double y) {
 
 // Draws the picture on Module.surface as the session's view shows it.
 EMSCRIPTEN_KEEPALIVE void dc_redraw() {
-  draftcalc::web::JsSurface surface;
-  ThePage().session.Draw(surface);
+  const draftcalc::session::Session& session = ThePage().session;
+  draftcalc::web::JsSurface surface(1 / session.View().Mapping().pixelsPerUnit);
+  session.Draw(surface);
 }
 
 // The help as HTML out, the window's F1 text.

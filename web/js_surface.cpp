@@ -18,9 +18,10 @@ EM_JS(void, SurfaceCircle, (double x, double y, double radius, int rgb), {
   Module.surface.circle(x, y, radius, rgb);
 });
 EM_JS(void, SurfaceDashes, (double dash, double gap), { Module.surface.setDashes(dash, gap); });
-EM_JS(void, SurfaceLabel, (double x, double y, const char* text, int length, int rgb, double gap), {
-  Module.surface.label(x, y, UTF8ToString(text, length), rgb, gap);
+EM_JS(void, SurfaceLabel, (double x, double y, const char* text, int length, int rgb, int align), {
+  Module.surface.label(x, y, UTF8ToString(text, length), rgb, ["left", "center", "right"][align]);
 });
+EM_JS(void, SurfaceDot, (double x, double y, int rgb, double radius), { Module.surface.dot(x, y, rgb, radius); });
 // clang-format on
 
 namespace draftcalc::web {
@@ -42,8 +43,9 @@ void JsSurface::SetLineStyle(view::LineStyle style) {
   if (style == view::LineStyle::kDashed) return SurfaceDashes(view::kDashPixels, view::kGapPixels);
   SurfaceDashes(0, 0);
 }
-void JsSurface::Label(double x, double y, std::string_view text, int colour) {
-  SurfaceLabel(x, y, text.data(), static_cast<int>(text.size()), Rgb(colour), view::kLabelGapPixels);
+void JsSurface::Label(double x, double y, std::string_view text, int colour, view::TextAlign align) {
+  SurfaceLabel(x, y, text.data(), static_cast<int>(text.size()), Rgb(colour), static_cast<int>(align));
 }
+void JsSurface::Dot(double x, double y, int colour) { SurfaceDot(x, y, Rgb(colour), view::kDotRadiusPixels); }
 
 }  // namespace draftcalc::web

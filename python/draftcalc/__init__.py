@@ -50,6 +50,7 @@ class Candidate(TypedDict):
     candA: str
     candR: str
     candSet: str
+    touch: list[tuple[float, float]]
 
 
 __all__ = [

@@ -17,7 +17,7 @@ EXPLANATION_KEYS: Final[tuple[str, ...]]
 """("why", "fix"): the keys explain=True adds to an Answer, in order."""
 
 CANDIDATE_KEYS: Final[tuple[str, ...]]
-"""("cand", "candX", "candY", "candA", "candR", "candSet"): the keys of a Candidate, in order."""
+"""("cand", "candX", "candY", "candA", "candR", "candSet", "touch"): the keys of a Candidate, in order."""
 
 BOX_NAMES: Final[tuple[str, ...]]
 """The 24 box names in box order: "x1", "y1", "d1", "a1", "b1", "c1", "r1", "s1", "x2", ... "s3"."""
@@ -45,6 +45,7 @@ class Candidate(TypedDict):
     candA: str
     candR: str
     candSet: str
+    touch: list[tuple[float, float]]
 
 def calculate(boxes: Boxes, *, explain: bool = False, strict: bool = False) -> Answer:
     """calculate(boxes, *, explain=False, strict=False) -> dict[str, str]
@@ -78,7 +79,7 @@ def calculate(boxes: Boxes, *, explain: bool = False, strict: bool = False) -> A
     """
 
 def candidates(boxes: Boxes) -> list[Candidate]:
-    """candidates(boxes) -> list[dict[str, str]]
+    """candidates(boxes) -> list[dict[str, str | list[tuple[float, float]]]]
 
     Every answer of the construction the boxes ask for, in the candidates'
     order, each as the fields draftcalc-cli --all writes: "cand" its number
@@ -88,7 +89,12 @@ def candidates(boxes: Boxes) -> list[Candidate]:
     reads back to the same double. "candSet" holds the box edits that make the
     calculation show it ("r3=-10 s3=-1", a line walked the other way
     "a1=225 b1=-5"): "" for the answer of the boxes as given, "-" when no edits
-    give it. An empty list when the construction has no candidates (where
+    give it. "touch" lists where the answer touches the elements it was made
+    to touch, as (x, y) floats in full precision, in row order (draftcalc-cli's
+    candT1X .. candT3Y): a tangent line's touching points on its circles, an
+    answer circle's on each line, circle and tangent it touches; [] for
+    intersections, the angle of two points and the circle through three
+    points. An empty list when the construction has no candidates (where
     draftcalc-cli writes one record with cand "0").
 
     The boxes as for calculate, with the same errors. The search runs without

@@ -11,6 +11,17 @@ import draftcalc
 from generated_inputs import text_of
 
 
+def with_touch_pairs(fields):
+    """The --all fields as the module gives them: candT1X .. candT3Y as one
+    list of (x, y) floats, as many as are given."""
+    pairs = [(fields.pop(f"candT{t}X"), fields.pop(f"candT{t}Y")) for t in (1, 2, 3)]
+    given = [x != "" for x, _ in pairs]
+    assert given == sorted(given, reverse=True), f"a touching point after an empty one: {pairs}"
+    assert all((x == "") == (y == "") for x, y in pairs)
+    fields["touch"] = [(float(x), float(y)) for x, y in pairs if x]
+    return fields
+
+
 class Cli:
     def __init__(self, path):
         self.path = path
@@ -44,7 +55,7 @@ class Cli:
         for row in rows:
             fields = dict(zip(header[candidates:], row[candidates:]))
             if fields["cand"] != "0":
-                by_record[int(row[0])].append(fields)
+                by_record[int(row[0])].append(with_touch_pairs(fields))
         return by_record
 
     def calc(self, record):

@@ -1,8 +1,25 @@
-// The candidates of the last calculation as a table: number, X, Y, A, R in
-// full precision and the edits that select each, in the rows' words. A click
+// The candidates of the last calculation as a table, as the window lists
+// them: number; X, Y, A, R and the touching points to 10 significant digits,
+// a line each (every digit in the row's title); the edits that select each,
+// in the rows' words. A click
 // on a row (or Enter on it) asks the page to pick that candidate.
 
 const THE_ANSWER = 'the answer';
+
+// The list's figure: 10 significant digits, trailing zeros dropped (5, not
+// 5.000000000000002); the row's title keeps every digit.
+export const shortNumber = (text) => (text === '' ? '' : String(parseFloat(Number(text).toPrecision(10))));
+
+// "X 28.66", "Y 5", "R 5", "T1 25, 0": the values a candidate has, labelled,
+// each number through `number`; as the window's list shows them.
+function valueLines(candidate, number) {
+  const values = ['X', 'Y', 'A', 'R']
+    .map((name) => [name, candidate[name.toLowerCase()]])
+    .filter(([, text]) => text !== '')
+    .map(([name, text]) => `${name} ${number(text)}`);
+  const touches = candidate.touch.map(([x, y], t) => `T${t + 1} ${number(x)}, ${number(y)}`);
+  return [...values, ...touches];
+}
 
 export class CandidateList {
   constructor(table, onPick) {
@@ -21,7 +38,7 @@ export class CandidateList {
   // `emptyText`: what the list says when there are no candidates ('' for nothing).
   show(candidates, emptyText = '') {
     if (candidates.length === 0 && emptyText !== '') {
-      const cell = Object.assign(document.createElement('td'), { colSpan: 6, textContent: emptyText });
+      const cell = Object.assign(document.createElement('td'), { colSpan: 3, textContent: emptyText });
       const row = document.createElement('tr');
       row.className = 'empty';
       row.append(cell);
@@ -35,9 +52,10 @@ export class CandidateList {
         row.tabIndex = 0;
         row.classList.toggle('answer', candidate.isAnswer);
         const edits = candidate.isAnswer ? THE_ANSWER : candidate.words;
-        for (const text of [candidate.number, candidate.x, candidate.y, candidate.a, candidate.r, edits]) {
+        for (const text of [candidate.number, valueLines(candidate, shortNumber).join('\n'), edits]) {
           row.append(Object.assign(document.createElement('td'), { textContent: text }));
         }
+        row.title = `Candidate ${candidate.number}: ${[...valueLines(candidate, (text) => text), edits].join('; ')}`;
         return row;
       }),
     );

@@ -6,7 +6,7 @@
 // drawn pixel has exactly its palette colour: each figure is set pixel by
 // pixel (a CSS pixel, crisp at any device pixel ratio).
 
-// Colours come as 0xRRGGBB, the dashes and the labels' gap in pixels, all
+// Colours come as 0xRRGGBB, the dashes and the dots' radius in pixels, all
 // from the drawing code (web/js_surface.cpp), as the window has them.
 const colourOf = (rgb) => `rgb(${rgb >> 16}, ${(rgb >> 8) & 255}, ${rgb & 255})`;
 
@@ -58,11 +58,28 @@ export class CanvasSurface {
     this.dashes = dash > 0 ? { dash, gap } : null;
   }
 
-  label(x, y, text, colour, gap) {
+  // `align`: "left", "center" or "right": which end of the text's baseline
+  // lies at (x, y); the drawing code has placed it beside its marker.
+  label(x, y, text, colour, align) {
     const at = this.pixel(x, y);
-    if (at.x < -MARGIN || at.y < -MARGIN || at.x > this.width + MARGIN || at.y > this.height + MARGIN) return;
+    if (!this.onCanvas(at)) return;
     this.context.fillStyle = colourOf(colour);
-    this.context.fillText(text, at.x + gap, at.y - gap);
+    this.context.textAlign = align;
+    this.context.fillText(text, at.x, at.y);
+  }
+
+  // A touching point: a filled dot of `radius` pixels.
+  dot(x, y, colour, radius) {
+    const at = this.pixel(x, y);
+    if (!this.onCanvas(at)) return;
+    this.context.fillStyle = colourOf(colour);
+    this.context.beginPath();
+    this.context.arc(at.x, at.y, radius, 0, 2 * Math.PI);
+    this.context.fill();
+  }
+
+  onCanvas(at) {
+    return at.x >= -MARGIN && at.y >= -MARGIN && at.x <= this.width + MARGIN && at.y <= this.height + MARGIN;
   }
 
   pixel(x, y) {

@@ -55,7 +55,8 @@ export class Engine {
   // Every answer of the construction calculated, as the window lists them:
   // number, x, y, a, r (texts, '' where it has none), the edits in the
   // rows' words and as draftcalc-cli's box words, whether it is the answer
-  // shown, and the edits that select it ({row, column, text}, from 0).
+  // shown, the edits that select it ({row, column, text}, from 0) and its
+  // touching points ([x, y] texts, in row order).
   candidates() {
     const count = this.module._dc_candidates();
     const texts = this.readTexts();
@@ -68,7 +69,9 @@ export class Engine {
       for (let e = Number(texts[at++]); e > 0; --e, at += 3) {
         edits.push({ row: Number(texts[at]), column: Number(texts[at + 1]), text: texts[at + 2] });
       }
-      candidates.push({ number: Number(number), x, y, a, r, words, boxWords, isAnswer: answer === 'answer', edits });
+      const touch = [];
+      for (let t = Number(texts[at++]); t > 0; --t, at += 2) touch.push([texts[at], texts[at + 1]]);
+      candidates.push({ number: Number(number), x, y, a, r, words, boxWords, isAnswer: answer === 'answer', edits, touch });
     }
     return candidates;
   }

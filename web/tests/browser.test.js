@@ -93,6 +93,18 @@ describe('the page', () => {
     assert.match(await page.textContent('#calculation-name'), /^3\.4 /);
   });
 
+  test('the list gives each candidate\'s touching points, to 10 digits, every digit in its title', async () => {
+    // --all: cand at 5 after the answer columns, candSet at 10, candT1X at 11.
+    const rows = runCli([await boxTexts()], ['--all']);
+    const answerRow = rows.find((r) => r.results[10] === '');
+    assert.deepEqual(rows[0].results.slice(11, 15), ['10', '0', '10', '0']);
+    const cells = await page.$$eval('#candidates tbody tr[data-number="3"] td', (tds) => tds.map((td) => td.textContent));
+    assert.equal(cells[1], 'X 10\nY 11.18033989\nR 5\nT1 6.666666667, 7.453559925\nT2 13.33333333, 7.453559925');
+    const title = await page.getAttribute('#candidates tbody tr[data-number="3"]', 'title');
+    assert.ok(title.includes(`T1 ${answerRow.results[11]}, ${answerRow.results[12]}`), title);
+    assert.ok(title.includes('T2 13.333333333333334, 7.453559924999299'), title);
+  });
+
   test('a click on a candidate writes its edits into the rows and calculates them', async () => {
     await page.click('#candidates tbody tr[data-number="1"]');
     const texts = await boxTexts();

@@ -107,9 +107,12 @@ describe('candidates', () => {
     for (const { id, results } of runCli(inputs, ['--all'])) expected[id].push(results.slice(5));
     let found = 0;
     inputs.forEach((boxes, id) => {
-      const rows = engine.findCandidates(boxes).map((c) => [String(c.number), c.x, c.y, c.a, c.r, c.boxWords]);
+      const touchColumns = (touch) => [0, 1, 2].flatMap((t) => touch[t] ?? ['', '']);
+      const rows = engine
+        .findCandidates(boxes)
+        .map((c) => [String(c.number), c.x, c.y, c.a, c.r, c.boxWords, ...touchColumns(c.touch)]);
       found += rows.length;
-      const actual = rows.length ? rows : [['0', '', '', '', '', '']];
+      const actual = rows.length ? rows : [['0', ...Array(11).fill('')]];
       assertSameCandidates(actual, expected[id], `input ${id}: ${JSON.stringify(boxes)}`);
     });
     assert.ok(found > CANDIDATE_INPUTS, `only ${found} candidates in all`);
