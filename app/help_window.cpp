@@ -4,12 +4,13 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app/language.h"
 #include "app/look.h"
 #include "session/help_page.h"
 
 namespace draftcalc::app {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle("draftcalc help");
+  setWindowTitle(Translated(QT_TRANSLATE_NOOP("draftcalc", "draftcalc help")));
   auto* text = new QTextBrowser(this);
   text->setHtml(Utf8(session::HelpHtml()));
   auto* layout = new QVBoxLayout(this);

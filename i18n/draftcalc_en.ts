@@ -1,0 +1,381 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>draftcalc</name>
+    <message>
+        <source>1.1 ２点の角度</source>
+        <translation>1.1 Angle of 2 points</translation>
+    </message>
+    <message>
+        <source>1.2 点と円の接線の角度</source>
+        <translation>1.2 Tangent from point</translation>
+    </message>
+    <message>
+        <source>1.3 円と円の接線の角度</source>
+        <translation>1.3 Tangent of 2 circles</translation>
+    </message>
+    <message>
+        <source>2.1 ２直線の交点</source>
+        <translation>2.1 Meet of 2 lines</translation>
+    </message>
+    <message>
+        <source>2.2 直線と円の交点</source>
+        <translation>2.2 Line meets circle</translation>
+    </message>
+    <message>
+        <source>2.3 円と円の交点</source>
+        <translation>2.3 Meet of 2 circles</translation>
+    </message>
+    <message>
+        <source>3.1 点と円に接する円</source>
+        <translation>3.1 Circle: point+circle</translation>
+    </message>
+    <message>
+        <source>3.2 円と接線に接する円</source>
+        <translation>3.2 Circle on tangent</translation>
+    </message>
+    <message>
+        <source>3.3 直線と円に接する円</source>
+        <translation>3.3 Circle: line+circle</translation>
+    </message>
+    <message>
+        <source>3.4 ２円に接する円</source>
+        <translation>3.4 Circle: 2 circles</translation>
+    </message>
+    <message>
+        <source>3.5 ３点を通る円</source>
+        <translation>3.5 Circle: 3 points</translation>
+    </message>
+    <message>
+        <source>3.6 ３直線に接する円</source>
+        <translation>3.6 Circle: 3 lines</translation>
+    </message>
+    <message>
+        <source>入力順違いで計算出来ない</source>
+        <translation>Rows in the wrong order</translation>
+    </message>
+    <message>
+        <source>交点が求められませんでした。</source>
+        <translation>No crossing could be found.</translation>
+    </message>
+    <message>
+        <source>交点無し??</source>
+        <translation>No intersection??</translation>
+    </message>
+    <message>
+        <source>交点無し?</source>
+        <translation>No intersection?</translation>
+    </message>
+    <message>
+        <source>交点無し!!</source>
+        <translation>No intersection!!</translation>
+    </message>
+    <message>
+        <source>求められませんでした。!!</source>
+        <translation>Could not be found.!!</translation>
+    </message>
+    <message>
+        <source>求められない</source>
+        <translation>Cannot be found</translation>
+    </message>
+    <message>
+        <source>中心が重なり求められない</source>
+        <translation>Centres coincide: none</translation>
+    </message>
+    <message>
+        <source>接線が求められない</source>
+        <translation>No tangent exists</translation>
+    </message>
+    <message>
+        <source>半径の差が0で求められない</source>
+        <translation>Radii equal: none</translation>
+    </message>
+    <message>
+        <source>数値が範囲外で計算出来ない</source>
+        <translation>A number is out of range</translation>
+    </message>
+    <message>
+        <source>(built with %1)</source>
+        <translation>(built with %1)</translation>
+    </message>
+    <message>
+        <source>A fast, exact calculator for the plane-geometry construction problems of machining and drafting.</source>
+        <translation>A fast, exact calculator for the plane-geometry construction problems of machining and drafting.</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT License: use, copy, change and pass it on, keeping the copyright notice. It comes without any warranty.</source>
+        <translation>Free software under the MIT License: use, copy, change and pass it on, keeping the copyright notice. It comes without any warranty.</translation>
+    </message>
+    <message>
+        <source>Runs on</source>
+        <translation>Runs on</translation>
+    </message>
+    <message>
+        <source>About draftcalc</source>
+        <translation>About draftcalc</translation>
+    </message>
+    <message>
+        <source>[ 備考 ]</source>
+        <translation>[ Remark ]</translation>
+    </message>
+    <message>
+        <source>no calculation</source>
+        <translation>no calculation</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>the answer</source>
+        <translation>the answer</translation>
+    </message>
+    <message>
+        <source>not reachable
+with these rows</source>
+        <translation>not reachable
+with these rows</translation>
+    </message>
+    <message>
+        <source>Candidate %1: %2; %3</source>
+        <translation>Candidate %1: %2; %3</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Select with</source>
+        <translation>Select with</translation>
+    </message>
+    <message>
+        <source>Copy candidate line</source>
+        <translation>Copy candidate line</translation>
+    </message>
+    <message>
+        <source>Next candidate</source>
+        <translation>Next candidate</translation>
+    </message>
+    <message>
+        <source>Previous candidate</source>
+        <translation>Previous candidate</translation>
+    </message>
+    <message>
+        <source>No candidates: the construction has no answer for these rows.</source>
+        <translation>No candidates: the construction has no answer for these rows.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>クリア</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>入力データガイド</source>
+        <translation>Input guide</translation>
+    </message>
+    <message>
+        <source>Copy answer line</source>
+        <translation>Copy answer line</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>draftcalc help</source>
+        <translation>draftcalc help</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Keep a history of calculations</source>
+        <translation>Keep a history of calculations</translation>
+    </message>
+    <message>
+        <source>Calculations are added to the history.</source>
+        <translation>Calculations are added to the history.</translation>
+    </message>
+    <message>
+        <source>The history is off: calculations are not kept.</source>
+        <translation>The history is off: calculations are not kept.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Calculation and answer</source>
+        <translation>Calculation and answer</translation>
+    </message>
+    <message>
+        <source>(%1 characters)</source>
+        <translation>(%1 characters)</translation>
+    </message>
+    <message>
+        <source>The drawing coordinates under the cursor</source>
+        <translation>The drawing coordinates under the cursor</translation>
+    </message>
+    <message>
+        <source>Zoom to fit</source>
+        <translation>Zoom to fit</translation>
+    </message>
+    <message>
+        <source>Fit after each calculation</source>
+        <translation>Fit after each calculation</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>PNG image, as shown (*.png)</source>
+        <translation>PNG image, as shown (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing, in drawing units (*.svg)</source>
+        <translation>SVG drawing, in drawing units (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF drawing for CAD, in millimetres (*.dxf)</source>
+        <translation>DXF drawing for CAD, in millimetres (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Export the picture</source>
+        <translation>Export the picture</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded as %1</source>
+        <translation>the picture could not be encoded as %1</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Export failed</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>No answer: %1</source>
+        <translation>No answer: %1</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Use %1</translation>
+    </message>
+    <message>
+        <source>Writes %1 into the rows and calculates; Ctrl+Z brings the rows back</source>
+        <translation>Writes %1 into the rows and calculates; Ctrl+Z brings the rows back</translation>
+    </message>
+    <message>
+        <source>Choose a record</source>
+        <translation>Choose a record</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 records. Choose one to calculate; Ctrl+PgDn and Ctrl+PgUp step through them in the window.</source>
+        <translation>%1 holds %2 records. Choose one to calculate; Ctrl+PgDn and Ctrl+PgUp step through them in the window.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 — %3</source>
+        <translation>Line %1: %2 — %3</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Save rows…</source>
+        <translation>Save rows…</translation>
+    </message>
+    <message>
+        <source>Open rows…</source>
+        <translation>Open rows…</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Next record</translation>
+    </message>
+    <message>
+        <source>Previous record</source>
+        <translation>Previous record</translation>
+    </message>
+    <message>
+        <source>Cannot save the rows</source>
+        <translation>Cannot save the rows</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2
+
+A file of that name is left as it was.</source>
+        <translation>%1 could not be written: %2
+
+A file of that name is left as it was.</translation>
+    </message>
+    <message>
+        <source>Rows saved to %1</source>
+        <translation>Rows saved to %1</translation>
+    </message>
+    <message>
+        <source>Only the first %1 MiB of the file were read.</source>
+        <translation>Only the first %1 MiB of the file were read.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>The rows are left as they were.</source>
+        <translation>The rows are left as they were.</translation>
+    </message>
+    <message>
+        <source>… and %1 more problems</source>
+        <translation>… and %1 more problems</translation>
+    </message>
+    <message>
+        <source>Only the first %1 records of %2 were read.</source>
+        <translation>Only the first %1 records of %2 were read.</translation>
+    </message>
+    <message>
+        <source>%1: record %2 of %3, line %4</source>
+        <translation>%1: record %2 of %3, line %4</translation>
+    </message>
+    <message>
+        <source>That was the last record of %1.</source>
+        <translation>That was the last record of %1.</translation>
+    </message>
+    <message>
+        <source>That was the first record of %1.</source>
+        <translation>That was the first record of %1.</translation>
+    </message>
+    <message>
+        <source>Save rows</source>
+        <translation>Save rows</translation>
+    </message>
+    <message>
+        <source>Open rows</source>
+        <translation>Open rows</translation>
+    </message>
+</context>
+</TS>

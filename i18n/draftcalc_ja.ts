@@ -1,0 +1,381 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>draftcalc</name>
+    <message>
+        <source>1.1 ２点の角度</source>
+        <translation>1.1 ２点の角度</translation>
+    </message>
+    <message>
+        <source>1.2 点と円の接線の角度</source>
+        <translation>1.2 点と円の接線の角度</translation>
+    </message>
+    <message>
+        <source>1.3 円と円の接線の角度</source>
+        <translation>1.3 円と円の接線の角度</translation>
+    </message>
+    <message>
+        <source>2.1 ２直線の交点</source>
+        <translation>2.1 ２直線の交点</translation>
+    </message>
+    <message>
+        <source>2.2 直線と円の交点</source>
+        <translation>2.2 直線と円の交点</translation>
+    </message>
+    <message>
+        <source>2.3 円と円の交点</source>
+        <translation>2.3 円と円の交点</translation>
+    </message>
+    <message>
+        <source>3.1 点と円に接する円</source>
+        <translation>3.1 点と円に接する円</translation>
+    </message>
+    <message>
+        <source>3.2 円と接線に接する円</source>
+        <translation>3.2 円と接線に接する円</translation>
+    </message>
+    <message>
+        <source>3.3 直線と円に接する円</source>
+        <translation>3.3 直線と円に接する円</translation>
+    </message>
+    <message>
+        <source>3.4 ２円に接する円</source>
+        <translation>3.4 ２円に接する円</translation>
+    </message>
+    <message>
+        <source>3.5 ３点を通る円</source>
+        <translation>3.5 ３点を通る円</translation>
+    </message>
+    <message>
+        <source>3.6 ３直線に接する円</source>
+        <translation>3.6 ３直線に接する円</translation>
+    </message>
+    <message>
+        <source>入力順違いで計算出来ない</source>
+        <translation>入力順違いで計算出来ない</translation>
+    </message>
+    <message>
+        <source>交点が求められませんでした。</source>
+        <translation>交点が求められませんでした。</translation>
+    </message>
+    <message>
+        <source>交点無し??</source>
+        <translation>交点無し??</translation>
+    </message>
+    <message>
+        <source>交点無し?</source>
+        <translation>交点無し?</translation>
+    </message>
+    <message>
+        <source>交点無し!!</source>
+        <translation>交点無し!!</translation>
+    </message>
+    <message>
+        <source>求められませんでした。!!</source>
+        <translation>求められませんでした。!!</translation>
+    </message>
+    <message>
+        <source>求められない</source>
+        <translation>求められない</translation>
+    </message>
+    <message>
+        <source>中心が重なり求められない</source>
+        <translation>中心が重なり求められない</translation>
+    </message>
+    <message>
+        <source>接線が求められない</source>
+        <translation>接線が求められない</translation>
+    </message>
+    <message>
+        <source>半径の差が0で求められない</source>
+        <translation>半径の差が0で求められない</translation>
+    </message>
+    <message>
+        <source>数値が範囲外で計算出来ない</source>
+        <translation>数値が範囲外で計算出来ない</translation>
+    </message>
+    <message>
+        <source>(built with %1)</source>
+        <translation>（%1 でビルド）</translation>
+    </message>
+    <message>
+        <source>A fast, exact calculator for the plane-geometry construction problems of machining and drafting.</source>
+        <translation>機械加工と製図の平面幾何の作図問題を、速く正確に解く計算機です。</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT License: use, copy, change and pass it on, keeping the copyright notice. It comes without any warranty.</source>
+        <translation>MIT ライセンスのフリーソフトウェアです。著作権表示を残せば、使用・複製・改変・再配布は自由です。無保証です。</translation>
+    </message>
+    <message>
+        <source>Runs on</source>
+        <translation>動作環境</translation>
+    </message>
+    <message>
+        <source>About draftcalc</source>
+        <translation>draftcalc について</translation>
+    </message>
+    <message>
+        <source>[ 備考 ]</source>
+        <translation>[ 備考 ]</translation>
+    </message>
+    <message>
+        <source>no calculation</source>
+        <translation>計算なし</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>%1 行: %2</translation>
+    </message>
+    <message>
+        <source>the answer</source>
+        <translation>解答</translation>
+    </message>
+    <message>
+        <source>not reachable
+with these rows</source>
+        <translation>この行では
+得られない</translation>
+    </message>
+    <message>
+        <source>Candidate %1: %2; %3</source>
+        <translation>候補 %1: %2; %3</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>解答</translation>
+    </message>
+    <message>
+        <source>Select with</source>
+        <translation>選ぶには</translation>
+    </message>
+    <message>
+        <source>Copy candidate line</source>
+        <translation>候補の行をコピー</translation>
+    </message>
+    <message>
+        <source>Next candidate</source>
+        <translation>次の候補</translation>
+    </message>
+    <message>
+        <source>Previous candidate</source>
+        <translation>前の候補</translation>
+    </message>
+    <message>
+        <source>No candidates: the construction has no answer for these rows.</source>
+        <translation>候補なし: この行の作図には解がありません。</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>クリア</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>入力データガイド</source>
+        <translation>入力データガイド</translation>
+    </message>
+    <message>
+        <source>Copy answer line</source>
+        <translation>解答の行をコピー</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>draftcalc help</source>
+        <translation>draftcalc ヘルプ</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>Keep a history of calculations</source>
+        <translation>計算の履歴を残す</translation>
+    </message>
+    <message>
+        <source>Calculations are added to the history.</source>
+        <translation>計算を履歴に残します。</translation>
+    </message>
+    <message>
+        <source>The history is off: calculations are not kept.</source>
+        <translation>履歴はオフです: 計算は残りません。</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Calculation and answer</source>
+        <translation>計算と解答</translation>
+    </message>
+    <message>
+        <source>(%1 characters)</source>
+        <translation>（%1 文字）</translation>
+    </message>
+    <message>
+        <source>The drawing coordinates under the cursor</source>
+        <translation>カーソル位置の図面座標</translation>
+    </message>
+    <message>
+        <source>Zoom to fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>Fit after each calculation</source>
+        <translation>計算ごとに全体表示</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>エクスポート…</translation>
+    </message>
+    <message>
+        <source>PNG image, as shown (*.png)</source>
+        <translation>PNG 画像、表示のまま (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing, in drawing units (*.svg)</source>
+        <translation>SVG 図面、図面単位 (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF drawing for CAD, in millimetres (*.dxf)</source>
+        <translation>CAD 用 DXF 図面、ミリメートル (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Export the picture</source>
+        <translation>図をエクスポート</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded as %1</source>
+        <translation>図を %1 に変換できませんでした</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>エクスポートできません</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>No answer: %1</source>
+        <translation>解なし: %1</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 にする</translation>
+    </message>
+    <message>
+        <source>Writes %1 into the rows and calculates; Ctrl+Z brings the rows back</source>
+        <translation>%1 を行に書き込んで計算します。Ctrl+Z で行が元に戻ります</translation>
+    </message>
+    <message>
+        <source>Choose a record</source>
+        <translation>レコードを選ぶ</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 records. Choose one to calculate; Ctrl+PgDn and Ctrl+PgUp step through them in the window.</source>
+        <translation>%1 には %2 件のレコードがあります。計算するものを選んでください。ウィンドウでは Ctrl+PgDn と Ctrl+PgUp で順に移れます。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 — %3</source>
+        <translation>%1 行目: %2 — %3</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>…ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Save rows…</source>
+        <translation>行を保存…</translation>
+    </message>
+    <message>
+        <source>Open rows…</source>
+        <translation>行を開く…</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>次のレコード</translation>
+    </message>
+    <message>
+        <source>Previous record</source>
+        <translation>前のレコード</translation>
+    </message>
+    <message>
+        <source>Cannot save the rows</source>
+        <translation>行を保存できません</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2
+
+A file of that name is left as it was.</source>
+        <translation>%1 に書き込めませんでした: %2
+
+その名前のファイルは元のままです。</translation>
+    </message>
+    <message>
+        <source>Rows saved to %1</source>
+        <translation>行を %1 に保存しました</translation>
+    </message>
+    <message>
+        <source>Only the first %1 MiB of the file were read.</source>
+        <translation>ファイルの最初の %1 MiB だけを読みました。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>%1 を開けません</translation>
+    </message>
+    <message>
+        <source>The rows are left as they were.</source>
+        <translation>行は元のままです。</translation>
+    </message>
+    <message>
+        <source>… and %1 more problems</source>
+        <translation>…ほか %1 件の問題</translation>
+    </message>
+    <message>
+        <source>Only the first %1 records of %2 were read.</source>
+        <translation>%2 の最初の %1 件だけを読みました。</translation>
+    </message>
+    <message>
+        <source>%1: record %2 of %3, line %4</source>
+        <translation>%1: %3 件中 %2 件目、%4 行目</translation>
+    </message>
+    <message>
+        <source>That was the last record of %1.</source>
+        <translation>%1 の最後のレコードです。</translation>
+    </message>
+    <message>
+        <source>That was the first record of %1.</source>
+        <translation>%1 の最初のレコードです。</translation>
+    </message>
+    <message>
+        <source>Save rows</source>
+        <translation>行を保存</translation>
+    </message>
+    <message>
+        <source>Open rows</source>
+        <translation>行を開く</translation>
+    </message>
+</context>
+</TS>
