@@ -377,5 +377,69 @@ A file of that name is left as it was.</translation>
         <source>Open rows</source>
         <translation>Open rows</translation>
     </message>
+    <message>
+        <source>Input rows</source>
+        <translation>Input rows</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Help (F1)</translation>
+    </message>
+    <message>
+        <source>Close the help</source>
+        <translation>Close the help</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Catalogue: what to type for each calculation</source>
+        <translation>Catalogue: what to type for each calculation</translation>
+    </message>
+    <message>
+        <source>備考</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Zoom to fit (F)</source>
+        <translation>Zoom to fit (F)</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Export SVG</source>
+        <translation>Export SVG</translation>
+    </message>
+    <message>
+        <source>The drawing as draftcalc-cli calc --all --svg writes it</source>
+        <translation>The drawing as draftcalc-cli calc --all --svg writes it</translation>
+    </message>
+    <message>
+        <source>Drawing of the rows, the answer and the candidates</source>
+        <translation>Drawing of the rows, the answer and the candidates</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>Candidates</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>not reachable with these rows</source>
+        <translation>not reachable with these rows</translation>
+    </message>
+    <message>
+        <source>Candidate %1: %2</source>
+        <translation>Candidate %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -377,5 +377,69 @@ A file of that name is left as it was.</source>
         <source>Open rows</source>
         <translation>行を開く</translation>
     </message>
+    <message>
+        <source>Input rows</source>
+        <translation>入力行</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>ヘルプ (F1)</translation>
+    </message>
+    <message>
+        <source>Close the help</source>
+        <translation>ヘルプを閉じる</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Catalogue: what to type for each calculation</source>
+        <translation>入力データガイド: 計算ごとの入力</translation>
+    </message>
+    <message>
+        <source>備考</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全体</translation>
+    </message>
+    <message>
+        <source>Zoom to fit (F)</source>
+        <translation>全体表示 (F)</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Export SVG</source>
+        <translation>SVG 出力</translation>
+    </message>
+    <message>
+        <source>The drawing as draftcalc-cli calc --all --svg writes it</source>
+        <translation>draftcalc-cli calc --all --svg と同じ図面</translation>
+    </message>
+    <message>
+        <source>Drawing of the rows, the answer and the candidates</source>
+        <translation>入力行、解答と候補の図</translation>
+    </message>
+    <message>
+        <source>Candidates</source>
+        <translation>候補</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>not reachable with these rows</source>
+        <translation>この行では得られない</translation>
+    </message>
+    <message>
+        <source>Candidate %1: %2</source>
+        <translation>候補 %1: %2</translation>
+    </message>
 </context>
 </TS>
