@@ -31,6 +31,7 @@ Form_miret::Form_miret(QWidget* parent)
   setWindowTitle("calculate");
   SetBackground(this, kWindowGreen);
   if (QFontDatabase::hasFamily(kJapaneseFont)) setFont(QFont(kJapaneseFont, 9));
+  session_.SetLanguage(CurrentLanguage());
   CreateControls();
   session_.AskFitAfterCalculation([this] {
     picture_->ReadFitSetting();
@@ -273,6 +274,7 @@ void Form_miret::changeEvent(QEvent* event) {
 // around them change.
 void Form_miret::Retranslate() {
   texts_.Retranslate();
+  session_.SetLanguage(CurrentLanguage());
   for (int i = 0; i < catalogue_->count(); ++i) {
     catalogue_->item(i)->setText(Translated(session::kCatalogue[static_cast<size_t>(i)].data()));
   }

@@ -21,31 +21,23 @@ Installed& TheInstalled() {
   return installed;
 }
 
+QString CodeText(Language language) { return QString::fromUtf8(i18n::CodeOf(language)); }
+
 }  // namespace
 
-std::optional<Language> LanguageOfCode(const QString& code) {
-  if (code == "en") return Language::kEnglish;
-  if (code == "ja") return Language::kJapanese;
-  return std::nullopt;
-}
-
-QString CodeOf(Language language) { return language == Language::kJapanese ? "ja" : "en"; }
-
-Language LanguageOfLocale(const QString& localeName) {
-  return localeName.startsWith("ja") ? Language::kJapanese : Language::kEnglish;
-}
+std::optional<Language> LanguageOfCode(const QString& code) { return i18n::LanguageOfCode(code.toStdString()); }
 
 Language StartingLanguage(std::optional<Language> asked) {
   if (asked) return *asked;
   if (const auto kept = LanguageOfCode(ReadText(kLanguageKey))) return *kept;
-  return LanguageOfLocale(QLocale::system().name());
+  return i18n::LanguageOfLocale(QLocale::system().name().toStdString());
 }
 
 void UseLanguage(Language language, bool keep) {
   Installed& installed = TheInstalled();
   auto translator = std::make_unique<QTranslator>();
   // The translations are built into the program (see app/CMakeLists.txt).
-  if (translator->load(":/i18n/draftcalc_" + CodeOf(language) + ".qm")) {
+  if (translator->load(":/i18n/draftcalc_" + CodeText(language) + ".qm")) {
     if (installed.translator) QCoreApplication::removeTranslator(installed.translator.get());
     QCoreApplication::installTranslator(translator.get());
     installed.translator = std::move(translator);
@@ -54,7 +46,7 @@ void UseLanguage(Language language, bool keep) {
   // Qt posts the change to every widget; delivered now, the whole window
   // speaks the new language before anything else happens.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-  if (keep) WriteText(kLanguageKey, CodeOf(language));
+  if (keep) WriteText(kLanguageKey, CodeText(language));
 }
 
 Language CurrentLanguage() { return TheInstalled().language; }

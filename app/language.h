@@ -3,19 +3,19 @@
 #include <QString>
 #include <optional>
 
+#include "i18n/translation.h"
+
 // The language of the window: English or Japanese, switched at run time by
 // Qt's own translations, built from i18n/draftcalc_en.ts and
 // i18n/draftcalc_ja.ts into the program.
 
 namespace draftcalc::app {
 
-enum class Language { kEnglish, kJapanese };
+// The same languages the parts without Qt speak (the explanations).
+using Language = i18n::Language;
 
-// "en" or "ja"; nothing for any other code.
+// "en" or "ja" (i18n::CodeOf, LanguageOfLocale for the rest); nothing for any other code.
 std::optional<Language> LanguageOfCode(const QString& code);
-QString CodeOf(Language language);
-// Japanese for a "ja" locale ("ja_JP.UTF-8", "ja"), English for any other.
-Language LanguageOfLocale(const QString& localeName);
 
 // The language the window starts in: the one asked for on the command line,
 // else the one chosen last time (kept in the settings), else the system

@@ -441,5 +441,197 @@ A file of that name is left as it was.</translation>
         <source>Candidate %1: %2</source>
         <translation>Candidate %1: %2</translation>
     </message>
+    <message>
+        <source>a point</source>
+        <translation>a point</translation>
+    </message>
+    <message>
+        <source>a line</source>
+        <translation>a line</translation>
+    </message>
+    <message>
+        <source>a value row</source>
+        <translation>a value row</translation>
+    </message>
+    <message>
+        <source>a circle</source>
+        <translation>a circle</translation>
+    </message>
+    <message>
+        <source>a row</source>
+        <translation>a row</translation>
+    </message>
+    <message>
+        <source>a value row (D 5) stands in row 2, between two elements</source>
+        <translation>a value row (D 5) stands in row 2, between two elements</translation>
+    </message>
+    <message>
+        <source>D 2 marks the second of two lines; row 1 takes D 1 or 3</source>
+        <translation>D 2 marks the second of two lines; row 1 takes D 1 or 3</translation>
+    </message>
+    <message>
+        <source>the second of two lines takes D 2 or 3</source>
+        <translation>the second of two lines takes D 2 or 3</translation>
+    </message>
+    <message>
+        <source>2.2 takes a circle then a line with D 3 (or the line first)</source>
+        <translation>2.2 takes a circle then a line with D 3 (or the line first)</translation>
+    </message>
+    <message>
+        <source>a value row (D 5) in row 2 needs a circle in row 3 (D3 from 0 to below 10)</source>
+        <translation>a value row (D 5) in row 2 needs a circle in row 3 (D3 from 0 to below 10)</translation>
+    </message>
+    <message>
+        <source>no calculation takes a point with a line (1.2 takes a point and a circle, 2.2 a line and a circle)</source>
+        <translation>no calculation takes a point with a line (1.2 takes a point and a circle, 2.2 a line and a circle)</translation>
+    </message>
+    <message>
+        <source>no calculation takes them in this order (see the catalogue)</source>
+        <translation>no calculation takes them in this order (see the catalogue)</translation>
+    </message>
+    <message>
+        <source>rows 1 and 2 are %1 and %2: %3</source>
+        <translation>rows 1 and 2 are %1 and %2: %3</translation>
+    </message>
+    <message>
+        <source>the construction has %1 answer (the candidate): %2 gives candidate %3</source>
+        <translation>the construction has %1 answer (the candidate): %2 gives candidate %3</translation>
+    </message>
+    <message>
+        <source>the construction has %1 answers (the candidates): %2 gives candidate %3</source>
+        <translation>the construction has %1 answers (the candidates): %2 gives candidate %3</translation>
+    </message>
+    <message>
+        <source>the point is the circle&apos;s centre: no tangent passes through it</source>
+        <translation>the point is the circle&apos;s centre: no tangent passes through it</translation>
+    </message>
+    <message>
+        <source>the circles share their centre (%1, %2): they have no common tangent</source>
+        <translation>the circles share their centre (%1, %2): they have no common tangent</translation>
+    </message>
+    <message>
+        <source>the point lies %1 from the circle&apos;s centre, inside its radius %2: %3 inside</source>
+        <translation>the point lies %1 from the circle&apos;s centre, inside its radius %2: %3 inside</translation>
+    </message>
+    <message>
+        <source>circle %1 lies inside circle %2: the centres are %3 apart, less than the %4 between the radii: no common tangent</source>
+        <translation>circle %1 lies inside circle %2: the centres are %3 apart, less than the %4 between the radii: no common tangent</translation>
+    </message>
+    <message>
+        <source>the signs of R ask for a tangent crossing between the circles, which overlap: the centres are %1 apart, less than the radii %2 + %3</source>
+        <translation>the signs of R ask for a tangent crossing between the circles, which overlap: the centres are %1 apart, less than the radii %2 + %3</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 meet at (%3, %4) but so nearly parallel (A %5 and %6) that the calculation&apos;s angles cannot tell where</source>
+        <translation>lines %1 and %2 meet at (%3, %4) but so nearly parallel (A %5 and %6) that the calculation&apos;s angles cannot tell where</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 coincide (A %3 and %4)</source>
+        <translation>lines %1 and %2 coincide (A %3 and %4)</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 are parallel (A %3 and %4)</source>
+        <translation>lines %1 and %2 are parallel (A %3 and %4)</translation>
+    </message>
+    <message>
+        <source>the line passes %1 from the circle&apos;s centre; radius %2: %3 short</source>
+        <translation>the line passes %1 from the circle&apos;s centre; radius %2: %3 short</translation>
+    </message>
+    <message>
+        <source>the line touches the circle within %1, too closely for the calculation&apos;s rounding</source>
+        <translation>the line touches the circle within %1, too closely for the calculation&apos;s rounding</translation>
+    </message>
+    <message>
+        <source>the circles share their centre: they do not meet</source>
+        <translation>the circles share their centre: they do not meet</translation>
+    </message>
+    <message>
+        <source>circle %1 has radius 0</source>
+        <translation>circle %1 has radius 0</translation>
+    </message>
+    <message>
+        <source>the centres are %1 apart; radii %2 + %3 reach %4: %5 short</source>
+        <translation>the centres are %1 apart; radii %2 + %3 reach %4: %5 short</translation>
+    </message>
+    <message>
+        <source>circle %1 lies inside circle %2: the centres are %3 apart, less than the %4 between the radii: %5 too close to meet</source>
+        <translation>circle %1 lies inside circle %2: the centres are %3 apart, less than the %4 between the radii: %5 too close to meet</translation>
+    </message>
+    <message>
+        <source>the circles touch within %1, too closely for the calculation&apos;s rounding</source>
+        <translation>the circles touch within %1, too closely for the calculation&apos;s rounding</translation>
+    </message>
+    <message>
+        <source>; with these signs the nearest C that gives one is %1</source>
+        <translation>; with these signs the nearest C that gives one is %1</translation>
+    </message>
+    <message>
+        <source>the point</source>
+        <translation>the point</translation>
+    </message>
+    <message>
+        <source>circle 1</source>
+        <translation>circle 1</translation>
+    </message>
+    <message>
+        <source>circle 3</source>
+        <translation>circle 3</translation>
+    </message>
+    <message>
+        <source>%1 and circle 3 share their centre</source>
+        <translation>%1 and circle 3 share their centre</translation>
+    </message>
+    <message>
+        <source>%1 and circle 3 are %2 apart: a circle of radius |C| = %3 touching both needs |C| at least %4</source>
+        <translation>%1 and circle 3 are %2 apart: a circle of radius |C| = %3 touching both needs |C| at least %4</translation>
+    </message>
+    <message>
+        <source>%1 lies inside %2, %3 from its edge: a circle of radius |C| = %4 touching both needs |C| at least %5</source>
+        <translation>%1 lies inside %2, %3 from its edge: a circle of radius |C| = %4 touching both needs |C| at least %5</translation>
+    </message>
+    <message>
+        <source>no circle of radius |C| = %1 touches %2 and circle 3 as the signs of R, C and S ask</source>
+        <translation>no circle of radius |C| = %1 touches %2 and circle 3 as the signs of R, C and S ask</translation>
+    </message>
+    <message>
+        <source>the point lies %1 from the circle&apos;s centre, inside its radius %2: no tangent passes through it</source>
+        <translation>the point lies %1 from the circle&apos;s centre, inside its radius %2: no tangent passes through it</translation>
+    </message>
+    <message>
+        <source>no circle of radius |C| = %1 touches the circle and the tangent from the point on the sides the signs of R, C and S choose</source>
+        <translation>no circle of radius |C| = %1 touches the circle and the tangent from the point on the sides the signs of R, C and S choose</translation>
+    </message>
+    <message>
+        <source>the circle lies %1 from the line: a circle of radius |C| = %2 touching both needs |C| at least %3</source>
+        <translation>the circle lies %1 from the line: a circle of radius |C| = %2 touching both needs |C| at least %3</translation>
+    </message>
+    <message>
+        <source>no circle of radius |C| = %1 touches the line and the circle on the sides the signs of C and S choose</source>
+        <translation>no circle of radius |C| = %1 touches the line and the circle on the sides the signs of C and S choose</translation>
+    </message>
+    <message>
+        <source>points %1 and %2 coincide: three points are needed</source>
+        <translation>points %1 and %2 coincide: three points are needed</translation>
+    </message>
+    <message>
+        <source>the three points lie on one line: no circle passes through them</source>
+        <translation>the three points lie on one line: no circle passes through them</translation>
+    </message>
+    <message>
+        <source>the corners&apos; bisectors do not meet: no circle touches the three lines as their directions ask</source>
+        <translation>the corners&apos; bisectors do not meet: no circle touches the three lines as their directions ask</translation>
+    </message>
+    <message>
+        <source>the calculation found no answer for these rows</source>
+        <translation>the calculation found no answer for these rows</translation>
+    </message>
+    <message>
+        <source>the numbers are too large to calculate with: a distance or its square passes the largest double</source>
+        <translation>the numbers are too large to calculate with: a distance or its square passes the largest double</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,197 @@ A file of that name is left as it was.</source>
         <source>Candidate %1: %2</source>
         <translation>候補 %1: %2</translation>
     </message>
+    <message>
+        <source>a point</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>a line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>a value row</source>
+        <translation>数値行</translation>
+    </message>
+    <message>
+        <source>a circle</source>
+        <translation>円</translation>
+    </message>
+    <message>
+        <source>a row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>a value row (D 5) stands in row 2, between two elements</source>
+        <translation>数値行 (D 5) は2つの要素の間の2行目に置きます</translation>
+    </message>
+    <message>
+        <source>D 2 marks the second of two lines; row 1 takes D 1 or 3</source>
+        <translation>D 2 は2本目の直線の印です。1行目は D 1 か 3 です</translation>
+    </message>
+    <message>
+        <source>the second of two lines takes D 2 or 3</source>
+        <translation>2本目の直線は D 2 か 3 です</translation>
+    </message>
+    <message>
+        <source>2.2 takes a circle then a line with D 3 (or the line first)</source>
+        <translation>2.2 は円の次に D 3 の直線をとります (直線が先でも可)</translation>
+    </message>
+    <message>
+        <source>a value row (D 5) in row 2 needs a circle in row 3 (D3 from 0 to below 10)</source>
+        <translation>2行目の数値行 (D 5) には3行目に円が要ります (D3 は0以上10未満)</translation>
+    </message>
+    <message>
+        <source>no calculation takes a point with a line (1.2 takes a point and a circle, 2.2 a line and a circle)</source>
+        <translation>点と直線をとる計算はありません (1.2 は点と円、2.2 は直線と円)</translation>
+    </message>
+    <message>
+        <source>no calculation takes them in this order (see the catalogue)</source>
+        <translation>この順にとる計算はありません (入力データガイドを参照)</translation>
+    </message>
+    <message>
+        <source>rows 1 and 2 are %1 and %2: %3</source>
+        <translation>1行目と2行目は%1と%2です: %3</translation>
+    </message>
+    <message>
+        <source>the construction has %1 answer (the candidate): %2 gives candidate %3</source>
+        <translation>この作図の解は %1 個 (候補) です: %2 で候補 %3</translation>
+    </message>
+    <message>
+        <source>the construction has %1 answers (the candidates): %2 gives candidate %3</source>
+        <translation>この作図の解は %1 個 (候補) です: %2 で候補 %3</translation>
+    </message>
+    <message>
+        <source>the point is the circle&apos;s centre: no tangent passes through it</source>
+        <translation>点が円の中心です: 点を通る接線はありません</translation>
+    </message>
+    <message>
+        <source>the circles share their centre (%1, %2): they have no common tangent</source>
+        <translation>円の中心が同じ (%1, %2) です: 共通接線はありません</translation>
+    </message>
+    <message>
+        <source>the point lies %1 from the circle&apos;s centre, inside its radius %2: %3 inside</source>
+        <translation>点は円の中心から %1 で、半径 %2 の内側です: %3 内側</translation>
+    </message>
+    <message>
+        <source>circle %1 lies inside circle %2: the centres are %3 apart, less than the %4 between the radii: no common tangent</source>
+        <translation>円 %1 は円 %2 の内側です: 中心間 %3 は半径の差 %4 より小さい: 共通接線はありません</translation>
+    </message>
+    <message>
+        <source>the signs of R ask for a tangent crossing between the circles, which overlap: the centres are %1 apart, less than the radii %2 + %3</source>
+        <translation>R の符号は円の間を横切る接線を求めていますが、円が重なっています: 中心間 %1 は半径の和 %2 + %3 より小さい</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 meet at (%3, %4) but so nearly parallel (A %5 and %6) that the calculation&apos;s angles cannot tell where</source>
+        <translation>直線 %1 と %2 は (%3, %4) で交わりますが、ほぼ平行 (A %5 と %6) で、計算の角度では交点を決められません</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 coincide (A %3 and %4)</source>
+        <translation>直線 %1 と %2 は重なっています (A %3 と %4)</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 are parallel (A %3 and %4)</source>
+        <translation>直線 %1 と %2 は平行です (A %3 と %4)</translation>
+    </message>
+    <message>
+        <source>the line passes %1 from the circle&apos;s centre; radius %2: %3 short</source>
+        <translation>直線は円の中心から %1 を通ります。半径 %2: %3 足りません</translation>
+    </message>
+    <message>
+        <source>the line touches the circle within %1, too closely for the calculation&apos;s rounding</source>
+        <translation>直線は円に %1 以内で接していて、計算の丸めでは決められません</translation>
+    </message>
+    <message>
+        <source>the circles share their centre: they do not meet</source>
+        <translation>円の中心が同じです: 交わりません</translation>
+    </message>
+    <message>
+        <source>circle %1 has radius 0</source>
+        <translation>円 %1 の半径が0です</translation>
+    </message>
+    <message>
+        <source>the centres are %1 apart; radii %2 + %3 reach %4: %5 short</source>
+        <translation>中心間は %1。半径 %2 + %3 で届くのは %4: %5 足りません</translation>
+    </message>
+    <message>
+        <source>circle %1 lies inside circle %2: the centres are %3 apart, less than the %4 between the radii: %5 too close to meet</source>
+        <translation>円 %1 は円 %2 の内側です: 中心間 %3 は半径の差 %4 より小さい: %5 近すぎて交わりません</translation>
+    </message>
+    <message>
+        <source>the circles touch within %1, too closely for the calculation&apos;s rounding</source>
+        <translation>円は %1 以内で接していて、計算の丸めでは決められません</translation>
+    </message>
+    <message>
+        <source>; with these signs the nearest C that gives one is %1</source>
+        <translation>。この符号で解が得られる最も近い C は %1 です</translation>
+    </message>
+    <message>
+        <source>the point</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>circle 1</source>
+        <translation>円 1</translation>
+    </message>
+    <message>
+        <source>circle 3</source>
+        <translation>円 3</translation>
+    </message>
+    <message>
+        <source>%1 and circle 3 share their centre</source>
+        <translation>%1と円 3 の中心が同じです</translation>
+    </message>
+    <message>
+        <source>%1 and circle 3 are %2 apart: a circle of radius |C| = %3 touching both needs |C| at least %4</source>
+        <translation>%1と円 3 は %2 離れています: 両方に接する半径 |C| = %3 の円には |C| が %4 以上必要です</translation>
+    </message>
+    <message>
+        <source>%1 lies inside %2, %3 from its edge: a circle of radius |C| = %4 touching both needs |C| at least %5</source>
+        <translation>%1は%2の内側で、縁から %3 です: 両方に接する半径 |C| = %4 の円には |C| が %5 以上必要です</translation>
+    </message>
+    <message>
+        <source>no circle of radius |C| = %1 touches %2 and circle 3 as the signs of R, C and S ask</source>
+        <translation>R、C、S の符号の求める向きで%2と円 3 に接する半径 |C| = %1 の円はありません</translation>
+    </message>
+    <message>
+        <source>the point lies %1 from the circle&apos;s centre, inside its radius %2: no tangent passes through it</source>
+        <translation>点は円の中心から %1 で、半径 %2 の内側です: 点を通る接線はありません</translation>
+    </message>
+    <message>
+        <source>no circle of radius |C| = %1 touches the circle and the tangent from the point on the sides the signs of R, C and S choose</source>
+        <translation>R、C、S の符号の選ぶ側で、円と点からの接線に接する半径 |C| = %1 の円はありません</translation>
+    </message>
+    <message>
+        <source>the circle lies %1 from the line: a circle of radius |C| = %2 touching both needs |C| at least %3</source>
+        <translation>円は直線から %1 離れています: 両方に接する半径 |C| = %2 の円には |C| が %3 以上必要です</translation>
+    </message>
+    <message>
+        <source>no circle of radius |C| = %1 touches the line and the circle on the sides the signs of C and S choose</source>
+        <translation>C と S の符号の選ぶ側で、直線と円に接する半径 |C| = %1 の円はありません</translation>
+    </message>
+    <message>
+        <source>points %1 and %2 coincide: three points are needed</source>
+        <translation>点 %1 と %2 が重なっています: 3点が必要です</translation>
+    </message>
+    <message>
+        <source>the three points lie on one line: no circle passes through them</source>
+        <translation>3点が一直線上にあります: 3点を通る円はありません</translation>
+    </message>
+    <message>
+        <source>the corners&apos; bisectors do not meet: no circle touches the three lines as their directions ask</source>
+        <translation>角の二等分線が交わりません: 直線の向きの求めるように3直線に接する円はありません</translation>
+    </message>
+    <message>
+        <source>the calculation found no answer for these rows</source>
+        <translation>この行では計算が解を見つけませんでした</translation>
+    </message>
+    <message>
+        <source>the numbers are too large to calculate with: a distance or its square passes the largest double</source>
+        <translation>数値が大きすぎて計算できません: 距離かその2乗が double の最大値を超えます</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 </TS>

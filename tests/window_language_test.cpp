@@ -141,7 +141,7 @@ TEST(LanguageChoice, FollowsTheCommandLineThenTheKeptChoiceThenTheLocale) {
   for (const Case& c : {Case{"ja_JP.UTF-8", app::Language::kJapanese}, Case{"ja", app::Language::kJapanese},
                         Case{"en_GB", app::Language::kEnglish}, Case{"C", app::Language::kEnglish},
                         Case{"de_DE", app::Language::kEnglish}}) {
-    EXPECT_EQ(LanguageOfLocale(c.locale), c.expected) << c.locale;
+    EXPECT_EQ(i18n::LanguageOfLocale(c.locale), c.expected) << c.locale;
   }
   QTemporaryDir home;
   ASSERT_TRUE(home.isValid());

@@ -1,0 +1,52 @@
+# Writes the translations of i18n/draftcalc_en.ts and draftcalc_ja.ts as C++
+# tables (i18n/translation_table.h) for the parts of the program that run
+# without Qt: the same texts the window's translations are built from.
+# Usage: cmake -DOUTPUT=translation_table.cpp -DTS_EN=draftcalc_en.ts -DTS_JA=draftcalc_ja.ts -P ts_to_cpp.cmake
+
+function(xml_text_to_cpp in out)
+  set(text "${in}")
+  string(REPLACE "@@semicolon@@" ";" text "${text}")
+  string(REPLACE "&lt;" "<" text "${text}")
+  string(REPLACE "&gt;" ">" text "${text}")
+  string(REPLACE "&quot;" "\"" text "${text}")
+  string(REPLACE "&apos;" "'" text "${text}")
+  string(REPLACE "&amp;" "&" text "${text}")
+  string(REPLACE "\\" "\\\\" text "${text}")
+  string(REPLACE "\"" "\\\"" text "${text}")
+  string(REPLACE "\n" "\\n" text "${text}")
+  string(REPLACE "\t" "\\t" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(table_of ts name out)
+  file(READ "${ts}" content)
+  # A semicolon would split CMake's list of messages: held apart meanwhile.
+  string(REPLACE ";" "@@semicolon@@" content "${content}")
+  string(REGEX MATCHALL "<source>[^<]*</source>[^<]*<translation>[^<]*</translation>" messages "${content}")
+  set(cpp "constexpr TableEntry k${name}[] = {\n")
+  foreach(message IN LISTS messages)
+    string(REGEX MATCH "<source>([^<]*)</source>" _ "${message}")
+    xml_text_to_cpp("${CMAKE_MATCH_1}" source)
+    string(REGEX MATCH "<translation>([^<]*)</translation>" _ "${message}")
+    xml_text_to_cpp("${CMAKE_MATCH_1}" translation)
+    string(APPEND cpp "    {\"${source}\", \"${translation}\"},\n")
+  endforeach()
+  string(APPEND cpp "};\n")
+  set(${out} "${cpp}" PARENT_SCOPE)
+endfunction()
+
+table_of("${TS_EN}" English english)
+table_of("${TS_JA}" Japanese japanese)
+set(cpp "// Written by tools/ts_to_cpp.cmake from i18n/*.ts: not to be edited.\n")
+string(APPEND cpp "#include \"i18n/translation_table.h\"\n\nnamespace draftcalc::i18n {\nnamespace {\n\n")
+string(APPEND cpp "${english}\n${japanese}\n}  // namespace\n\n")
+string(APPEND cpp "std::span<const TableEntry> EnglishTable() { return kEnglish; }\n")
+string(APPEND cpp "std::span<const TableEntry> JapaneseTable() { return kJapanese; }\n\n}  // namespace draftcalc::i18n\n")
+# Written only when changed, so that nothing rebuilds for nothing.
+if(EXISTS "${OUTPUT}")
+  file(READ "${OUTPUT}" old)
+  if(old STREQUAL cpp)
+    return()
+  endif()
+endif()
+file(WRITE "${OUTPUT}" "${cpp}")
