@@ -92,6 +92,7 @@ TEST_F(Language, EnglishLeavesNoJapaneseButTheMenuEntryAndTheRemarksOriginal) {
   }
   EXPECT_EQ(Part<QPushButton>(form, "calculate")->text(), "Calculate");
   EXPECT_EQ(Part<QLabel>(form, "ansRem")->text(), "No intersection??");
+  EXPECT_TRUE(Part<QLabel>(form, "reasonText")->text().startsWith("No answer: no circle of radius |C| = 5"));
   EXPECT_EQ(Str(Part<QLabel>(form, "ansRem")->toolTip()), "交点無し??");
   // The answer, the rows and the copied line stay as the calculation wrote them.
   EXPECT_EQ(Shown(form), shown);
@@ -110,6 +111,9 @@ TEST_F(Language, BackToJapaneseEveryTextIsAsItWas) {
   EXPECT_EQ(TextsOf(form), japanese);
   EXPECT_EQ(Str(Part<QLabel>(form, "ansRem")->text()), "交点無し??");
   EXPECT_TRUE(Part<QLabel>(form, "ansRem")->toolTip().isEmpty());
+  // The reason in Japanese too, as draftcalc-cli --lang ja says it.
+  EXPECT_TRUE(Str(Part<QLabel>(form, "reasonText")->text()).starts_with("解なし: R、C、S の符号の選ぶ側で"))
+      << Str(Part<QLabel>(form, "reasonText")->text());
 }
 
 // At the start-up size: each button's and single-line label's text within

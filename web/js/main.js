@@ -34,6 +34,7 @@ class Page {
     this.languageChoice.value = language.code;
     this.languageChoice.addEventListener('change', () => this.useLanguage(this.languageChoice.value));
     language.apply(document);
+    engine.setLanguage(language.code);
     this.showCatalogue();
     this.state = engine.shown();
     this.rows.setTexts(this.state.boxes);
@@ -75,6 +76,8 @@ class Page {
   // answer, the picture and the candidates stay.
   useLanguage(code) {
     this.language.set(code);
+    this.engine.setLanguage(code);
+    this.state = this.engine.shown();
     this.language.apply(document);
     this.showCatalogue();
     this.showAnswers();

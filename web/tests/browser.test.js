@@ -309,8 +309,11 @@ describe('the page', () => {
     const remarkColour = await page.$eval('#answer-remark', (output) => getComputedStyle(output).color);
     assert.equal(remarkColour, 'rgb(192, 0, 0)');
     assert.ok(await page.isVisible('#reason'));
-    // The page in Japanese (the browser's language): the reason in its frame.
-    assert.equal(await page.textContent('#reason .why'), `解なし: ${expected.results[5]}`);
+    // The page in Japanese (the browser's language): the reason too, as
+    // draftcalc-cli --lang ja gives it.
+    const [japanese] = runCli([await boxTexts()], ['--explain', '--lang', 'ja']);
+    assert.equal(await page.textContent('#reason .why'), `解なし: ${japanese.results[5]}`);
+    assert.match(japanese.results[5], /の円はありません/);
     assert.equal(expected.results[6], 's3=-1');
     assert.equal(await page.textContent('#apply-fix'), 'S3 = -1 にする');
 
@@ -404,7 +407,7 @@ test('the page in English and Japanese, switched without a reload', async () => 
     assert.equal(await text('.remark span'), '備考');
     assert.deepEqual(await remark(), { value: '交点無し??', title: '' });
     assert.equal(await text('#calculation-name'), '3.2 円と接線に接する円');
-    assert.match(await text('#reason .why'), /^解なし: /);
+    assert.match(await text('#reason .why'), /^解なし: R、C、S の符号/);
     assert.equal(await en.$eval('#catalogue li', (li) => li.textContent), '1.1 ２点の角度');
     assert.deepEqual(await en.$$eval('#rows input', (inputs) => inputs.map((input) => input.value)), before);
 
