@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>1.2 点と円の接線の角度</source>
-        <translation>1.2 Tangent from point</translation>
+        <translation>1.2 Point&apos;s tangent</translation>
     </message>
     <message>
         <source>1.3 円と円の接線の角度</source>
-        <translation>1.3 Tangent of 2 circles</translation>
+        <translation>1.3 Circles&apos; tangent</translation>
     </message>
     <message>
         <source>2.1 ２直線の交点</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>3.1 点と円に接する円</source>
-        <translation>3.1 Circle: point+circle</translation>
+        <translation>3.1 Circle thru point</translation>
     </message>
     <message>
         <source>3.2 円と接線に接する円</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>3.3 直線と円に接する円</source>
-        <translation>3.3 Circle: line+circle</translation>
+        <translation>3.3 Circle on line</translation>
     </message>
     <message>
         <source>3.4 ２円に接する円</source>
