@@ -49,15 +49,19 @@ QString AboutWindow::Html() {
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QMessageBox(parent) {
-  setWindowTitle(Translated(QT_TRANSLATE_NOOP("draftcalc", "About draftcalc")));
   setTextFormat(Qt::RichText);
-  setText(Html());
+  Retranslate();
   setTextInteractionFlags(Qt::TextSelectableByMouse);
   const int iconSize = fontMetrics().height() * 4;
   setIconPixmap(ProgramIcon().pixmap(iconSize, iconSize));
   setStandardButtons(QMessageBox::Ok);
   setEscapeButton(QMessageBox::Ok);
   setModal(false);
+}
+
+void AboutWindow::Retranslate() {
+  setWindowTitle(Translated(QT_TRANSLATE_NOOP("draftcalc", "About draftcalc")));
+  setText(Html());
 }
 
 }  // namespace draftcalc::app

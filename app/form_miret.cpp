@@ -283,6 +283,8 @@ void Form_miret::Retranslate() {
   answers_->Retranslate();
   candidates_->Retranslate();
   history_->Retranslate();
+  if (help_ != nullptr) help_->Retranslate();
+  if (about_ != nullptr) about_->Retranslate();
   ShowReason();
   LayOut();
 }

@@ -633,5 +633,245 @@ A file of that name is left as it was.</translation>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>point at (X, Y)</source>
+        <translation>point at (X, Y)</translation>
+    </message>
+    <message>
+        <source>circle: centre (X, Y), radius R, side S</source>
+        <translation>circle: centre (X, Y), radius R, side S</translation>
+    </message>
+    <message>
+        <source>line through (X, Y) at angle A degrees (1 in row 1, 2 in row 2)</source>
+        <translation>line through (X, Y) at angle A degrees (1 in row 1, 2 in row 2)</translation>
+    </message>
+    <message>
+        <source>line through (X, Y) at angle A, moved by B to the left of its direction</source>
+        <translation>line through (X, Y) at angle A, moved by B to the left of its direction</translation>
+    </message>
+    <message>
+        <source>value row: C (row 2)</source>
+        <translation>value row: C (row 2)</translation>
+    </message>
+    <message>
+        <source>row 3 not used (so is any D that is not a number from 0 to below 10)</source>
+        <translation>row 3 not used (so is any D that is not a number from 0 to below 10)</translation>
+    </message>
+    <message>
+        <source>Left and right are seen looking along a line&apos;s direction A. Only the sign of S counts: S = 1 stands for any positive S, S = -1 for any negative one.</source>
+        <translation>Left and right are seen looking along a line&apos;s direction A. Only the sign of S counts: S = 1 stands for any positive S, S = -1 for any negative one.</translation>
+    </message>
+    <message>
+        <source>No signs to choose: A is the direction from point 1 to point 2.</source>
+        <translation>No signs to choose: A is the direction from point 1 to point 2.</translation>
+    </message>
+    <message>
+        <source>R &gt; 0: the tangent that has the circle on its left; R &lt; 0: on its right.</source>
+        <translation>R &gt; 0: the tangent that has the circle on its left; R &lt; 0: on its right.</translation>
+    </message>
+    <message>
+        <source>Each circle lies left of the tangent when its R &gt; 0 and right of it when its R &lt; 0: equal signs give an outer tangent, opposite signs a crossing one.</source>
+        <translation>Each circle lies left of the tangent when its R &gt; 0 and right of it when its R &lt; 0: equal signs give an outer tangent, opposite signs a crossing one.</translation>
+    </message>
+    <message>
+        <source>No signs to choose; B &gt; 0 moves a code-3 line to its left, B &lt; 0 to its right.</source>
+        <translation>No signs to choose; B &gt; 0 moves a code-3 line to its left, B &lt; 0 to its right.</translation>
+    </message>
+    <message>
+        <source>S = 1: the intersection with the larger X (on a level line the smaller X, on an upright line the larger Y); S = -1: the other one; S empty or 0: the point midway between them. All reversed when the line&apos;s X lies right of the circle&apos;s centre.</source>
+        <translation>S = 1: the intersection with the larger X (on a level line the smaller X, on an upright line the larger Y); S = -1: the other one; S empty or 0: the point midway between them. All reversed when the line&apos;s X lies right of the circle&apos;s centre.</translation>
+    </message>
+    <message>
+        <source>S of row 3 = 1: the intersection left of the line from the row-1 centre to the row-3 centre; S = -1: the one right of it. A negative R in row 1 swaps them.</source>
+        <translation>S of row 3 = 1: the intersection left of the line from the row-1 centre to the row-3 centre; S = -1: the one right of it. A negative R in row 1 swaps them.</translation>
+    </message>
+    <message>
+        <source>R and C of one sign: the circles touch internally; opposite signs: externally. S = 1: the centre right of the line from the point to the circle&apos;s centre when C &gt; 0, left when C &lt; 0; S = -1: the other side. Runs when the point lies within |C + |R|| of the circle&apos;s centre, else 3.2.</source>
+        <translation>R and C of one sign: the circles touch internally; opposite signs: externally. S = 1: the centre right of the line from the point to the circle&apos;s centre when C &gt; 0, left when C &lt; 0; S = -1: the other side. Runs when the point lies within |C + |R|| of the circle&apos;s centre, else 3.2.</translation>
+    </message>
+    <message>
+        <source>R &gt; 0: the tangent from the point that has the circle on its left (R &lt; 0: on its right); C &gt; 0: the new circle right of that tangent (C &lt; 0: left of it); S = 1: it touches the circle internally, S = -1: externally; of the two centres that remain, S chooses as in 2.2.</source>
+        <translation>R &gt; 0: the tangent from the point that has the circle on its left (R &lt; 0: on its right); C &gt; 0: the new circle right of that tangent (C &lt; 0: left of it); S = 1: it touches the circle internally, S = -1: externally; of the two centres that remain, S chooses as in 2.2.</translation>
+    </message>
+    <message>
+        <source>C &gt; 0: the new circle right of the line (C &lt; 0: left of it); S = 1: it touches the circle internally, S = -1: externally; of the two centres that remain, S chooses as in 2.2.</source>
+        <translation>C &gt; 0: the new circle right of the line (C &lt; 0: left of it); S = 1: it touches the circle internally, S = -1: externally; of the two centres that remain, S chooses as in 2.2.</translation>
+    </message>
+    <message>
+        <source>R and C of one sign: the new circle touches that circle internally; opposite signs: externally. S of row 3 = 1: the centre left of the line from the row-1 centre to the row-3 centre; S = -1: right of it. Swapped when R of row 1 is less than C.</source>
+        <translation>R and C of one sign: the new circle touches that circle internally; opposite signs: externally. S of row 3 = 1: the centre left of the line from the row-1 centre to the row-3 centre; S = -1: right of it. Swapped when R of row 1 is less than C.</translation>
+    </message>
+    <message>
+        <source>No signs to choose.</source>
+        <translation>No signs to choose.</translation>
+    </message>
+    <message>
+        <source>The circle on the same side of all three lines (left of each, or right of each): turning one line&apos;s A by 180 degrees picks another of the four touching circles.</source>
+        <translation>The circle on the same side of all three lines (left of each, or right of each): turning one line&apos;s A by 180 degrees picks another of the four touching circles.</translation>
+    </message>
+    <message>
+        <source>A remark means there is no answer: the numbers beside it (grey) are not one, and nothing is drawn for them. Under the answers the reason stands in numbers, with a button for the nearest edit of one box that gives an answer where there is one; draftcalc-cli --explain writes the same.</source>
+        <translation>A remark means there is no answer: the numbers beside it (grey) are not one, and nothing is drawn for them. Under the answers the reason stands in numbers, with a button for the nearest edit of one box that gives an answer where there is one; draftcalc-cli --explain writes the same.</translation>
+    </message>
+    <message>
+        <source>The rows are in no calculation&apos;s order (any calculation): check the D codes against the catalogue, e.g. a point with a line, D 2 in row 1, or a value row (D 5) that is not in row 2 before a circle.</source>
+        <translation>The rows are in no calculation&apos;s order (any calculation): check the D codes against the catalogue, e.g. a point with a line, D 2 in row 1, or a value row (D 5) that is not in row 2 before a circle.</translation>
+    </message>
+    <message>
+        <source>Two lines do not meet (2.1, 3.6): they are parallel or coincide; check their angles A.</source>
+        <translation>Two lines do not meet (2.1, 3.6): they are parallel or coincide; check their angles A.</translation>
+    </message>
+    <message>
+        <source>A line misses a circle (2.2; in 3.2 and 3.3 the line on which the new circle&apos;s centre must lie misses the circle it must touch): the line passes farther from the centre than the radius, or |C| is too small for a circle touching both on the sides the signs choose; check R, C and the line&apos;s position.</source>
+        <translation>A line misses a circle (2.2; in 3.2 and 3.3 the line on which the new circle&apos;s centre must lie misses the circle it must touch): the line passes farther from the centre than the radius, or |C| is too small for a circle touching both on the sides the signs choose; check R, C and the line&apos;s position.</translation>
+    </message>
+    <message>
+        <source>Two circles lie too far apart to meet (2.3), or for a circle of radius |C| to touch both (3.1, 3.4): the centres are farther apart than the radii reach; check the centres, R and C.</source>
+        <translation>Two circles lie too far apart to meet (2.3), or for a circle of radius |C| to touch both (3.1, 3.4): the centres are farther apart than the radii reach; check the centres, R and C.</translation>
+    </message>
+    <message>
+        <source>Two circles do not meet because one lies inside the other (2.3; in 3.1 and 3.4 for the circle of radius |C| the signs ask for), or in 3.6 no circle touches the three lines as their directions ask; check R, C and S, or turn a line&apos;s A by 180.</source>
+        <translation>Two circles do not meet because one lies inside the other (2.3; in 3.1 and 3.4 for the circle of radius |C| the signs ask for), or in 3.6 no circle touches the three lines as their directions ask; check R, C and S, or turn a line&apos;s A by 180.</translation>
+    </message>
+    <message>
+        <source>3.5: the three points lie on one level line; move one off it.</source>
+        <translation>3.5: the three points lie on one level line; move one off it.</translation>
+    </message>
+    <message>
+        <source>3.5: the three points lie on one line; move one off it.</source>
+        <translation>3.5: the three points lie on one line; move one off it.</translation>
+    </message>
+    <message>
+        <source>Two circles share their centre (1.3, 2.3, 3.1, 3.4), or in 1.2 the point is the circle&apos;s centre: there is no tangent, intersection or touching circle to find; move one centre.</source>
+        <translation>Two circles share their centre (1.3, 2.3, 3.1, 3.4), or in 1.2 the point is the circle&apos;s centre: there is no tangent, intersection or touching circle to find; move one centre.</translation>
+    </message>
+    <message>
+        <source>No tangent passes as asked (1.2, 1.3, 3.2): the point lies inside the circle, one circle lies inside the other, or the signs of R ask for a tangent crossing between circles that overlap; move the point or change R.</source>
+        <translation>No tangent passes as asked (1.2, 1.3, 3.2): the point lies inside the circle, one circle lies inside the other, or the signs of R ask for a tangent crossing between circles that overlap; move the point or change R.</translation>
+    </message>
+    <message>
+        <source>2.3, 3.1, 3.4: R of row 1 equals C, so the circle of radius |C| touching circle 1 from inside is circle 1 itself and its centre cannot be placed; change R or C.</source>
+        <translation>2.3, 3.1, 3.4: R of row 1 equals C, so the circle of radius |C| touching circle 1 from inside is circle 1 itself and its centre cannot be placed; change R or C.</translation>
+    </message>
+    <message>
+        <source>A number is too large to calculate with (any calculation): a distance or its square passes the largest double (about 1.8e308); check the boxes for a mistyped exponent.</source>
+        <translation>A number is too large to calculate with (any calculation): a distance or its square passes the largest double (about 1.8e308); check the boxes for a mistyped exponent.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>next, previous box</source>
+        <translation>next, previous box</translation>
+    </message>
+    <message>
+        <source>Click on a candidate</source>
+        <translation>Click on a candidate</translation>
+    </message>
+    <message>
+        <source>on its number in the picture or its row in the candidates list: its edits are written into the rows and calculated (a candidate not reachable with these rows is only selected)</source>
+        <translation>on its number in the picture or its row in the candidates list: its edits are written into the rows and calculated (a candidate not reachable with these rows is only selected)</translation>
+    </message>
+    <message>
+        <source>pick the next, previous candidate, from anywhere in the window</source>
+        <translation>pick the next, previous candidate, from anywhere in the window</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab in the candidates list</source>
+        <translation>Tab, Shift+Tab in the candidates list</translation>
+    </message>
+    <message>
+        <source>pick the next, previous candidate; past the last or the first, on to the next control</source>
+        <translation>pick the next, previous candidate; past the last or the first, on to the next control</translation>
+    </message>
+    <message>
+        <source>copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate selected, that candidate&apos;s line instead: number, X, Y, A, R, edits, then X and Y of each touching point</source>
+        <translation>copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate selected, that candidate&apos;s line instead: number, X, Y, A, R, edits, then X and Y of each touching point</translation>
+    </message>
+    <message>
+        <source>Right-click on an answer</source>
+        <translation>Right-click on an answer</translation>
+    </message>
+    <message>
+        <source>copy that field or the whole answer</source>
+        <translation>copy that field or the whole answer</translation>
+    </message>
+    <message>
+        <source>Wheel, drag on the picture</source>
+        <translation>Wheel, drag on the picture</translation>
+    </message>
+    <message>
+        <source>zoom in or out a slider step about the point under the pointer; drag with the left or middle button to pan</source>
+        <translation>zoom in or out a slider step about the point under the pointer; drag with the left or middle button to pan</translation>
+    </message>
+    <message>
+        <source>F or Home, +, -, arrow keys on the picture</source>
+        <translation>F or Home, +, -, arrow keys on the picture</translation>
+    </message>
+    <message>
+        <source>zoom to fit the rows, the answer and the candidates; zoom in, out about the centre; pan (click the picture first)</source>
+        <translation>zoom to fit the rows, the answer and the candidates; zoom in, out about the centre; pan (click the picture first)</translation>
+    </message>
+    <message>
+        <source>export the picture: PNG as shown, SVG or DXF in drawing units (millimetres)</source>
+        <translation>export the picture: PNG as shown, SVG or DXF in drawing units (millimetres)</translation>
+    </message>
+    <message>
+        <source>show the history of calculations in the candidates list&apos;s place, newest first, or hide it; double-click or Enter on a calculation writes its rows back into the boxes and calculates them</source>
+        <translation>show the history of calculations in the candidates list&apos;s place, newest first, or hide it; double-click or Enter on a calculation writes its rows back into the boxes and calculates them</translation>
+    </message>
+    <message>
+        <source>save the rows and their answer as a CSV file of one record, with draftcalc-cli&apos;s columns</source>
+        <translation>save the rows and their answer as a CSV file of one record, with draftcalc-cli&apos;s columns</translation>
+    </message>
+    <message>
+        <source>open a CSV file of rows (columns x1 .. s3, as draftcalc-cli reads them): its first record is calculated, and of several records a list lets you choose one; dropping a CSV file on the window does the same</source>
+        <translation>open a CSV file of rows (columns x1 .. s3, as draftcalc-cli reads them): its first record is calculated, and of several records a list lets you choose one; dropping a CSV file on the window does the same</translation>
+    </message>
+    <message>
+        <source>calculate the next, previous record of the file opened</source>
+        <translation>calculate the next, previous record of the file opened</translation>
+    </message>
+    <message>
+        <source>Right-click on the picture</source>
+        <translation>Right-click on the picture</translation>
+    </message>
+    <message>
+        <source>undo what the program last did to the rows (Clear, a candidate picked, a record opened or restored), the answer with them; in a box you have typed into, undo the typing first</source>
+        <translation>undo what the program last did to the rows (Clear, a candidate picked, a record opened or restored), the answer with them; in a box you have typed into, undo the typing first</translation>
+    </message>
+    <message>
+        <source>redo what Ctrl+Z undid</source>
+        <translation>redo what Ctrl+Z undid</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>close this help</source>
+        <translation>close this help</translation>
+    </message>
+    <message>
+        <source>D codes</source>
+        <translation>D codes</translation>
+    </message>
+    <message>
+        <source>Signs of R, S and C</source>
+        <translation>Signs of R, S and C</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); English, 日本語: the window&apos;s language (remembered); About draftcalc: version, licence, libraries</source>
+        <translation>Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); English, 日本語: the window&apos;s language (remembered); About draftcalc: version, licence, libraries</translation>
+    </message>
 </context>
 </TS>

@@ -633,5 +633,245 @@ A file of that name is left as it was.</source>
         <source>%1; %2</source>
         <translation>%1。%2</translation>
     </message>
+    <message>
+        <source>point at (X, Y)</source>
+        <translation>点 (X, Y)</translation>
+    </message>
+    <message>
+        <source>circle: centre (X, Y), radius R, side S</source>
+        <translation>円: 中心 (X, Y)、半径 R、側 S</translation>
+    </message>
+    <message>
+        <source>line through (X, Y) at angle A degrees (1 in row 1, 2 in row 2)</source>
+        <translation>(X, Y) を通る角度 A 度の直線 (1行目は 1、2行目は 2)</translation>
+    </message>
+    <message>
+        <source>line through (X, Y) at angle A, moved by B to the left of its direction</source>
+        <translation>(X, Y) を通る角度 A の直線を、向きの左へ B だけ移したもの</translation>
+    </message>
+    <message>
+        <source>value row: C (row 2)</source>
+        <translation>数値行: C (2行目)</translation>
+    </message>
+    <message>
+        <source>row 3 not used (so is any D that is not a number from 0 to below 10)</source>
+        <translation>3行目を使わない (0以上10未満の数でない D も同じ)</translation>
+    </message>
+    <message>
+        <source>Left and right are seen looking along a line&apos;s direction A. Only the sign of S counts: S = 1 stands for any positive S, S = -1 for any negative one.</source>
+        <translation>左右は直線の向き A に沿って見たものです。S は符号だけが意味を持ちます: S = 1 は正の S すべて、S = -1 は負の S すべてを表します。</translation>
+    </message>
+    <message>
+        <source>No signs to choose: A is the direction from point 1 to point 2.</source>
+        <translation>選ぶ符号はありません: A は点 1 から点 2 への向きです。</translation>
+    </message>
+    <message>
+        <source>R &gt; 0: the tangent that has the circle on its left; R &lt; 0: on its right.</source>
+        <translation>R &gt; 0: 円を左に見る接線。R &lt; 0: 右に見る接線。</translation>
+    </message>
+    <message>
+        <source>Each circle lies left of the tangent when its R &gt; 0 and right of it when its R &lt; 0: equal signs give an outer tangent, opposite signs a crossing one.</source>
+        <translation>各円は R &gt; 0 なら接線の左、R &lt; 0 なら右にあります: 同じ符号は外側の接線、逆の符号は交差する接線になります。</translation>
+    </message>
+    <message>
+        <source>No signs to choose; B &gt; 0 moves a code-3 line to its left, B &lt; 0 to its right.</source>
+        <translation>選ぶ符号はありません。B &gt; 0 はコード 3 の直線を左へ、B &lt; 0 は右へ移します。</translation>
+    </message>
+    <message>
+        <source>S = 1: the intersection with the larger X (on a level line the smaller X, on an upright line the larger Y); S = -1: the other one; S empty or 0: the point midway between them. All reversed when the line&apos;s X lies right of the circle&apos;s centre.</source>
+        <translation>S = 1: X の大きい方の交点 (水平な直線では X の小さい方、垂直な直線では Y の大きい方)。S = -1: もう一方。S が空か 0: 2点の中点。直線の X が円の中心より右にあるときはすべて逆になります。</translation>
+    </message>
+    <message>
+        <source>S of row 3 = 1: the intersection left of the line from the row-1 centre to the row-3 centre; S = -1: the one right of it. A negative R in row 1 swaps them.</source>
+        <translation>3行目の S = 1: 1行目の中心から3行目の中心への線の左の交点。S = -1: 右の交点。1行目の R が負なら入れ替わります。</translation>
+    </message>
+    <message>
+        <source>R and C of one sign: the circles touch internally; opposite signs: externally. S = 1: the centre right of the line from the point to the circle&apos;s centre when C &gt; 0, left when C &lt; 0; S = -1: the other side. Runs when the point lies within |C + |R|| of the circle&apos;s centre, else 3.2.</source>
+        <translation>R と C が同じ符号: 円は内接。逆の符号: 外接。S = 1: C &gt; 0 なら点から円の中心への線の右に中心、C &lt; 0 なら左。S = -1: 反対側。点が円の中心から |C + |R|| 以内のとき実行し、そうでなければ 3.2 になります。</translation>
+    </message>
+    <message>
+        <source>R &gt; 0: the tangent from the point that has the circle on its left (R &lt; 0: on its right); C &gt; 0: the new circle right of that tangent (C &lt; 0: left of it); S = 1: it touches the circle internally, S = -1: externally; of the two centres that remain, S chooses as in 2.2.</source>
+        <translation>R &gt; 0: 点からの接線のうち円を左に見るもの (R &lt; 0: 右に見るもの)。C &gt; 0: 新しい円はその接線の右 (C &lt; 0: 左)。S = 1: 円に内接、S = -1: 外接。残る2つの中心は 2.2 と同じく S で選びます。</translation>
+    </message>
+    <message>
+        <source>C &gt; 0: the new circle right of the line (C &lt; 0: left of it); S = 1: it touches the circle internally, S = -1: externally; of the two centres that remain, S chooses as in 2.2.</source>
+        <translation>C &gt; 0: 新しい円は直線の右 (C &lt; 0: 左)。S = 1: 円に内接、S = -1: 外接。残る2つの中心は 2.2 と同じく S で選びます。</translation>
+    </message>
+    <message>
+        <source>R and C of one sign: the new circle touches that circle internally; opposite signs: externally. S of row 3 = 1: the centre left of the line from the row-1 centre to the row-3 centre; S = -1: right of it. Swapped when R of row 1 is less than C.</source>
+        <translation>R と C が同じ符号: 新しい円はその円に内接。逆の符号: 外接。3行目の S = 1: 1行目の中心から3行目の中心への線の左に中心、S = -1: 右。1行目の R が C より小さいときは入れ替わります。</translation>
+    </message>
+    <message>
+        <source>No signs to choose.</source>
+        <translation>選ぶ符号はありません。</translation>
+    </message>
+    <message>
+        <source>The circle on the same side of all three lines (left of each, or right of each): turning one line&apos;s A by 180 degrees picks another of the four touching circles.</source>
+        <translation>3本の直線すべての同じ側 (どれも左、またはどれも右) にある円。1本の A を 180 度回すと、接する4つの円の別のものを選びます。</translation>
+    </message>
+    <message>
+        <source>A remark means there is no answer: the numbers beside it (grey) are not one, and nothing is drawn for them. Under the answers the reason stands in numbers, with a button for the nearest edit of one box that gives an answer where there is one; draftcalc-cli --explain writes the same.</source>
+        <translation>備考は解がないことを示します: 横の数値 (灰色) は解ではなく、図にも描きません。解答の下に理由を数値で示し、解が得られる最も近い1つの入力の変更があればそのボタンを出します。draftcalc-cli --explain も同じものを書きます。</translation>
+    </message>
+    <message>
+        <source>The rows are in no calculation&apos;s order (any calculation): check the D codes against the catalogue, e.g. a point with a line, D 2 in row 1, or a value row (D 5) that is not in row 2 before a circle.</source>
+        <translation>どの計算の順にもなっていません (全計算): D コードを入力データガイドと照らしてください。例: 点と直線、1行目の D 2、円の前の2行目にない数値行 (D 5)。</translation>
+    </message>
+    <message>
+        <source>Two lines do not meet (2.1, 3.6): they are parallel or coincide; check their angles A.</source>
+        <translation>2直線が交わりません (2.1、3.6): 平行か重なっています。角度 A を確かめてください。</translation>
+    </message>
+    <message>
+        <source>A line misses a circle (2.2; in 3.2 and 3.3 the line on which the new circle&apos;s centre must lie misses the circle it must touch): the line passes farther from the centre than the radius, or |C| is too small for a circle touching both on the sides the signs choose; check R, C and the line&apos;s position.</source>
+        <translation>直線が円と交わりません (2.2。3.2 と 3.3 では新しい円の中心が乗るべき線が、接すべき円と交わりません): 直線が中心から半径より遠くを通るか、符号の選ぶ側で両方に接するには |C| が小さすぎます。R、C と直線の位置を確かめてください。</translation>
+    </message>
+    <message>
+        <source>Two circles lie too far apart to meet (2.3), or for a circle of radius |C| to touch both (3.1, 3.4): the centres are farther apart than the radii reach; check the centres, R and C.</source>
+        <translation>2円が離れすぎていて交わらないか (2.3)、半径 |C| の円が両方に接せません (3.1、3.4): 中心間が半径の届く距離より遠いです。中心、R と C を確かめてください。</translation>
+    </message>
+    <message>
+        <source>Two circles do not meet because one lies inside the other (2.3; in 3.1 and 3.4 for the circle of radius |C| the signs ask for), or in 3.6 no circle touches the three lines as their directions ask; check R, C and S, or turn a line&apos;s A by 180.</source>
+        <translation>一方の円が他方の内側にあって2円が交わらないか (2.3。3.1 と 3.4 では符号の求める半径 |C| の円について)、3.6 で直線の向きの求めるように3直線に接する円がありません。R、C と S を確かめるか、直線の A を 180 回してください。</translation>
+    </message>
+    <message>
+        <source>3.5: the three points lie on one level line; move one off it.</source>
+        <translation>3.5: 3点が1本の水平線上にあります。1点を外してください。</translation>
+    </message>
+    <message>
+        <source>3.5: the three points lie on one line; move one off it.</source>
+        <translation>3.5: 3点が一直線上にあります。1点を外してください。</translation>
+    </message>
+    <message>
+        <source>Two circles share their centre (1.3, 2.3, 3.1, 3.4), or in 1.2 the point is the circle&apos;s centre: there is no tangent, intersection or touching circle to find; move one centre.</source>
+        <translation>2円の中心が同じか (1.3、2.3、3.1、3.4)、1.2 で点が円の中心です: 求める接線、交点、接する円がありません。中心の一つを動かしてください。</translation>
+    </message>
+    <message>
+        <source>No tangent passes as asked (1.2, 1.3, 3.2): the point lies inside the circle, one circle lies inside the other, or the signs of R ask for a tangent crossing between circles that overlap; move the point or change R.</source>
+        <translation>求める接線がありません (1.2、1.3、3.2): 点が円の内側にあるか、一方の円が他方の内側にあるか、R の符号が重なった円の間を横切る接線を求めています。点を動かすか R を変えてください。</translation>
+    </message>
+    <message>
+        <source>2.3, 3.1, 3.4: R of row 1 equals C, so the circle of radius |C| touching circle 1 from inside is circle 1 itself and its centre cannot be placed; change R or C.</source>
+        <translation>2.3、3.1、3.4: 1行目の R が C に等しく、円 1 に内側から接する半径 |C| の円は円 1 そのもので、中心が決まりません。R か C を変えてください。</translation>
+    </message>
+    <message>
+        <source>A number is too large to calculate with (any calculation): a distance or its square passes the largest double (about 1.8e308); check the boxes for a mistyped exponent.</source>
+        <translation>数値が大きすぎて計算できません (全計算): 距離かその2乗が double の最大値 (約 1.8e308) を超えます。指数の打ち間違いがないか確かめてください。</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>next, previous box</source>
+        <translation>次、前の入力欄</translation>
+    </message>
+    <message>
+        <source>Click on a candidate</source>
+        <translation>候補をクリック</translation>
+    </message>
+    <message>
+        <source>on its number in the picture or its row in the candidates list: its edits are written into the rows and calculated (a candidate not reachable with these rows is only selected)</source>
+        <translation>図の番号か候補一覧の行で: その変更を行に書き込んで計算します (この行では得られない候補は選ぶだけです)</translation>
+    </message>
+    <message>
+        <source>pick the next, previous candidate, from anywhere in the window</source>
+        <translation>ウィンドウのどこからでも次、前の候補を選ぶ</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab in the candidates list</source>
+        <translation>候補一覧で Tab、Shift+Tab</translation>
+    </message>
+    <message>
+        <source>pick the next, previous candidate; past the last or the first, on to the next control</source>
+        <translation>次、前の候補を選ぶ。最後か最初を過ぎると次のコントロールへ</translation>
+    </message>
+    <message>
+        <source>copy the answer as one tab-separated line: X, Y, A, R, remark; in the candidates list, with a candidate selected, that candidate&apos;s line instead: number, X, Y, A, R, edits, then X and Y of each touching point</source>
+        <translation>解答をタブ区切りの1行でコピー: X、Y、A、R、備考。候補一覧で候補を選んでいるときはその候補の行: 番号、X、Y、A、R、変更、続いて各接点の X と Y</translation>
+    </message>
+    <message>
+        <source>Right-click on an answer</source>
+        <translation>解答を右クリック</translation>
+    </message>
+    <message>
+        <source>copy that field or the whole answer</source>
+        <translation>その欄か解答全体をコピー</translation>
+    </message>
+    <message>
+        <source>Wheel, drag on the picture</source>
+        <translation>図の上でホイール、ドラッグ</translation>
+    </message>
+    <message>
+        <source>zoom in or out a slider step about the point under the pointer; drag with the left or middle button to pan</source>
+        <translation>ポインタの下の点を中心にスライダー1段ずつ拡大・縮小。左か中ボタンのドラッグで移動</translation>
+    </message>
+    <message>
+        <source>F or Home, +, -, arrow keys on the picture</source>
+        <translation>図の上で F か Home、+、-、矢印キー</translation>
+    </message>
+    <message>
+        <source>zoom to fit the rows, the answer and the candidates; zoom in, out about the centre; pan (click the picture first)</source>
+        <translation>入力行、解答と候補の全体表示。中心での拡大・縮小。移動 (先に図をクリック)</translation>
+    </message>
+    <message>
+        <source>export the picture: PNG as shown, SVG or DXF in drawing units (millimetres)</source>
+        <translation>図をエクスポート: 表示のままの PNG、図面単位 (ミリメートル) の SVG か DXF</translation>
+    </message>
+    <message>
+        <source>show the history of calculations in the candidates list&apos;s place, newest first, or hide it; double-click or Enter on a calculation writes its rows back into the boxes and calculates them</source>
+        <translation>候補一覧の場所に計算の履歴を新しい順に表示、または隠す。計算をダブルクリックか Enter でその行を入力欄に戻して計算</translation>
+    </message>
+    <message>
+        <source>save the rows and their answer as a CSV file of one record, with draftcalc-cli&apos;s columns</source>
+        <translation>入力行と解答を draftcalc-cli の列で1レコードの CSV ファイルに保存</translation>
+    </message>
+    <message>
+        <source>open a CSV file of rows (columns x1 .. s3, as draftcalc-cli reads them): its first record is calculated, and of several records a list lets you choose one; dropping a CSV file on the window does the same</source>
+        <translation>入力行の CSV ファイル (draftcalc-cli の読む列 x1 .. s3) を開く: 最初のレコードを計算し、複数あれば一覧から選べます。CSV ファイルをウィンドウにドロップしても同じ</translation>
+    </message>
+    <message>
+        <source>calculate the next, previous record of the file opened</source>
+        <translation>開いたファイルの次、前のレコードを計算</translation>
+    </message>
+    <message>
+        <source>Right-click on the picture</source>
+        <translation>図を右クリック</translation>
+    </message>
+    <message>
+        <source>undo what the program last did to the rows (Clear, a candidate picked, a record opened or restored), the answer with them; in a box you have typed into, undo the typing first</source>
+        <translation>プログラムが最後に行へ行ったこと (クリア、候補の選択、レコードを開く・戻す) を解答とともに元に戻す。入力した欄では先にその入力を戻す</translation>
+    </message>
+    <message>
+        <source>redo what Ctrl+Z undid</source>
+        <translation>Ctrl+Z で戻したことをやり直す</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>このヘルプ</translation>
+    </message>
+    <message>
+        <source>close this help</source>
+        <translation>このヘルプを閉じる</translation>
+    </message>
+    <message>
+        <source>D codes</source>
+        <translation>D コード</translation>
+    </message>
+    <message>
+        <source>Signs of R, S and C</source>
+        <translation>R、S、C の符号</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); English, 日本語: the window&apos;s language (remembered); About draftcalc: version, licence, libraries</source>
+        <translation>全体表示。解答が見えなくなる計算ごとに全体表示 (最初はオン、保持)。エクスポート。行を開く、行を保存、履歴、計算の履歴を残す (オン・オフ、保持)。English、日本語: ウィンドウの言語 (保持)。draftcalc について: バージョン、ライセンス、ライブラリ</translation>
+    </message>
 </context>
 </TS>

@@ -15,10 +15,12 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <map>
 
 #include "app/column_header.h"
+#include "app/help_window.h"
 #include "app/language.h"
 #include "app/settings.h"
 #include "window_fixture.h"
@@ -99,6 +101,20 @@ TEST_F(Language, EnglishLeavesNoJapaneseButTheMenuEntryAndTheRemarksOriginal) {
   EXPECT_EQ(Shown(form), shown);
   EXPECT_TRUE(form.Answers().AnswerLine().endsWith(QString::fromUtf8("\t交点無し??")));
   EXPECT_EQ(ReadText("ui/language"), "en") << "the choice is kept for the next start";
+}
+
+// The help (F1) follows the language while it is open.
+TEST_F(Language, TheHelpFollowsTheLanguage) {
+  Part<QAction>(form, "help")->trigger();
+  ASSERT_NE(form.Help(), nullptr);
+  const auto helpText = [&] { return form.Help()->findChild<QTextBrowser*>("helpText")->toPlainText(); };
+  EXPECT_TRUE(helpText().contains(QString::fromUtf8("D コード"))) << Str(helpText().left(80));
+  form.EnglishAction()->trigger();
+  EXPECT_TRUE(helpText().startsWith("D codes")) << Str(helpText().left(80));
+  EXPECT_FALSE(helpText().contains(QString::fromUtf8("円を左に見る")));
+  EXPECT_EQ(form.Help()->windowTitle(), "draftcalc help");
+  form.JapaneseAction()->trigger();
+  EXPECT_TRUE(helpText().contains(QString::fromUtf8("円を左に見る接線")));
 }
 
 TEST_F(Language, BackToJapaneseEveryTextIsAsItWas) {

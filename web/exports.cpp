@@ -221,7 +221,7 @@ EMSCRIPTEN_KEEPALIVE void dc_redraw() {
 EMSCRIPTEN_KEEPALIVE void dc_help() {
   auto& page = ThePage();
   page.out.Clear();
-  page.out.Add(draftcalc::session::HelpHtml());
+  page.out.Add(draftcalc::session::HelpHtml(page.session.Language()));
 }
 
 // The drawing of the rows, the answer and the candidates as the SVG file

@@ -77,6 +77,7 @@ class Page {
   useLanguage(code) {
     this.language.set(code);
     this.engine.setLanguage(code);
+    this.help.querySelector('.help-text').replaceChildren(); // written again in the new language when shown
     this.state = this.engine.shown();
     this.language.apply(document);
     this.showCatalogue();

@@ -271,7 +271,8 @@ describe('the page', () => {
     await page.keyboard.press('F1');
     assert.ok(await page.$eval('#help', (dialog) => dialog.open));
     const text = await page.textContent('#help');
-    assert.match(text, /R > 0: the tangent that has the circle on its left/);
+    // In the page's language, Japanese for this browser.
+    assert.match(text, /R > 0: 円を左に見る接線/);
     assert.match(text, /3\.4 ２円に接する円/);
     await page.keyboard.press('Escape');
     assert.equal(await page.$eval('#help', (dialog) => dialog.open), false);
@@ -410,6 +411,16 @@ test('the page in English and Japanese, switched without a reload', async () => 
     assert.match(await text('#reason .why'), /^解なし: R、C、S の符号/);
     assert.equal(await en.$eval('#catalogue li', (li) => li.textContent), '1.1 ２点の角度');
     assert.deepEqual(await en.$$eval('#rows input', (inputs) => inputs.map((input) => input.value)), before);
+
+    // The help in the page's language, written again after a switch.
+    await en.keyboard.press('F1');
+    assert.match(await en.textContent('#help .help-text'), /D コード/);
+    await en.keyboard.press('Escape');
+    await en.selectOption('#language', 'en');
+    await en.keyboard.press('F1');
+    assert.match(await en.textContent('#help .help-text'), /^D codes/);
+    await en.keyboard.press('Escape');
+    await en.selectOption('#language', 'ja');
 
     await en.reload();
     await en.waitForSelector('body[data-ready="true"]');
