@@ -4,7 +4,7 @@
 #include <string_view>
 
 // The translations as the build writes them from i18n/*.ts
-// (tools/ts_to_cpp.cmake): one entry per source text, in the file's order.
+// (tools/translations_out.cmake): one entry per source text, in the file's order.
 
 namespace draftcalc::i18n {
 
