@@ -11,6 +11,8 @@ namespace draftcalc::app {
 class AboutWindow final : public QMessageBox {
  public:
   explicit AboutWindow(QWidget* parent);
+  // The title and the text in the window's language now installed.
+  void Retranslate();
 
   // The text as HTML, as the window shows it.
   static QString Html();

@@ -3,6 +3,7 @@
 #include <QPalette>
 
 #include "app/form_layout.h"
+#include "app/language.h"
 #include "app/look.h"
 
 namespace draftcalc::app {
@@ -18,6 +19,7 @@ constexpr int kTextMargin = 3;
 constexpr double ColumnLeft(int column) { return kLeft + column * (kColumnWidth + kGap); }
 
 QString Caption(const char* text) { return QString::fromUtf8(text); }
+const char* const kRemarkCaption = QT_TRANSLATE_NOOP("draftcalc", "[ 備考 ]");
 
 }  // namespace
 
@@ -41,7 +43,7 @@ AnswerRow::AnswerRow(QWidget* parent, const TwipScale& scale, double top) {
   upperCaptions->AddCaption(Caption("[  A  ]"), ansA->geometry());
   lowerCaptions = new ColumnHeader(parent);
   lowerCaptions->setGeometry(scale.Rect(kLeft, lowerBand, kLineWidth, kBandHeight));
-  lowerCaptions->AddCaption(Caption("[ 備考 ]"), ansRem->geometry());
+  lowerCaptions->AddCaption(Translated(kRemarkCaption), ansRem->geometry());
   lowerCaptions->AddCaption(Caption("[  R  ]"), ansR->geometry());
   upperCaptions->setObjectName("upperAnswerCaptions");
   lowerCaptions->setObjectName("lowerAnswerCaptions");
@@ -60,15 +62,18 @@ QLabel* AnswerRow::CreateField(QWidget* parent, const QRect& place, const QColor
 }
 
 void AnswerRow::Show(const ResultCaptions& captions) {
+  shown_ = captions;
   const auto fields = Fields();
   for (size_t i = 0; i < fields.size(); ++i) fields[i]->setText(QString::fromStdString(captions.*kCaptionFields[i]));
+  Retranslate();
 }
 
-ResultCaptions AnswerRow::Shown() const {
-  ResultCaptions shown;
-  const auto fields = Fields();
-  for (size_t i = 0; i < fields.size(); ++i) shown.*kCaptionFields[i] = fields[i]->text().toStdString();
-  return shown;
+void AnswerRow::Retranslate() {
+  lowerCaptions->SetCaptionText(0, Translated(kRemarkCaption));
+  const QString remark = QString::fromStdString(shown_.ansRem);
+  const QString rendered = Translated(shown_.ansRem.c_str());
+  ansRem->setText(rendered);
+  ansRem->setToolTip(rendered == remark ? QString() : remark);
 }
 
 void AnswerRow::SetOutOfDate(bool outOfDate) {
@@ -105,7 +110,7 @@ void AnswerRow::ShowLook(QLabel* field, const QColor& background, const QColor& 
 
 QString AnswerRow::AnswerLine() const {
   QStringList parts;
-  for (const QLabel* field : Fields()) parts << field->text();
+  for (const auto field : kCaptionFields) parts << QString::fromStdString(shown_.*field);
   return parts.join('\t');
 }
 

@@ -28,8 +28,13 @@ class AnswerRow {
   // In the order of the answer line and of kCaptionFields: X, Y, A, R, remark.
   std::array<QLabel*, 5> Fields() const { return {ansX, ansY, ansA, ansR, ansRem}; }
 
+  // The captions; the remark in the window's language (the English interface
+  // shows its English rendering, the specified remark in its tooltip).
   void Show(const ResultCaptions& captions);
-  ResultCaptions Shown() const;
+  // The captions shown, the remark as the calculation wrote it.
+  const ResultCaptions& Shown() const { return shown_; }
+  // The remark and the captions' surroundings in the language now installed.
+  void Retranslate();
   // Grey fields for results that no longer belong to the input rows; the
   // texts stay as they are.
   void SetOutOfDate(bool outOfDate);
@@ -38,7 +43,8 @@ class AnswerRow {
   // wrote beside it show grey, the remark red.
   void SetFailed(bool failed);
   bool IsFailed() const { return failed_; }
-  // The answer as one tab-separated line: X, Y, A, R, remark.
+  // The answer as one tab-separated line: X, Y, A, R, remark (as the
+  // calculation wrote it, in every language).
   QString AnswerLine() const;
 
  private:
@@ -49,6 +55,7 @@ class AnswerRow {
   void ShowLooks();
   void ShowLook(QLabel* field, const QColor& background, const QColor& text);
 
+  ResultCaptions shown_;
   double bottom_ = 0;
   bool outOfDate_ = false;
   bool failed_ = false;

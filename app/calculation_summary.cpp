@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "app/language.h"
 #include "app/look.h"
 #include "engine/calculation.h"
 #include "session/catalogue.h"
@@ -9,7 +10,8 @@
 namespace draftcalc::app {
 
 QString CalculationName(CalculationId id) {
-  return id == CalculationId::kNone ? QStringLiteral("no calculation") : Utf8(session::CatalogueTitle(id));
+  return id == CalculationId::kNone ? Translated(QT_TRANSLATE_NOOP("draftcalc", "no calculation"))
+                                    : Translated(session::CatalogueTitle(id).data());
 }
 
 QString AnswerSummary(const ResultCaptions& captions) {
@@ -19,7 +21,7 @@ QString AnswerSummary(const ResultCaptions& captions) {
   for (const auto& [label, caption] : labelled) {
     if (!caption->empty()) parts << QString(label) + " " + Utf8(*caption);
   }
-  if (!captions.ansRem.empty()) parts << Utf8(captions.ansRem);
+  if (!captions.ansRem.empty()) parts << Translated(captions.ansRem.c_str());
   return parts.join("  ");
 }
 
@@ -30,7 +32,7 @@ QString RowsSummary(const csv::BoxTexts& boxes) {
     for (int column = 0; column < kColumnCount; ++column) {
       texts << Utf8(boxes[csv::BoxIndex({row, static_cast<Column>(column)})]);
     }
-    rows << QString("Row %1: %2").arg(row + 1).arg(texts.join(" | "));
+    rows << Translated(QT_TRANSLATE_NOOP("draftcalc", "Row %1: %2")).arg(row + 1).arg(texts.join(" | "));
   }
   return rows.join('\n');
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/language.h"
 #include "app/look.h"
 #include "app/painter_surface.h"
 #include "candidates/candidate_text.h"
@@ -32,7 +33,8 @@ QString ShortNumberText(const QString& full) {
 }
 
 QString InWords(const candidates::Candidate& candidate) {
-  return candidate.isAnswer ? QStringLiteral("the answer") : Utf8(candidates::EditsInWords(candidate));
+  return candidate.isAnswer ? Translated(QT_TRANSLATE_NOOP("draftcalc", "the answer"))
+                            : Utf8(candidates::EditsInWords(candidate));
 }
 
 // Number, X, Y, A, R, the edits, then X and Y of each touching point: the
@@ -61,14 +63,15 @@ QString ValueLines(const QStringList& fields, QString (*number)(const QString&))
 QString AsItIs(const QString& text) { return text; }
 
 QString EditLines(const candidates::Candidate& candidate) {
-  if (!candidate.reachable) return QStringLiteral("not reachable\nwith these rows");
+  if (!candidate.reachable) return Translated(QT_TRANSLATE_NOOP("draftcalc", "not reachable\nwith these rows"));
   return InWords(candidate).split(", ").join('\n');
 }
 
 // "Candidate 2: X 11, Y 6.93, R 3; T1 11, 3.93; R1 = -10, S3 = -1" in full
 // precision, whatever the widths of the columns show of it.
 QString Described(const QStringList& fields) {
-  return "Candidate " + fields[0] + ": " + ValueLines(fields, AsItIs).split('\n').join("; ") + "; " + fields[5];
+  return Translated(QT_TRANSLATE_NOOP("draftcalc", "Candidate %1: %2; %3"))
+      .arg(fields[0], ValueLines(fields, AsItIs).split('\n').join("; "), fields[5]);
 }
 
 void SetColour(QTreeWidgetItem* item, int column, const std::optional<QColor>& colour) {
@@ -93,7 +96,7 @@ void FillRow(QTreeWidgetItem* item, const candidates::Candidate& candidate) {
 CandidatePanel::CandidatePanel(QWidget* parent, std::function<void(int)> onPicked, std::function<bool(int)> onStep)
     : QTreeWidget(parent), onPicked_(std::move(onPicked)), onStep_(std::move(onStep)) {
   setColumnCount(kPanelColumns);
-  setHeaderLabels({"#", "Answer", "Select with"});
+  Retranslate();
   setRootIsDecorated(false);
   setAllColumnsShowFocus(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -108,6 +111,11 @@ CandidatePanel::CandidatePanel(QWidget* parent, std::function<void(int)> onPicke
   connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
     if (const int number = SelectedNumber()) onPicked_(number);
   });
+}
+
+void CandidatePanel::Retranslate() {
+  setHeaderLabels({"#", Translated(QT_TRANSLATE_NOOP("draftcalc", "Answer")),
+                   Translated(QT_TRANSLATE_NOOP("draftcalc", "Select with"))});
 }
 
 // Picking a candidate recalculates from inside the list's own mouse and key

@@ -24,6 +24,9 @@ class CandidatePanel final : public QTreeWidget {
   // candidate further that way.
   CandidatePanel(QWidget* parent, std::function<void(int)> onPicked, std::function<bool(int)> onStep);
 
+  // The column captions in the language now installed (the rows follow
+  // with the next Show).
+  void Retranslate();
   // Lists the candidates, none selected.
   void Show(std::span<const candidates::Candidate> candidates);
   // Selects and shows the row of candidate `number` (0: none) without asking

@@ -6,6 +6,7 @@
 #include <QLineF>
 
 #include "app/actions.h"
+#include "app/language.h"
 #include "view/candidate_markers.h"
 
 namespace draftcalc::app {
@@ -22,13 +23,16 @@ CandidatesFeature::CandidatesFeature(QWidget* window, WindowCore& core, ContextM
   panel_ = new CandidatePanel(
       window, [this](int number) { Pick(number); }, [this](int step) { return Step(step, false); });
   panel_->setObjectName("candidates");
-  copy_ = NewAction(window, "copyCandidate", "Copy candidate line", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+  copy_ = NewAction(window, core_.Texts(), "copyCandidate", QT_TRANSLATE_NOOP("draftcalc", "Copy candidate line"),
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
   copy_->setEnabled(false);
   QObject::connect(copy_, &QAction::triggered, panel_,
                    [this] { QGuiApplication::clipboard()->setText(panel_->SelectedLine()); });
-  next_ = NewAction(window, "nextCandidate", "Next candidate", {QKeySequence(Qt::CTRL | Qt::Key_Down)});
+  next_ = NewAction(window, core_.Texts(), "nextCandidate", QT_TRANSLATE_NOOP("draftcalc", "Next candidate"),
+                    {QKeySequence(Qt::CTRL | Qt::Key_Down)});
   QObject::connect(next_, &QAction::triggered, panel_, [this] { Step(1, true); });
-  previous_ = NewAction(window, "previousCandidate", "Previous candidate", {QKeySequence(Qt::CTRL | Qt::Key_Up)});
+  previous_ = NewAction(window, core_.Texts(), "previousCandidate",
+                        QT_TRANSLATE_NOOP("draftcalc", "Previous candidate"), {QKeySequence(Qt::CTRL | Qt::Key_Up)});
   QObject::connect(previous_, &QAction::triggered, panel_, [this] { Step(-1, true); });
   ShowFreshness(false);
   menus.AttachToCandidatePanel(panel_, {copy_, next_, previous_});
@@ -37,7 +41,17 @@ CandidatesFeature::CandidatesFeature(QWidget* window, WindowCore& core, ContextM
 void CandidatesFeature::ShowCandidates() {
   const session::Result& shown = core_.TheSession().Shown();
   panel_->Show(shown.candidates);
-  panel_->SetEmptyText(shown.Failed() ? "No candidates: the construction has no answer for these rows." : QString());
+  panel_->SetEmptyText(
+      shown.Failed()
+          ? Translated(QT_TRANSLATE_NOOP("draftcalc", "No candidates: the construction has no answer for these rows."))
+          : QString());
+}
+
+void CandidatesFeature::Retranslate() {
+  panel_->Retranslate();
+  const int selected = panel_->SelectedNumber();
+  ShowCandidates();
+  panel_->Select(selected);
 }
 
 // Candidates belong to the rows that were calculated: while the rows differ,

@@ -23,6 +23,8 @@ class CandidatesFeature final {
   CandidatePanel* Panel() const { return panel_; }
   // The candidates of the session's result, none selected.
   void ShowCandidates();
+  // The panel's captions and words in the language now installed.
+  void Retranslate();
   // Greyed and not to be picked while the result is out of date.
   void ShowFreshness(bool outOfDate);
   void Pick(int number);

@@ -17,6 +17,14 @@ void ColumnHeader::AddCaption(const QString& text, const QRect& column) {
   update();
 }
 
+void ColumnHeader::SetCaptionText(size_t index, const QString& text) {
+  Caption& caption = captions_.at(index);
+  const int width = static_cast<int>(std::ceil(QFontMetricsF(font(), this).horizontalAdvance(text)));
+  const int centre = caption.place.left() + caption.place.width() / 2;
+  caption = {text, QRect(centre - width / 2, 0, width, height())};
+  update();
+}
+
 void ColumnHeader::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::WindowText));

@@ -25,6 +25,8 @@ class ColumnHeader final : public QWidget {
   // band must already be in place.
   void AddCaption(const QString& text, const QRect& column);
   const std::vector<Caption>& Captions() const { return captions_; }
+  // Changes the text of caption `index`, centred over the same column.
+  void SetCaptionText(size_t index, const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

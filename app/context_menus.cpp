@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "app/language.h"
+
 namespace draftcalc::app {
 
 void ContextMenus::AttachToAnswerField(QLabel* field) const {
@@ -13,7 +15,7 @@ void ContextMenus::AttachToAnswerField(QLabel* field) const {
 
 std::unique_ptr<QMenu> ContextMenus::AnswerFieldMenu(QLabel* field) const {
   auto menu = std::make_unique<QMenu>();
-  QAction* copy = menu->addAction("Copy", field, [field] {
+  QAction* copy = menu->addAction(Translated(QT_TRANSLATE_NOOP("draftcalc", "Copy")), field, [field] {
     QGuiApplication::clipboard()->setText(field->hasSelectedText() ? field->selectedText() : field->text());
   });
   copy->setEnabled(!field->text().isEmpty());

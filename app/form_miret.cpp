@@ -1,5 +1,6 @@
 #include "app/form_miret.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -10,6 +11,7 @@
 
 #include "app/actions.h"
 #include "app/form_layout.h"
+#include "app/language.h"
 #include "app/look.h"
 #include "session/catalogue.h"
 
@@ -29,6 +31,7 @@ Form_miret::Form_miret(QWidget* parent)
   setWindowTitle("calculate");
   SetBackground(this, kWindowGreen);
   if (QFontDatabase::hasFamily(kJapaneseFont)) setFont(QFont(kJapaneseFont, 9));
+  session_.SetLanguage(CurrentLanguage());
   CreateControls();
   session_.AskFitAfterCalculation([this] {
     picture_->ReadFitSetting();
@@ -79,39 +82,46 @@ void Form_miret::CreateControls() {
 }
 
 void Form_miret::CreateButtons() {
-  calculate_ = new QPushButton(Utf8("計算"), this);
+  calculate_ = new QPushButton(this);
+  texts_.Set(calculate_, "text", QT_TRANSLATE_NOOP("draftcalc", "計算"));
   calculate_->setObjectName("calculate");
   calculate_->setGeometry(scale_.Rect(4800, 0, 1212, 252));
   connect(calculate_, &QPushButton::clicked, this, &Form_miret::CalculateClicked);
-  clear_ = new QPushButton(Utf8("クリア"), this);
+  clear_ = new QPushButton(this);
+  texts_.Set(clear_, "text", QT_TRANSLATE_NOOP("draftcalc", "クリア"));
   clear_->setObjectName("clear");
   clear_->setGeometry(scale_.Rect(6120, 0, 612, 252));
   connect(clear_, &QPushButton::clicked, this, &Form_miret::ClearClicked);
 }
 
 void Form_miret::CreateCatalogue() {
-  auto* caption = new QLabel(Utf8("入力データガイド"), this);
+  auto* caption = new QLabel(this);
+  texts_.Set(caption, "text", QT_TRANSLATE_NOOP("draftcalc", "入力データガイド"));
   caption->setObjectName("catalogueCaption");
   caption->setGeometry(scale_.Rect(6840, 120, 2292, 252));
   catalogue_ = new QListWidget(this);
   catalogue_->setObjectName("catalogue");
   catalogue_->setSortingEnabled(false);
   catalogue_->setGeometry(scale_.Rect(6840, 360, 2292, 948));
-  for (std::string_view line : session::kCatalogue) catalogue_->addItem(Utf8(line));
+  // The titles in the window's language; the guide lines are the same in both.
+  for (std::string_view line : session::kCatalogue) catalogue_->addItem(Translated(line.data()));
   catalogue_->setCurrentRow(session::kCatalogueStartIndex);
 }
 
 // Window-wide keys. Ctrl+Z and Ctrl+Shift+Z inside an input box reach the
 // box first (its own undo); these actions serve the other controls.
 void Form_miret::CreateActions() {
-  copyAnswer_ = NewAction(this, "copyAnswer", "Copy answer line", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+  copyAnswer_ = NewAction(this, texts_, "copyAnswer", QT_TRANSLATE_NOOP("draftcalc", "Copy answer line"),
+                          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
   connect(copyAnswer_, &QAction::triggered, this,
           [this] { QGuiApplication::clipboard()->setText(answers_->AnswerLine()); });
-  helpAction_ = NewAction(this, "help", "Help", QKeySequence::keyBindings(QKeySequence::HelpContents));
+  helpAction_ = NewAction(this, texts_, "help", QT_TRANSLATE_NOOP("draftcalc", "Help"),
+                          QKeySequence::keyBindings(QKeySequence::HelpContents));
   connect(helpAction_, &QAction::triggered, this, &Form_miret::ShowHelp);
-  aboutAction_ = NewAction(this, "about", "About draftcalc");
+  aboutAction_ = NewAction(this, texts_, "about", QT_TRANSLATE_NOOP("draftcalc", "About draftcalc"));
   connect(aboutAction_, &QAction::triggered, this, &Form_miret::ShowAbout);
-  undo_ = NewAction(this, "undo", "Undo", QKeySequence::keyBindings(QKeySequence::Undo));
+  undo_ = NewAction(this, texts_, "undo", QT_TRANSLATE_NOOP("draftcalc", "Undo"),
+                    QKeySequence::keyBindings(QKeySequence::Undo));
   connect(undo_, &QAction::triggered, this, &Form_miret::Undo);
   // Ctrl+Shift+Z and Ctrl+Y on every platform, besides its own binding.
   QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
@@ -119,21 +129,35 @@ void Form_miret::CreateActions() {
        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
     if (!redoKeys.contains(keys)) redoKeys << keys;
   }
-  redo_ = NewAction(this, "redo", "Redo", redoKeys);
+  redo_ = NewAction(this, texts_, "redo", QT_TRANSLATE_NOOP("draftcalc", "Redo"), redoKeys);
   connect(redo_, &QAction::triggered, this, &Form_miret::Redo);
 
   menus_ = std::make_unique<ContextMenus>(copyAnswer_, aboutAction_);
   for (QLabel* field : answers_->Fields()) menus_->AttachToAnswerField(field);
 }
 
+// English and 日本語, each named in its own language, one of them checked.
+void Form_miret::CreateLanguageActions() {
+  auto* group = new QActionGroup(this);
+  english_ = new QAction("English", group);
+  english_->setObjectName("languageEnglish");
+  japanese_ = new QAction(Utf8("日本語"), group);
+  japanese_->setObjectName("languageJapanese");
+  for (QAction* action : {english_, japanese_}) action->setCheckable(true);
+  (CurrentLanguage() == Language::kJapanese ? japanese_ : english_)->setChecked(true);
+  connect(english_, &QAction::triggered, this, [] { UseLanguage(Language::kEnglish, true); });
+  connect(japanese_, &QAction::triggered, this, [] { UseLanguage(Language::kJapanese, true); });
+}
+
 void Form_miret::CreatePictureMenu() {
-  menus_->SetPictureActions(
-      {picture_->FitAction(), picture_->FitAfterCalculationAction(), picture_->ExportAction(), nullptr,
-       files_->OpenAction(), files_->SaveAction(), nullptr, history_->ShowAction(), history_->KeepAction()},
-      [this] {
-        picture_->ReadFitSetting();
-        history_->ShowSetting();
-      });
+  CreateLanguageActions();
+  menus_->SetPictureActions({picture_->FitAction(), picture_->FitAfterCalculationAction(), picture_->ExportAction(),
+                             nullptr, files_->OpenAction(), files_->SaveAction(), nullptr, history_->ShowAction(),
+                             history_->KeepAction(), nullptr, english_, japanese_},
+                            [this] {
+                              picture_->ReadFitSetting();
+                              history_->ShowSetting();
+                            });
   menus_->AttachToPicture(picture_->Picture());
 }
 
@@ -241,11 +265,35 @@ void Form_miret::ShowReason() {
 
 int Form_miret::ReasonHeight() const { return reason_ ? reason_->Height(width()) : 0; }
 
+void Form_miret::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && loaded_) Retranslate();
+  QWidget::changeEvent(event);
+}
+
+// The rows, the answer, the picture and the history stay; only the texts
+// around them change.
+void Form_miret::Retranslate() {
+  texts_.Retranslate();
+  session_.SetLanguage(CurrentLanguage());
+  for (int i = 0; i < catalogue_->count(); ++i) {
+    catalogue_->item(i)->setText(Translated(session::kCatalogue[static_cast<size_t>(i)].data()));
+  }
+  calculationPanel_->setText(Translated(session::CatalogueTitle(session_.Shown().ran).data()));
+  (CurrentLanguage() == Language::kJapanese ? japanese_ : english_)->setChecked(true);
+  answers_->Retranslate();
+  candidates_->Retranslate();
+  history_->Retranslate();
+  if (help_ != nullptr) help_->Retranslate();
+  if (about_ != nullptr) about_->Retranslate();
+  ShowReason();
+  LayOut();
+}
+
 // The catalogue entry of the calculation that ran, selected and named in the
 // status bar: 3.1 and 3.2 share their rows, and only the geometry decides.
 void Form_miret::ShowCalculationThatRan() {
   const CalculationId ran = session_.Shown().ran;
-  calculationPanel_->setText(Utf8(session::CatalogueTitle(ran)));
+  calculationPanel_->setText(Translated(session::CatalogueTitle(ran).data()));
   if (ran == CalculationId::kNone) return;
   catalogue_->setCurrentRow(session::CatalogueTitleIndex(ran));
   catalogue_->scrollToItem(catalogue_->currentItem(), QAbstractItemView::PositionAtTop);

@@ -46,6 +46,9 @@ class Form_miret final : public QWidget, private WindowCore {
   std::span<const candidates::Candidate> Candidates() const { return session_.Shown().candidates; }
   const AnswerRow& Answers() const { return *answers_; }
   const ContextMenus& Menus() const { return *menus_; }
+  // The Language menu's entries (English, 日本語), in the picture's menu.
+  QAction* EnglishAction() const { return english_; }
+  QAction* JapaneseAction() const { return japanese_; }
   // The help and About windows once asked for, else nullptr.
   HelpWindow* Help() const { return help_; }
   // The reason under the answers once a calculation failed, else nullptr.
@@ -87,6 +90,15 @@ class Form_miret final : public QWidget, private WindowCore {
   session::Session& TheSession() override { return session_; }
   void Show(session::Session::Change change) override;
   void Notice(const QString& text) override;
+  TranslatedTexts& Texts() override { return texts_; }
+
+ protected:
+  // QEvent::LanguageChange: every text again in the new language.
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void Retranslate();
+  void CreateLanguageActions();
 
   void CreateControls();
   void CreateButtons();
@@ -112,6 +124,8 @@ class Form_miret final : public QWidget, private WindowCore {
 
   TwipScale scale_;
   session::Session session_;
+  TranslatedTexts texts_;
+  QAction *english_ = nullptr, *japanese_ = nullptr;
   std::unique_ptr<InputRows> rows_;
   std::unique_ptr<AnswerRow> answers_;
   std::unique_ptr<ContextMenus> menus_;

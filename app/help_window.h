@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTextBrowser>
 #include <QWidget>
 
 namespace draftcalc::app {
@@ -10,6 +11,11 @@ namespace draftcalc::app {
 class HelpWindow final : public QWidget {
  public:
   explicit HelpWindow(QWidget* parent);
+  // The help in the window's language now installed.
+  void Retranslate();
+
+ private:
+  QTextBrowser* text_ = nullptr;
 };
 
 }  // namespace draftcalc::app

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QKeySequence>
 
+#include "app/language.h"
 #include "app/look.h"
 #include "app/settings.h"
 
@@ -15,21 +16,30 @@ const QString kKeepHistoryKey = QStringLiteral("history/enabled");
 
 HistoryFeature::HistoryFeature(QWidget* window, WindowCore& core, QWidget* candidatePanel, QWidget* firstBox)
     : window_(window), core_(core), candidatePanel_(candidatePanel), firstBox_(firstBox) {
-  show_ = new QAction("History", window);
+  show_ = new QAction(window);
+  core_.Texts().Set(show_, "text", QT_TRANSLATE_NOOP("draftcalc", "History"));
   show_->setObjectName("showHistory");
   show_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   show_->setCheckable(true);
   QObject::connect(show_, &QAction::toggled, window, [this](bool shown) { ShowList(shown); });
   window->addAction(show_);
-  keep_ = new QAction("Keep a history of calculations", window);
+  keep_ = new QAction(window);
+  core_.Texts().Set(keep_, "text", QT_TRANSLATE_NOOP("draftcalc", "Keep a history of calculations"));
   keep_->setObjectName("keepHistory");
   keep_->setCheckable(true);
   // Triggered by the user only, not when the menu shows the setting.
   QObject::connect(keep_, &QAction::triggered, window, [this](bool keep) {
     keeps_ = keep;
     WriteFlag(kKeepHistoryKey, keep);
-    core_.Notice(keep ? "Calculations are added to the history." : "The history is off: calculations are not kept.");
+    core_.Notice(keep ? Translated(QT_TRANSLATE_NOOP("draftcalc", "Calculations are added to the history."))
+                      : Translated(QT_TRANSLATE_NOOP("draftcalc", "The history is off: calculations are not kept.")));
   });
+}
+
+void HistoryFeature::Retranslate() {
+  if (panel_ == nullptr) return;
+  panel_->Retranslate();
+  if (panel_->isVisible()) ListRecords();
 }
 
 bool HistoryFeature::Keeps() {

@@ -34,6 +34,8 @@ class HistoryFeature final {
   void Restore(size_t index);
   // Brings the candidates back into the panel's place.
   void HideList() { show_->setChecked(false); }
+  // The list's captions and names in the language now installed.
+  void Retranslate();
   // The setting into its menu entry, before the menu shows.
   void ShowSetting() { keep_->setChecked(Keeps()); }
   // The list kept over the candidates panel as the window is laid out.

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/calculation_summary.h"
+#include "app/language.h"
 #include "app/look.h"
 
 namespace draftcalc::app {
@@ -37,10 +38,15 @@ QString WhenText(const QString& time) {
   return when.toLocalTime().toString("yyyy-MM-dd\nHH:mm:ss");
 }
 
+void HistoryPanel::Retranslate() {
+  setHeaderLabels({Translated(QT_TRANSLATE_NOOP("draftcalc", "Time")),
+                   Translated(QT_TRANSLATE_NOOP("draftcalc", "Calculation and answer"))});
+}
+
 HistoryPanel::HistoryPanel(QWidget* parent, std::function<void(size_t)> onRestore)
     : QTreeWidget(parent), onRestore_(std::move(onRestore)) {
   setColumnCount(kPanelColumns);
-  setHeaderLabels({"Time", "Calculation and answer"});
+  Retranslate();
   setRootIsDecorated(false);
   setAllColumnsShowFocus(true);
   setAlternatingRowColors(true);  // each record two lines high

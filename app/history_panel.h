@@ -20,6 +20,8 @@ class HistoryPanel final : public QTreeWidget {
   // called once the list's own event handling is over, since restoring
   // calculates and so adds a row.
   HistoryPanel(QWidget* parent, std::function<void(size_t)> onRestore);
+  // The column captions in the language now installed.
+  void Retranslate();
 
   // Brings the list up to date with the records (oldest first) of a history
   // at `generation`: only the new ones are added while the generation stays.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/language.h"
 #include "core/partial_read.h"
 
 namespace draftcalc::app {
@@ -33,7 +34,7 @@ QString TooltipFor(const QString& text) {
   }
   QString tooltip = lines.join('\n');
   if (text.size() > kTooltipLineLength * kTooltipLines) {
-    tooltip += QString::fromUtf8("…\n(%1 characters)").arg(text.size());
+    tooltip += "…\n" + Translated(QT_TRANSLATE_NOOP("draftcalc", "(%1 characters)")).arg(text.size());
   }
   return tooltip;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/form_miret.h"
+#include "app/language.h"
 #include "app/startup_probe.h"
 #include "app/window_arguments.h"
 #include "files/signals.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName("draftcalc");
   const WindowArguments arguments = ReadWindowArguments(QApplication::arguments());
   for (const QString& note : arguments.notes) std::fprintf(stderr, "%s\n", qPrintable(note));
+  UseLanguage(StartingLanguage(LanguageOfCode(arguments.language)), false);
   Form_miret form;
   InstallStartupProbe(form);
   form.show();

@@ -54,7 +54,8 @@ PictureArea::PictureArea(QWidget* window, WindowCore& core, const TwipScale& sca
   cursorPanel_ = new QLabel(statusBar);
   cursorPanel_->setObjectName("cursorPanel");
   cursorPanel_->setMinimumWidth(scale.Pixels(kCursorPanelWidth));
-  cursorPanel_->setToolTip("The drawing coordinates under the cursor");
+  core_.Texts().Set(cursorPanel_, "toolTip",
+                    QT_TRANSLATE_NOOP("draftcalc", "The drawing coordinates under the cursor"));
   statusBar->addPermanentWidget(cursorPanel_);
   CreateActions();
   ShowView();
@@ -75,18 +76,21 @@ void PictureArea::CreateControls(const TwipScale& scale) {
 }
 
 void PictureArea::CreateActions() {
-  fit_ = new QAction("Zoom to fit", window_);
+  fit_ = new QAction(window_);
+  core_.Texts().Set(fit_, "text", QT_TRANSLATE_NOOP("draftcalc", "Zoom to fit"));
   fit_->setObjectName("fit");
   fit_->setShortcuts({QKeySequence(Qt::Key_F), QKeySequence(Qt::Key_Home)});
   fit_->setShortcutContext(Qt::WidgetShortcut);  // F types an F in the boxes
   picture_->addAction(fit_);
   QObject::connect(fit_, &QAction::triggered, window_, [this] { ZoomToFit(); });
-  fitAfterCalculation_ = new QAction("Fit after each calculation", window_);
+  fitAfterCalculation_ = new QAction(window_);
+  core_.Texts().Set(fitAfterCalculation_, "text", QT_TRANSLATE_NOOP("draftcalc", "Fit after each calculation"));
   fitAfterCalculation_->setObjectName("fitAfterCalculation");
   fitAfterCalculation_->setCheckable(true);
   QObject::connect(fitAfterCalculation_, &QAction::triggered, window_,
                    [](bool on) { WriteFlag(kFitAfterCalculationKey, on); });
-  export_ = new QAction("Export…", window_);
+  export_ = new QAction(window_);
+  core_.Texts().Set(export_, "text", QT_TRANSLATE_NOOP("draftcalc", "Export…"));
   export_->setObjectName("export");
   export_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   QObject::connect(export_, &QAction::triggered, window_, [this] { exporter_->OpenDialog(); });

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "app/language.h"
 #include "app/replace_file.h"
 #include "view/dxf_surface.h"
 #include "view/svg_surface.h"
@@ -19,9 +20,9 @@ struct FormatName {
   const char* filter;
 };
 constexpr std::array<FormatName, 3> kFormats = {{
-    {ExportFormat::kPng, "png", "PNG image, as shown (*.png)"},
-    {ExportFormat::kSvg, "svg", "SVG drawing, in drawing units (*.svg)"},
-    {ExportFormat::kDxf, "dxf", "DXF drawing for CAD, in millimetres (*.dxf)"},
+    {ExportFormat::kPng, "png", QT_TRANSLATE_NOOP("draftcalc", "PNG image, as shown (*.png)")},
+    {ExportFormat::kSvg, "svg", QT_TRANSLATE_NOOP("draftcalc", "SVG drawing, in drawing units (*.svg)")},
+    {ExportFormat::kDxf, "dxf", QT_TRANSLATE_NOOP("draftcalc", "DXF drawing for CAD, in millimetres (*.dxf)")},
 }};
 
 const FormatName& NameOf(ExportFormat format) {
@@ -51,15 +52,15 @@ std::optional<ExportFormat> PictureExport::FormatOfSuffix(const QString& path) {
 
 void PictureExport::OpenDialog() {
   if (dialog_ == nullptr) {
-    dialog_ = new QFileDialog(window_, "Export the picture");
+    dialog_ = new QFileDialog(window_, Translated(QT_TRANSLATE_NOOP("draftcalc", "Export the picture")));
     dialog_->setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
-    for (const FormatName& name : kFormats) filters << name.filter;
+    for (const FormatName& name : kFormats) filters << Translated(name.filter);
     dialog_->setNameFilters(filters);
     dialog_->setDefaultSuffix(kFormats[0].suffix);
     QObject::connect(dialog_, &QFileDialog::filterSelected, dialog_, [this](const QString& filter) {
       for (const FormatName& name : kFormats) {
-        if (filter == name.filter) dialog_->setDefaultSuffix(name.suffix);
+        if (filter == Translated(name.filter)) dialog_->setDefaultSuffix(name.suffix);
       }
     });
     QObject::connect(dialog_, &QFileDialog::fileSelected, dialog_, [this](const QString& path) { ExportChosen(path); });
@@ -71,7 +72,7 @@ void PictureExport::OpenDialog() {
 void PictureExport::ExportChosen(const QString& path) {
   std::optional<ExportFormat> format = FormatOfSuffix(path);
   for (const FormatName& name : kFormats) {
-    if (!format && dialog_->selectedNameFilter() == name.filter) format = name.format;
+    if (!format && dialog_->selectedNameFilter() == Translated(name.filter)) format = name.format;
   }
   ExportTo(path, format.value_or(ExportFormat::kPng));
 }
@@ -95,7 +96,8 @@ QByteArray PictureExport::Bytes(ExportFormat format) const {
 bool PictureExport::ExportTo(const QString& path, ExportFormat format) {
   const QByteArray bytes = Bytes(format);
   if (bytes.isEmpty()) {
-    ShowFailure(path, "the picture could not be encoded as " + QString(NameOf(format).suffix).toUpper());
+    ShowFailure(path, Translated(QT_TRANSLATE_NOOP("draftcalc", "the picture could not be encoded as %1"))
+                          .arg(QString(NameOf(format).suffix).toUpper()));
     return false;
   }
   const QString failure = ReplaceFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
@@ -105,9 +107,10 @@ bool PictureExport::ExportTo(const QString& path, ExportFormat format) {
 
 // A window-modal message that does not block: the window goes on drawing.
 void PictureExport::ShowFailure(const QString& path, const QString& reason) {
-  auto* message =
-      new QMessageBox(QMessageBox::Warning, "Export failed",
-                      "Cannot write " + QDir::toNativeSeparators(path) + ": " + reason, QMessageBox::Ok, window_);
+  auto* message = new QMessageBox(
+      QMessageBox::Warning, Translated(QT_TRANSLATE_NOOP("draftcalc", "Export failed")),
+      Translated(QT_TRANSLATE_NOOP("draftcalc", "Cannot write %1: %2")).arg(QDir::toNativeSeparators(path), reason),
+      QMessageBox::Ok, window_);
   message->setAttribute(Qt::WA_DeleteOnClose);
   message->open();
 }

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 
+#include "app/language.h"
 #include "app/look.h"
 
 namespace draftcalc::app {
@@ -32,10 +33,12 @@ void ReasonStrip::Show(const session::Result& result) {
     strip_->hide();
     return;
   }
-  text_->setText("No answer: " + Utf8(why));
+  text_->setText(Translated(QT_TRANSLATE_NOOP("draftcalc", "No answer: %1")).arg(Utf8(why)));
   const std::string fix = explain::FixInWords(result.explanation);
-  fix_->setText("Use " + Utf8(fix));
-  fix_->setToolTip("Writes " + Utf8(fix) + " into the rows and calculates; Ctrl+Z brings the rows back");
+  fix_->setText(Translated(QT_TRANSLATE_NOOP("draftcalc", "Use %1")).arg(Utf8(fix)));
+  fix_->setToolTip(
+      Translated(QT_TRANSLATE_NOOP("draftcalc", "Writes %1 into the rows and calculates; Ctrl+Z brings the rows back"))
+          .arg(Utf8(fix)));
   fix_->setVisible(!fix.empty());
   ShowFreshness(false);
   strip_->show();

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/calculation_summary.h"
+#include "app/language.h"
 
 namespace draftcalc::app {
 
@@ -22,18 +23,20 @@ RecordChooser::RecordChooser(QWidget* parent, std::function<void(size_t)> onChos
 }
 
 void RecordChooser::Show(const QString& fileName, std::span<const InputSetFile::Record> records, size_t current) {
-  setWindowTitle("Choose a record");
-  caption_->setText(QString("%1 holds %2 records. Choose one to calculate; Ctrl+PgDn and Ctrl+PgUp step through "
-                            "them in the window.")
+  setWindowTitle(Translated(QT_TRANSLATE_NOOP("draftcalc", "Choose a record")));
+  caption_->setText(Translated(QT_TRANSLATE_NOOP("draftcalc",
+                                                 "%1 holds %2 records. Choose one to calculate; Ctrl+PgDn and "
+                                                 "Ctrl+PgUp step through them in the window."))
                         .arg(fileName)
                         .arg(records.size()));
   caption_->setWordWrap(true);
   list_->clear();
   for (const InputSetFile::Record& record : records) {
     const Outcome outcome = CalculateRows(record.boxes);
-    auto* item = new QListWidgetItem(
-        QString("Line %1: %2 — %3").arg(record.line).arg(CalculationName(outcome.ran), AnswerSummary(outcome.captions)),
-        list_);
+    auto* item = new QListWidgetItem(Translated(QT_TRANSLATE_NOOP("draftcalc", "Line %1: %2 — %3"))
+                                         .arg(record.line)
+                                         .arg(CalculationName(outcome.ran), AnswerSummary(outcome.captions)),
+                                     list_);
     item->setToolTip(RowsSummary(record.boxes));
   }
   list_->setCurrentRow(static_cast<int>(current));

@@ -10,11 +10,12 @@
 
 #include "app/actions.h"
 #include "app/calculation_summary.h"
+#include "app/language.h"
 
 namespace draftcalc::app {
 namespace {
 
-const QString kCsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
+QString CsvFilter() { return Translated(QT_TRANSLATE_NOOP("draftcalc", "CSV files (*.csv);;All files (*)")); }
 // A failed open lists this many of its problems, and how many more there are.
 constexpr qsizetype kProblemsListed = 10;
 
@@ -27,20 +28,25 @@ std::optional<QString> DroppedCsvFile(const QMimeData* mime) {
 
 QString ListOf(const QStringList& problems, qsizetype count) {
   QString text = problems.mid(0, kProblemsListed).join('\n');
-  if (count > kProblemsListed) text += QString("\n… and %1 more").arg(count - kProblemsListed);
+  if (count > kProblemsListed)
+    text += "\n" + Translated(QT_TRANSLATE_NOOP("draftcalc", "… and %1 more")).arg(count - kProblemsListed);
   return text;
 }
 
 }  // namespace
 
 RowsFiles::RowsFiles(QWidget* window, WindowCore& core, QStatusBar* statusBar) : window_(window), core_(core) {
-  save_ = NewAction(window, "saveRows", "Save rows…", QKeySequence::keyBindings(QKeySequence::Save));
+  save_ = NewAction(window, core_.Texts(), "saveRows", QT_TRANSLATE_NOOP("draftcalc", "Save rows…"),
+                    QKeySequence::keyBindings(QKeySequence::Save));
   QObject::connect(save_, &QAction::triggered, window, [this] { SaveWithDialog(); });
-  open_ = NewAction(window, "openRows", "Open rows…", QKeySequence::keyBindings(QKeySequence::Open));
+  open_ = NewAction(window, core_.Texts(), "openRows", QT_TRANSLATE_NOOP("draftcalc", "Open rows…"),
+                    QKeySequence::keyBindings(QKeySequence::Open));
   QObject::connect(open_, &QAction::triggered, window, [this] { OpenWithDialog(); });
-  next_ = NewAction(window, "nextRecord", "Next record", {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+  next_ = NewAction(window, core_.Texts(), "nextRecord", QT_TRANSLATE_NOOP("draftcalc", "Next record"),
+                    {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
   QObject::connect(next_, &QAction::triggered, window, [this] { Step(1); });
-  previous_ = NewAction(window, "previousRecord", "Previous record", {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+  previous_ = NewAction(window, core_.Texts(), "previousRecord", QT_TRANSLATE_NOOP("draftcalc", "Previous record"),
+                        {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
   QObject::connect(previous_, &QAction::triggered, window, [this] { Step(-1); });
   for (QAction* step : {next_, previous_}) step->setEnabled(false);
 
@@ -57,12 +63,14 @@ bool RowsFiles::Save(const QString& path) {
   const ResultCaptions captions = CalculateRows(boxes).captions;
   const QString failure = WriteInputSetFile(path, boxes, captions);
   if (!failure.isEmpty()) {
-    ShowProblem("Cannot save the rows",
-                QString("%1 could not be written: %2\n\nA file of that name is left as it was.").arg(path, failure));
+    ShowProblem(Translated(QT_TRANSLATE_NOOP("draftcalc", "Cannot save the rows")),
+                Translated(QT_TRANSLATE_NOOP("draftcalc",
+                                             "%1 could not be written: %2\n\nA file of that name is left as it was."))
+                    .arg(path, failure));
     return false;
   }
   lastFolder_ = QFileInfo(path).absolutePath();
-  core_.Notice("Rows saved to " + path);
+  core_.Notice(Translated(QT_TRANSLATE_NOOP("draftcalc", "Rows saved to %1")).arg(path));
   return true;
 }
 
@@ -70,12 +78,16 @@ QStringList RowsFiles::Open(const QString& path) {
   InputSetFile file = ReadInputSetFile(path);
   if (!file.problems.isEmpty()) {
     const QString stopped =
-        file.truncated ? QString("\nOnly the first %1 MiB of the file were read.").arg(files::kMostBytesRead >> 20)
-                       : "";
-    ShowProblem("Cannot open " + QFileInfo(path).fileName(),
-                ListOf(file.problems, file.problemCount) + stopped + "\n\nThe rows are left as they were.");
+        file.truncated
+            ? "\n" + Translated(QT_TRANSLATE_NOOP("draftcalc", "Only the first %1 MiB of the file were read."))
+                         .arg(files::kMostBytesRead >> 20)
+            : QString();
+    ShowProblem(Translated(QT_TRANSLATE_NOOP("draftcalc", "Cannot open %1")).arg(QFileInfo(path).fileName()),
+                ListOf(file.problems, file.problemCount) + stopped + "\n\n" +
+                    Translated(QT_TRANSLATE_NOOP("draftcalc", "The rows are left as they were.")));
     if (file.problemCount > file.problems.size()) {
-      file.problems << QString("… and %1 more problems").arg(file.problemCount - file.problems.size());
+      file.problems << Translated(QT_TRANSLATE_NOOP("draftcalc", "… and %1 more problems"))
+                           .arg(file.problemCount - file.problems.size());
     }
     return file.problems;
   }
@@ -91,7 +103,9 @@ QStringList RowsFiles::Open(const QString& path) {
     chooser_->hide();
   }
   if (file.moreRecords) {
-    core_.Notice(QString("Only the first %1 records of %2 were read.").arg(opened_.records.size()).arg(path));
+    core_.Notice(Translated(QT_TRANSLATE_NOOP("draftcalc", "Only the first %1 records of %2 were read."))
+                     .arg(opened_.records.size())
+                     .arg(path));
   }
   return {};
 }
@@ -105,8 +119,11 @@ void RowsFiles::ShowRecord(size_t index) {
   const QString name = QFileInfo(opened_.path).fileName();
   const size_t count = opened_.records.size();
   recordPanel_->setText(count > 1 ? QString("%1 %2/%3").arg(name).arg(index + 1).arg(count) : name);
-  recordPanel_->setToolTip(
-      QString("%1: record %2 of %3, line %4").arg(opened_.path).arg(index + 1).arg(count).arg(record.line));
+  recordPanel_->setToolTip(Translated(QT_TRANSLATE_NOOP("draftcalc", "%1: record %2 of %3, line %4"))
+                               .arg(opened_.path)
+                               .arg(index + 1)
+                               .arg(count)
+                               .arg(record.line));
   recordPanel_->show();
 }
 
@@ -114,7 +131,9 @@ bool RowsFiles::Step(int step) {
   const auto to = static_cast<long long>(opened_.current) + step;
   if (opened_.records.size() < 2) return false;
   if (to < 0 || to >= static_cast<long long>(opened_.records.size())) {
-    core_.Notice(QString("That was the %1 record of %2.").arg(step > 0 ? "last" : "first", opened_.path));
+    core_.Notice((step > 0 ? Translated(QT_TRANSLATE_NOOP("draftcalc", "That was the last record of %1."))
+                           : Translated(QT_TRANSLATE_NOOP("draftcalc", "That was the first record of %1.")))
+                     .arg(opened_.path));
     return false;
   }
   ShowRecord(static_cast<size_t>(to));
@@ -123,14 +142,16 @@ bool RowsFiles::Step(int step) {
 }
 
 void RowsFiles::SaveWithDialog() {
-  QFileDialog dialog(window_, "Save rows", QDir(lastFolder_).filePath("rows.csv"), kCsvFilter);
+  QFileDialog dialog(window_, Translated(QT_TRANSLATE_NOOP("draftcalc", "Save rows")),
+                     QDir(lastFolder_).filePath("rows.csv"), CsvFilter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix("csv");
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) Save(dialog.selectedFiles().front());
 }
 
 void RowsFiles::OpenWithDialog() {
-  const QString path = QFileDialog::getOpenFileName(window_, "Open rows", lastFolder_, kCsvFilter);
+  const QString path = QFileDialog::getOpenFileName(window_, Translated(QT_TRANSLATE_NOOP("draftcalc", "Open rows")),
+                                                    lastFolder_, CsvFilter());
   if (!path.isEmpty()) Open(path);
 }
 

@@ -21,4 +21,14 @@ void WriteFlag(const QString& key, bool value) {
   settings.setValue(key, value);
 }
 
+QString ReadText(const QString& key) {
+  const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kFolderAndName, kFolderAndName);
+  return settings.value(key).toString();
+}
+
+void WriteText(const QString& key, const QString& value) {
+  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kFolderAndName, kFolderAndName);
+  settings.setValue(key, value);
+}
+
 }  // namespace draftcalc::app

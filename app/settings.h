@@ -10,5 +10,8 @@ namespace draftcalc::app {
 // where a setting is first needed, never at start-up.
 bool ReadFlag(const QString& key, bool fallback);
 void WriteFlag(const QString& key, bool value);
+// A text setting ("" when unset).
+QString ReadText(const QString& key);
+void WriteText(const QString& key, const QString& value);
 
 }  // namespace draftcalc::app

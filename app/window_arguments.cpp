@@ -9,7 +9,7 @@ namespace draftcalc::app {
 namespace {
 
 constexpr std::string_view kHelp = R"(Usage:
-  draftcalc [QT-OPTION ...] [FILE]   the calculator window
+  draftcalc [QT-OPTION ...] [--lang en|ja] [FILE]   the calculator window
   draftcalc --help                   this text
   draftcalc --version                the version
 
@@ -19,6 +19,10 @@ FILE, a CSV file of rows as draftcalc-cli reads them (columns x1 .. s3),
 is opened as Ctrl+O opens it: its first record is calculated.
 F1 in the window shows the D codes, the sign rules and the keys; right-click
 the picture for About.
+
+--lang en or --lang ja starts the window in English or Japanese, whatever
+the language chosen last (right-click the picture: English, 日本語) or the
+system's locale, which decide otherwise.
 
 Qt's own options are taken as well, for example -platform offscreen (no
 display), -style Fusion or -reverse. --help and --version need no display.
@@ -55,9 +59,18 @@ int AnswerEarlyRequest(EarlyRequest request, std::FILE* out, std::FILE* err) {
 WindowArguments ReadWindowArguments(const QStringList& arguments) {
   WindowArguments read;
   bool optionsEnded = false;
-  for (const QString& arg : arguments.mid(1)) {
+  const QStringList args = arguments.mid(1);
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString& arg = args[i];
     if (arg == "--" && !optionsEnded) {
       optionsEnded = true;
+    } else if ((arg == "--lang" || arg.startsWith("--lang=")) && !optionsEnded) {
+      const QString code = arg == "--lang" ? (i + 1 < args.size() ? args[++i] : QString()) : arg.mid(7);
+      if (code == "en" || code == "ja") {
+        read.language = code;
+      } else {
+        read.notes << "draftcalc: --lang " + code + " ignored: the languages are en and ja";
+      }
     } else if (arg.startsWith('-') && arg != "-" && !optionsEnded) {
       read.notes << "draftcalc: unknown option " + arg + " ignored (draftcalc --help lists the options)";
     } else if (arg == "-") {

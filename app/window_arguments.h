@@ -22,9 +22,11 @@ int AnswerEarlyRequest(EarlyRequest request, std::FILE* out, std::FILE* err);
 
 // What the arguments Qt left ask of the window (the program name comes
 // first): the CSV file to open, the first argument that is no option (empty
-// when there is none), and a note for each argument ignored.
+// when there is none), the language asked for by --lang en|ja (or
+// --lang=en), and a note for each argument ignored.
 struct WindowArguments {
   QString file;
+  QString language;  // "en", "ja" or empty
   QStringList notes;
 };
 WindowArguments ReadWindowArguments(const QStringList& arguments);

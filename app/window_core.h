@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/translated_texts.h"
 #include "session/session.h"
 
 namespace draftcalc::app {
@@ -22,6 +23,8 @@ class WindowCore {
   virtual void Show(session::Session::Change change) = 0;
   // A notice along the foot of the picture, for a while.
   virtual void Notice(const QString& text) = 0;
+  // The window's texts that follow its language.
+  virtual TranslatedTexts& Texts() = 0;
 };
 
 }  // namespace draftcalc::app

@@ -84,9 +84,9 @@ void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, s
 // "Why    centres 20 apart ..." and "Fix    r2=15"; the labels alone when
 // there is an answer.
 void PrintExplanation(std::FILE* output, const InputTexts& texts, const CalcState& state,
-                      const std::vector<candidates::Candidate>& found) {
+                      const std::vector<candidates::Candidate>& found, i18n::Language language) {
   const explain::Explanation explanation =
-      state.captions.ansRem.empty() ? explain::Explanation{} : explain::Explain(texts, state, found);
+      state.captions.ansRem.empty() ? explain::Explanation{} : explain::Explain(texts, state, found, language);
   PrintLine(output, "Why", explanation.why);
   PrintLine(output, "Fix", explain::FixAsBoxWords(explanation));
 }
@@ -105,7 +105,7 @@ int RunCalcCommand(std::span<const std::string_view> words, const RecordOptions&
   std::vector<candidates::Candidate> found;
   // The drawings take the answer's exact figure from its candidate.
   if (options.explain || options.allCandidates || files.Any()) found = candidates::FindCandidates(*texts);
-  if (options.explain) PrintExplanation(output, *texts, state, found);
+  if (options.explain) PrintExplanation(output, *texts, state, found, options.language);
   if (options.allCandidates) {
     if (found.empty()) std::fprintf(output, "\nNo candidates\n");
     for (const candidates::Candidate& candidate : found) PrintCandidate(output, candidate, found.size());

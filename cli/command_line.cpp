@@ -48,13 +48,29 @@ bool TakeRecordOption(std::string_view arg, RecordOptions& record) {
   return false;
 }
 
+// --lang en|ja ("--lang=ja" too) at args[i], i stepped over what it takes,
+// into `record`; false (and a problem) for another language.
+bool TakeLanguage(std::span<const std::string_view> args, size_t& i, RecordOptions& record, std::string& problem) {
+  std::string_view code = args[i].substr(std::min(args[i].size(), std::string_view("--lang=").size()));
+  if (args[i] == "--lang") code = i + 1 < args.size() ? args[++i] : "";
+  const auto language = i18n::LanguageOfCode(code);
+  if (!language) {
+    problem = "--lang needs en or ja";
+    return false;
+  }
+  record.language = *language;
+  return true;
+}
+
 // The words after "calc": box words, the record options, and the drawing files.
 std::optional<CommandLine> ParseCalc(std::span<const std::string_view> words, std::string& problem) {
   CommandLine command;
   command.mode = CommandLine::Mode::kCalc;
   for (size_t i = 0; i < words.size(); ++i) {
     if (TakeRecordOption(words[i], command.record)) continue;
-    if (IsOption(words[i], "--svg")) {
+    if (IsOption(words[i], "--lang")) {
+      if (!TakeLanguage(words, i, command.record, problem)) return std::nullopt;
+    } else if (IsOption(words[i], "--svg")) {
       if (!OptionPath(words, i, "--svg", command.drawingFiles.svgPath, problem)) return std::nullopt;
     } else if (IsOption(words[i], "--dxf")) {
       if (!OptionPath(words, i, "--dxf", command.drawingFiles.dxfPath, problem)) return std::nullopt;
@@ -84,7 +100,9 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
       return command;
     }
     if (TakeRecordOption(arg, command.record)) continue;
-    if (IsOption(arg, "--jobs")) {
+    if (IsOption(arg, "--lang")) {
+      TakeLanguage(args, i, command.record, problem);
+    } else if (IsOption(arg, "--jobs")) {
       jobs = OptionNumber(args, i, "--jobs", 1, kMostJobs, problem);
     } else if (IsOption(arg, "--max-record-bytes")) {
       maxRecordBytes = OptionNumber(args, i, "--max-record-bytes", 1, csv::CsvReader::kLargestMaxRecordBytes, problem);

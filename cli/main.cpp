@@ -37,6 +37,9 @@ Options:
   --strict              refuse a record (or calc) with a box text that is
                         not read whole, such as "8,5" read as 8 or "point"
                         read as 0; see below
+  --lang en|ja          the language of the reasons (ansWhy, Why): English or
+                        Japanese (default: the locale's, from LC_ALL,
+                        LC_MESSAGES or LANG); ansRem is the same in both
   --jobs N              calculate in N threads (1 to 256; default: one per core);
                         the output is the same for every N
   --max-record-bytes N  longest record taken, in bytes (default 1048576)

@@ -67,8 +67,9 @@ void RecordCalculator::AppendRecordAndAnswer(const csv::RecordView& record, std:
   }
   for (const std::string* caption : csv::CaptionsInColumnOrder(state_.captions)) writer.Field(*caption);
   if (!options_.explain) return;
-  const explain::Explanation explanation =
-      state_.captions.ansRem.empty() ? explain::Explanation{} : explain::Explain(texts_, state_, Found());
+  const explain::Explanation explanation = state_.captions.ansRem.empty()
+                                               ? explain::Explanation{}
+                                               : explain::Explain(texts_, state_, Found(), options_.language);
   writer.Field(explanation.why);
   writer.Field(explain::FixAsBoxWords(explanation));
 }

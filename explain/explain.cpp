@@ -17,6 +17,7 @@
 #include "geometry/solution_set.h"
 #include "geometry/tangent_lines.h"
 #include "geometry/touching_circles.h"
+#include "i18n/translation.h"
 
 namespace draftcalc::explain {
 namespace {
@@ -28,6 +29,20 @@ using geometry::Point;
 
 // A number as the captions show it: four decimals at most.
 std::string Num(double x) { return NumberText(RoundTo(x, 4)); }
+std::string Int(int n) { return std::to_string(n); }
+
+// The reason's words in the language asked for: each sentence marked for
+// the translations (i18n/*.ts), its numbers put in for %1, %2, ...
+class Say {
+ public:
+  explicit Say(i18n::Language language) : language_(language) {}
+  std::string operator()(const char* source, std::initializer_list<std::string_view> values = {}) const {
+    return i18n::Format(source, language_, values);
+  }
+
+ private:
+  i18n::Language language_;
+};
 
 // The rows as the calculation reads them (rows 0..2), in the geometry's terms.
 struct Rows {
@@ -53,93 +68,107 @@ double SignedDistance(const Line& line, Point p) {
   return geometry::Dot(geometry::LeftOf(along), p - line.point) - line.offset;
 }
 
-std::string KindName(ElementKind kind) {
+std::string KindName(ElementKind kind, const Say& say) {
   switch (kind) {
     case ElementKind::kPoint:
-      return "a point";
+      return say(QT_TRANSLATE_NOOP("draftcalc", "a point"));
     case ElementKind::kLine1:
     case ElementKind::kLine2:
     case ElementKind::kLine3:
-      return "a line";
+      return say(QT_TRANSLATE_NOOP("draftcalc", "a line"));
     case ElementKind::kValueRow:
-      return "a value row";
+      return say(QT_TRANSLATE_NOOP("draftcalc", "a value row"));
     case ElementKind::kCircle:
-      return "a circle";
+      return say(QT_TRANSLATE_NOOP("draftcalc", "a circle"));
   }
-  return "a row";
+  return say(QT_TRANSLATE_NOOP("draftcalc", "a row"));
 }
 
 bool IsLine(ElementKind kind) {
   return kind == ElementKind::kLine1 || kind == ElementKind::kLine2 || kind == ElementKind::kLine3;
 }
 
-Explanation WrongOrder(const Rows& rows, FixSearch& search) {
+Explanation WrongOrder(const Rows& rows, FixSearch& search, const Say& say) {
   const ElementKind first = rows.kinds[0], second = rows.kinds[1];
-  const std::string kinds = "rows 1 and 2 are " + KindName(first) + " and " + KindName(second) + ": ";
-  std::string why;
+  std::string rule;
   if (first == ElementKind::kValueRow) {
-    why = kinds + "a value row (D 5) stands in row 2, between two elements";
+    rule = say(QT_TRANSLATE_NOOP("draftcalc", "a value row (D 5) stands in row 2, between two elements"));
   } else if (first == ElementKind::kLine2) {
-    why = kinds + "D 2 marks the second of two lines; row 1 takes D 1 or 3";
+    rule = say(QT_TRANSLATE_NOOP("draftcalc", "D 2 marks the second of two lines; row 1 takes D 1 or 3"));
     search.OfferText(0, colD, "1");
   } else if (IsLine(first) && second == ElementKind::kLine1) {
-    why = kinds + "the second of two lines takes D 2 or 3";
+    rule = say(QT_TRANSLATE_NOOP("draftcalc", "the second of two lines takes D 2 or 3"));
     search.OfferText(1, colD, "2");
   } else if (first == ElementKind::kCircle && IsLine(second)) {
-    why = kinds + "2.2 takes a circle then a line with D 3 (or the line first)";
+    rule = say(QT_TRANSLATE_NOOP("draftcalc", "2.2 takes a circle then a line with D 3 (or the line first)"));
     search.OfferText(1, colD, "3");
   } else if (second == ElementKind::kValueRow) {
-    why = kinds + "a value row (D 5) in row 2 needs a circle in row 3 (D3 from 0 to below 10)";
+    rule = say(
+        QT_TRANSLATE_NOOP("draftcalc", "a value row (D 5) in row 2 needs a circle in row 3 (D3 from 0 to below 10)"));
   } else if ((first == ElementKind::kPoint && IsLine(second)) || (IsLine(first) && second == ElementKind::kPoint)) {
-    why = kinds + "no calculation takes a point with a line (1.2 takes a point and a circle, 2.2 a line and a circle)";
+    rule = say(QT_TRANSLATE_NOOP(
+        "draftcalc",
+        "no calculation takes a point with a line (1.2 takes a point and a circle, 2.2 a line and a circle)"));
   } else {
-    why = kinds + "no calculation takes them in this order (see the catalogue)";
+    rule = say(QT_TRANSLATE_NOOP("draftcalc", "no calculation takes them in this order (see the catalogue)"));
   }
-  return {why, search.Best()};
+  return {say(QT_TRANSLATE_NOOP("draftcalc", "rows 1 and 2 are %1 and %2: %3"),
+              {KindName(first, say), KindName(second, say), rule}),
+          search.Best()};
 }
 
 // The signs select no answer, but the construction has some: the one the
 // fewest edits give, said after the reason of the calculation's family.
-std::optional<Explanation> OtherSigns(std::span<const candidates::Candidate> found) {
+std::optional<Explanation> OtherSigns(std::span<const candidates::Candidate> found, const Say& say) {
   const candidates::Candidate* best = nullptr;
   for (const candidates::Candidate& c : found) {
     if (!c.reachable || c.edits.empty()) continue;
     if (best == nullptr || c.edits.size() < best->edits.size()) best = &c;
   }
   if (best == nullptr) return std::nullopt;
-  const std::string count = std::to_string(found.size());
-  return Explanation{"the construction has " + count +
-                         (found.size() == 1 ? " answer (the candidate)" : " answers (the candidates)") + ": " +
-                         candidates::EditsInWords(*best) + " gives candidate " + std::to_string(best->number),
-                     best->edits};
+  const std::string count = std::to_string(found.size()), edits = candidates::EditsInWords(*best);
+  const std::string number = std::to_string(best->number);
+  return Explanation{
+      found.size() == 1
+          ? say(QT_TRANSLATE_NOOP("draftcalc", "the construction has %1 answer (the candidate): %2 gives candidate %3"),
+                {count, edits, number})
+          : say(QT_TRANSLATE_NOOP("draftcalc",
+                                  "the construction has %1 answers (the candidates): %2 gives candidate %3"),
+                {count, edits, number}),
+      best->edits};
 }
 
 // 1.2 and 1.3: rows 0 and 1 are the point or circle and the circle; the
 // calculation needs |R1 - R2| within the distance of the centres.
-Explanation Tangents(const Rows& rows, CalculationId ran, FixSearch& search) {
+Explanation Tangents(const Rows& rows, CalculationId ran, FixSearch& search, const Say& say) {
   const Circle first = rows.CircleAt(0), second = rows.CircleAt(1);
   const double d = geometry::Distance(first.centre, second.centre);
   const double r1 = std::fabs(first.radius), r2 = std::fabs(second.radius);
   const bool point = ran == kTangentPointCircle;
   std::string why;
   if (d == 0) {
-    why = point ? "the point is the circle's centre: no tangent passes through it"
-                : "the circles share their centre (" + Num(first.centre.x) + ", " + Num(first.centre.y) +
-                      "): they have no common tangent";
+    why = point ? say(QT_TRANSLATE_NOOP("draftcalc", "the point is the circle's centre: no tangent passes through it"))
+                : say(QT_TRANSLATE_NOOP("draftcalc",
+                                        "the circles share their centre (%1, %2): they have no common tangent"),
+                      {Num(first.centre.x), Num(first.centre.y)});
     return {why, {}};
   }
   if (point) {
     const double r = std::max(r1, r2);
-    why = "the point lies " + Num(d) + " from the circle's centre, inside its radius " + Num(r) + ": " + Num(r - d) +
-          " inside";
+    why = say(
+        QT_TRANSLATE_NOOP("draftcalc", "the point lies %1 from the circle's centre, inside its radius %2: %3 inside"),
+        {Num(d), Num(r), Num(r - d)});
   } else if (d < std::fabs(r1 - r2)) {
     const bool firstInside = r1 < r2;
-    why = "circle " + std::to_string(firstInside ? 1 : 2) + " lies inside circle " +
-          std::to_string(firstInside ? 2 : 1) + ": the centres are " + Num(d) + " apart, less than the " +
-          Num(std::fabs(r1 - r2)) + " between the radii: no common tangent";
+    why = say(QT_TRANSLATE_NOOP("draftcalc",
+                                "circle %1 lies inside circle %2: the centres are %3 apart, less than the %4 between "
+                                "the radii: no common tangent"),
+              {Int(firstInside ? 1 : 2), Int(firstInside ? 2 : 1), Num(d), Num(std::fabs(r1 - r2))});
   } else {
-    why = "the signs of R ask for a tangent crossing between the circles, which overlap: the centres are " + Num(d) +
-          " apart, less than the radii " + Num(r1) + " + " + Num(r2);
+    why = say(QT_TRANSLATE_NOOP("draftcalc",
+                                "the signs of R ask for a tangent crossing between the circles, which overlap: the "
+                                "centres are %1 apart, less than the radii %2 + %3"),
+              {Num(d), Num(r1), Num(r2)});
   }
   const double signed1 = rows.Radius(0), signed2 = rows.Radius(1);
   for (const int row : {0, 1}) {
@@ -150,30 +179,39 @@ Explanation Tangents(const Rows& rows, CalculationId ran, FixSearch& search) {
   return {why, search.Best()};
 }
 
-Explanation Lines(const Rows& rows, int first, int second) {
+Explanation Lines(const Rows& rows, int first, int second, const Say& say) {
   const Line a = rows.LineAt(first), b = rows.LineAt(second);
   if (const auto meet = geometry::Intersection(a, b)) {
-    return {"lines " + std::to_string(first + 1) + " and " + std::to_string(second + 1) + " meet at (" + Num(meet->x) +
-                ", " + Num(meet->y) + ") but so nearly parallel (A " + Num(a.direction) + " and " + Num(b.direction) +
-                ") that the calculation's angles cannot tell where",
+    return {say(QT_TRANSLATE_NOOP("draftcalc",
+                                  "lines %1 and %2 meet at (%3, %4) but so nearly parallel (A %5 and %6) that the "
+                                  "calculation's angles cannot tell where"),
+                {Int(first + 1), Int(second + 1), Num(meet->x), Num(meet->y), Num(a.direction), Num(b.direction)}),
             {}};
   }
   const bool same =
       std::fabs(SignedDistance(a, b.point) + b.offset) < 1e-12 * std::max(1.0, geometry::Magnitude(b.point));
-  return {"lines " + std::to_string(first + 1) + " and " + std::to_string(second + 1) +
-              (same ? " coincide" : " are parallel") + " (A " + Num(a.direction) + " and " + Num(b.direction) + ")",
-          {}};
+  const std::string one = Int(first + 1), two = Int(second + 1), angle1 = Num(a.direction), angle2 = Num(b.direction);
+  return {
+      same ? say(QT_TRANSLATE_NOOP("draftcalc", "lines %1 and %2 coincide (A %3 and %4)"), {one, two, angle1, angle2})
+           : say(QT_TRANSLATE_NOOP("draftcalc", "lines %1 and %2 are parallel (A %3 and %4)"),
+                 {one, two, angle1, angle2}),
+      {}};
 }
 
 // 2.2: a line and a circle, in either order.
-Explanation LineAndCircle(const Rows& rows, FixSearch& search) {
+Explanation LineAndCircle(const Rows& rows, FixSearch& search, const Say& say) {
   const int circleRow = rows.IsCircle(0) ? 0 : 1;
   const Circle circle = rows.CircleAt(circleRow);
   const double p = std::fabs(SignedDistance(rows.LineAt(1 - circleRow), circle.centre));
   const double r = std::fabs(circle.radius);
   std::string why =
-      "the line passes " + Num(p) + " from the circle's centre; radius " + Num(r) + ": " + Num(p - r) + " short";
-  if (p <= r) why = "the line touches the circle within " + Num(r - p) + ", too closely for the calculation's rounding";
+      say(QT_TRANSLATE_NOOP("draftcalc", "the line passes %1 from the circle's centre; radius %2: %3 short"),
+          {Num(p), Num(r), Num(p - r)});
+  if (p <= r) {
+    why = say(QT_TRANSLATE_NOOP("draftcalc",
+                                "the line touches the circle within %1, too closely for the calculation's rounding"),
+              {Num(r - p)});
+  }
   const double sign = circle.radius < 0 ? -1 : 1;
   search.Offer(circleRow, colR, circle.radius, sign * p);
   return {why, search.Best()};
@@ -201,24 +239,26 @@ void OfferTwoCircleLimits(const Rows& rows, double d, bool withC, FixSearch& sea
 }
 
 // 2.3: two circles meeting.
-Explanation TwoCircles(const Rows& rows, FixSearch& search) {
+Explanation TwoCircles(const Rows& rows, FixSearch& search, const Say& say) {
   const Circle one = rows.CircleAt(0), three = rows.CircleAt(2);
   const double d = geometry::Distance(one.centre, three.centre);
   const double r1 = std::fabs(one.radius), r3 = std::fabs(three.radius);
-  if (d == 0) return {"the circles share their centre: they do not meet", {}};
+  if (d == 0) return {say(QT_TRANSLATE_NOOP("draftcalc", "the circles share their centre: they do not meet")), {}};
   std::string why;
   if (r1 == 0 || r3 == 0) {
-    why = "circle " + std::to_string(r1 == 0 ? 1 : 3) + " has radius 0";
+    why = say(QT_TRANSLATE_NOOP("draftcalc", "circle %1 has radius 0"), {Int(r1 == 0 ? 1 : 3)});
   } else if (d > r1 + r3) {
-    why = "the centres are " + Num(d) + " apart; radii " + Num(r1) + " + " + Num(r3) + " reach " + Num(r1 + r3) + ": " +
-          Num(d - r1 - r3) + " short";
+    why = say(QT_TRANSLATE_NOOP("draftcalc", "the centres are %1 apart; radii %2 + %3 reach %4: %5 short"),
+              {Num(d), Num(r1), Num(r3), Num(r1 + r3), Num(d - r1 - r3)});
   } else if (d < std::fabs(r1 - r3)) {
-    why = "circle " + std::to_string(r1 < r3 ? 1 : 3) + " lies inside circle " + std::to_string(r1 < r3 ? 3 : 1) +
-          ": the centres are " + Num(d) + " apart, less than the " + Num(std::fabs(r1 - r3)) +
-          " between the radii: " + Num(std::fabs(r1 - r3) - d) + " too close to meet";
+    why =
+        say(QT_TRANSLATE_NOOP("draftcalc",
+                              "circle %1 lies inside circle %2: the centres are %3 apart, less than the %4 between "
+                              "the radii: %5 too close to meet"),
+            {Int(r1 < r3 ? 1 : 3), Int(r1 < r3 ? 3 : 1), Num(d), Num(std::fabs(r1 - r3)), Num(std::fabs(r1 - r3) - d)});
   } else {
-    why = "the circles touch within " + Num(std::min(r1 + r3 - d, d - std::fabs(r1 - r3))) +
-          ", too closely for the calculation's rounding";
+    why = say(QT_TRANSLATE_NOOP("draftcalc", "the circles touch within %1, too closely for the calculation's rounding"),
+              {Num(std::min(r1 + r3 - d, d - std::fabs(r1 - r3)))});
   }
   OfferTwoCircleLimits(rows, d, false, search);
   return {why, search.Best()};
@@ -226,62 +266,75 @@ Explanation TwoCircles(const Rows& rows, FixSearch& search) {
 
 // A fix of C beyond the least |C| any touching circle needs: the signs ask
 // for one that needs more, which the reason says.
-Explanation WithTheSignsC(Explanation explanation, double least) {
+Explanation WithTheSignsC(Explanation explanation, double least, const Say& say) {
   if (least == 0 || explanation.fix.size() != 1 || explanation.fix[0].column != colC) return explanation;
   const double c = ParseLeadingNumber(explanation.fix[0].text);
   if (std::fabs(c) > least + 1e-3) {
-    explanation.why += "; with these signs the nearest C that gives one is " + explanation.fix[0].text;
+    explanation.why += say(QT_TRANSLATE_NOOP("draftcalc", "; with these signs the nearest C that gives one is %1"),
+                           {explanation.fix[0].text});
   }
   return explanation;
 }
 
 // 3.1 and 3.4: a circle of radius |C| touching a point or circle and a circle.
-Explanation TouchingTwo(const Rows& rows, CalculationId ran, FixSearch& search) {
+Explanation TouchingTwo(const Rows& rows, CalculationId ran, FixSearch& search, const Say& say) {
   const Circle one = rows.CircleAt(0), three = rows.CircleAt(2);
   const double d = geometry::Distance(one.centre, three.centre);
   const double r1 = std::fabs(one.radius), r3 = std::fabs(three.radius), rho = std::fabs(rows.C());
-  const std::string first = ran == kCircleThroughPointTouchingCircle ? "the point" : "circle 1";
-  const std::string radius = "a circle of radius |C| = " + Num(rho);
+  const std::string first = ran == kCircleThroughPointTouchingCircle ? say(QT_TRANSLATE_NOOP("draftcalc", "the point"))
+                                                                     : say(QT_TRANSLATE_NOOP("draftcalc", "circle 1"));
+  const std::string circle3 = say(QT_TRANSLATE_NOOP("draftcalc", "circle 3"));
   std::string why;
   double least = 0;
   if (d == 0) {
-    why = first + " and circle 3 share their centre";
+    why = say(QT_TRANSLATE_NOOP("draftcalc", "%1 and circle 3 share their centre"), {first});
   } else if (const double gap = d - r1 - r3; gap > 0 && 2 * rho < gap) {
     least = gap / 2;
-    why = first + " and circle 3 are " + Num(gap) + " apart: " + radius + " touching both needs |C| at least " +
-          Num(gap / 2);
+    why = say(QT_TRANSLATE_NOOP(
+                  "draftcalc",
+                  "%1 and circle 3 are %2 apart: a circle of radius |C| = %3 touching both needs |C| at least %4"),
+              {first, Num(gap), Num(rho), Num(gap / 2)});
   } else if (const double inside = std::fabs(r1 - r3) - d; inside > 0 && 2 * rho < inside) {
     least = inside / 2;
     const bool firstInside = r1 < r3;
-    why = (firstInside ? first : std::string("circle 3")) + " lies inside " + (firstInside ? "circle 3" : "circle 1") +
-          ", " + Num(inside) + " from its edge: " + radius + " touching both needs |C| at least " + Num(least);
+    why = say(QT_TRANSLATE_NOOP("draftcalc",
+                                "%1 lies inside %2, %3 from its edge: a circle of radius |C| = %4 touching both needs "
+                                "|C| at least %5"),
+              {firstInside ? first : circle3, firstInside ? circle3 : say(QT_TRANSLATE_NOOP("draftcalc", "circle 1")),
+               Num(inside), Num(rho), Num(least)});
   } else {
-    why = "no " + radius.substr(2) + " touches " + first + " and circle 3 as the signs of R, C and S ask";
+    why = say(QT_TRANSLATE_NOOP("draftcalc",
+                                "no circle of radius |C| = %1 touches %2 and circle 3 as the signs of R, C and S ask"),
+              {Num(rho), first});
   }
   OfferTwoCircleLimits(rows, d, true, search);
-  return WithTheSignsC({why, search.Best()}, least);
+  return WithTheSignsC({why, search.Best()}, least, say);
 }
 
 // 3.2: a circle of radius |C| touching the circle and the tangent from the point.
-Explanation TouchingCircleAndTangent(const Rows& rows, FixSearch& search) {
+Explanation TouchingCircleAndTangent(const Rows& rows, FixSearch& search, const Say& say) {
   const Point point = rows.PointAt(0);
   const Circle circle = rows.CircleAt(2);
   const double d = geometry::Distance(point, circle.centre), r = std::fabs(circle.radius);
   if (d < r) {
     const double sign = circle.radius < 0 ? -1 : 1;
     search.Offer(2, colR, circle.radius, sign * d);
-    return {"the point lies " + Num(d) + " from the circle's centre, inside its radius " + Num(r) +
-                ": no tangent passes through it",
+    return {say(QT_TRANSLATE_NOOP(
+                    "draftcalc",
+                    "the point lies %1 from the circle's centre, inside its radius %2: no tangent passes through it"),
+                {Num(d), Num(r)}),
             search.Best()};
   }
   search.Search(1, colC, rows.C());
-  return {"no circle of radius |C| = " + Num(std::fabs(rows.C())) +
-              " touches the circle and the tangent from the point on the sides the signs of R, C and S choose",
+  return {say(QT_TRANSLATE_NOOP("draftcalc",
+                                "no circle of radius |C| = %1 touches the circle and the tangent from the point on the "
+                                "sides the signs of R, C and S choose"),
+              {Num(std::fabs(rows.C()))}),
           search.Best()};
 }
 
 // 3.3: a circle of radius |C| touching the line and the circle.
-Explanation TouchingLineAndCircle(const Rows& rows, FixSearch& search) {
+Explanation TouchingLineAndCircle(const Rows& rows, FixSearch& search, const Say& say) {
   const Line line = rows.LineAt(0);
   const Circle circle = rows.CircleAt(2);
   const double gap = std::fabs(SignedDistance(line, circle.centre)) - std::fabs(circle.radius);
@@ -290,11 +343,16 @@ Explanation TouchingLineAndCircle(const Rows& rows, FixSearch& search) {
   double least = 0;
   if (gap > 0 && 2 * rho < gap) {
     least = gap / 2;
-    why = "the circle lies " + Num(gap) + " from the line: a circle of radius |C| = " + Num(rho) +
-          " touching both needs |C| at least " + Num(least);
+    why = say(QT_TRANSLATE_NOOP("draftcalc",
+                                "the circle lies %1 from the line: a circle of radius |C| = %2 touching both needs |C| "
+                                "at least %3"),
+              {Num(gap), Num(rho), Num(least)});
   } else {
-    why = "no circle of radius |C| = " + Num(rho) +
-          " touches the line and the circle on the sides the signs of C and S choose";
+    why =
+        say(QT_TRANSLATE_NOOP("draftcalc",
+                              "no circle of radius |C| = %1 touches the line and the circle on the sides the signs of "
+                              "C and S choose"),
+            {Num(rho)});
   }
   // The touching circle's centre lies |C| from the line on the side C
   // picks, and R + |C| or |R - |C|| from the circle's centre: its radius
@@ -304,81 +362,91 @@ Explanation TouchingLineAndCircle(const Rows& rows, FixSearch& search) {
     for (const double sign : {1.0, -1.0}) search.Offer(1, colC, rows.C(), sign * limit);
   }
   search.Search(1, colC, rows.C());
-  return WithTheSignsC({why, search.Best()}, least);
+  return WithTheSignsC({why, search.Best()}, least, say);
 }
 
-Explanation ThreePoints(const Rows& rows) {
+Explanation ThreePoints(const Rows& rows, const Say& say) {
   const Point p1 = rows.PointAt(0), p2 = rows.PointAt(1), p3 = rows.PointAt(2);
   const std::array<std::pair<int, int>, 3> pairs = {{{1, 2}, {1, 3}, {2, 3}}};
   const std::array<Point, 3> points = {p1, p2, p3};
   for (const auto& [i, j] : pairs) {
     if (points[static_cast<size_t>(i - 1)] == points[static_cast<size_t>(j - 1)]) {
-      return {"points " + std::to_string(i) + " and " + std::to_string(j) + " coincide: three points are needed", {}};
+      return {
+          say(QT_TRANSLATE_NOOP("draftcalc", "points %1 and %2 coincide: three points are needed"), {Int(i), Int(j)}),
+          {}};
     }
   }
-  return {"the three points lie on one line: no circle passes through them", {}};
+  return {say(QT_TRANSLATE_NOOP("draftcalc", "the three points lie on one line: no circle passes through them")), {}};
 }
 
-Explanation ThreeLines(const Rows& rows) {
+Explanation ThreeLines(const Rows& rows, const Say& say) {
   for (const auto& [i, j] : {std::pair{0, 1}, std::pair{1, 2}, std::pair{0, 2}}) {
-    if (!geometry::Intersection(rows.LineAt(i), rows.LineAt(j))) return Lines(rows, i, j);
+    if (!geometry::Intersection(rows.LineAt(i), rows.LineAt(j))) return Lines(rows, i, j, say);
   }
-  return {"the corners' bisectors do not meet: no circle touches the three lines as their directions ask", {}};
+  return {say(QT_TRANSLATE_NOOP(
+              "draftcalc",
+              "the corners' bisectors do not meet: no circle touches the three lines as their directions ask")),
+          {}};
 }
 
 // The reason of the calculation that ran, and its search for a fix.
-Explanation Family(const Rows& rows, CalculationId ran, FixSearch& search) {
+Explanation Family(const Rows& rows, CalculationId ran, FixSearch& search, const Say& say) {
   switch (ran) {
     case kTangentPointCircle:
     case kTangentTwoCircles:
-      return Tangents(rows, ran, search);
+      return Tangents(rows, ran, search, say);
     case kTwoLines:
-      return Lines(rows, 0, 1);
+      return Lines(rows, 0, 1, say);
     case kLineAndCircle:
-      return LineAndCircle(rows, search);
+      return LineAndCircle(rows, search, say);
     case kTwoCircles:
-      return TwoCircles(rows, search);
+      return TwoCircles(rows, search, say);
     case kCircleThroughPointTouchingCircle:
     case kCircleTouchingTwoCircles:
-      return TouchingTwo(rows, ran, search);
+      return TouchingTwo(rows, ran, search, say);
     case kCircleTouchingCircleAndTangent:
-      return TouchingCircleAndTangent(rows, search);
+      return TouchingCircleAndTangent(rows, search, say);
     case kCircleTouchingLineAndCircle:
-      return TouchingLineAndCircle(rows, search);
+      return TouchingLineAndCircle(rows, search, say);
     case kCircleThroughThreePoints:
-      return ThreePoints(rows);
+      return ThreePoints(rows, say);
     case kCircleTouchingThreeLines:
-      return ThreeLines(rows);
+      return ThreeLines(rows, say);
     case kAngleOfTwoPoints:
     case kNone:
       break;
   }
-  return {"the calculation found no answer for these rows", {}};
+  return {say(QT_TRANSLATE_NOOP("draftcalc", "the calculation found no answer for these rows")), {}};
 }
 
 }  // namespace
 
-Explanation Explain(const InputTexts& texts, const CalcState& shown, std::span<const candidates::Candidate> found) {
+Explanation Explain(const InputTexts& texts, const CalcState& shown, std::span<const candidates::Candidate> found,
+                    i18n::Language language) {
   if (shown.captions.ansRem.empty()) return {};
+  const Say say(language);
   if (shown.captions.ansRem == messages::kNumberOutOfRange) {
-    return {"the numbers are too large to calculate with: a distance or its square passes the largest double", {}};
+    return {say(QT_TRANSLATE_NOOP(
+                "draftcalc",
+                "the numbers are too large to calculate with: a distance or its square passes the largest double")),
+            {}};
   }
   const Rows rows(texts);
   FixSearch search(texts);
-  if (shown.ran == kNone) return WrongOrder(rows, search);
-  const auto other = OtherSigns(found);
+  if (shown.ran == kNone) return WrongOrder(rows, search, say);
+  const auto other = OtherSigns(found, say);
   // The candidates' edits are the fix then: no search for another.
   if (other) search.Skip();
-  const Explanation family = Family(rows, shown.ran, search);
+  const Explanation family = Family(rows, shown.ran, search, say);
   if (!other) return family;
-  return {family.why + "; " + other->why, other->fix};
+  return {say(QT_TRANSLATE_NOOP("draftcalc", "%1; %2"), {family.why, other->why}), other->fix};
 }
 
-Explanation Explain(const InputTexts& texts) {
+Explanation Explain(const InputTexts& texts, i18n::Language language) {
   CalcState state;
   RunCalculation(state, texts);
   if (state.captions.ansRem.empty()) return {};
-  return Explain(texts, state, candidates::FindCandidates(texts));
+  return Explain(texts, state, candidates::FindCandidates(texts), language);
 }
 
 }  // namespace draftcalc::explain

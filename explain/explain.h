@@ -6,6 +6,7 @@
 #include "core/calc_state.h"
 #include "core/input_texts.h"
 #include "explain/explanation.h"
+#include "i18n/translation.h"
 
 namespace draftcalc::explain {
 
@@ -14,9 +15,11 @@ namespace draftcalc::explain {
 // candidates of the texts (candidates::FindCandidates). The reason is worked
 // out from the exact geometry (true pi, full precision), not from the
 // calculation's own arithmetic; the fix is checked with the calculation.
-Explanation Explain(const InputTexts& texts, const CalcState& shown, std::span<const candidates::Candidate> found);
+// The reason is in `language` (its numbers and box words the same in both).
+Explanation Explain(const InputTexts& texts, const CalcState& shown, std::span<const candidates::Candidate> found,
+                    i18n::Language language = i18n::Language::kEnglish);
 
 // The same, calculating and searching first.
-Explanation Explain(const InputTexts& texts);
+Explanation Explain(const InputTexts& texts, i18n::Language language = i18n::Language::kEnglish);
 
 }  // namespace draftcalc::explain

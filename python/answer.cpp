@@ -23,14 +23,22 @@ void RefuseBoxesNotReadWhole(const InputTexts& texts) {
 
 }  // namespace
 
+i18n::Language LanguageArgument(const std::string& lang) {
+  const auto language = i18n::LanguageOfCode(lang);
+  if (!language)
+    Raise(PyExc_ValueError, "lang must be \"en\" or \"ja\", not " + py::repr(py::str(lang)).cast<std::string>());
+  return *language;
+}
+
 py::dict Answer(const InputTexts& texts, CalcState& state, const AnswerOptions& options) {
   if (options.strict) RefuseBoxesNotReadWhole(texts);
   RunCalculation(state, texts);
   py::dict answer = AnswerDict(state.captions);
   if (options.explain) {
-    const explain::Explanation explanation = state.captions.ansRem.empty()
-                                                 ? explain::Explanation{}
-                                                 : explain::Explain(texts, state, candidates::FindCandidates(texts));
+    const explain::Explanation explanation =
+        state.captions.ansRem.empty()
+            ? explain::Explanation{}
+            : explain::Explain(texts, state, candidates::FindCandidates(texts), options.language);
     answer["why"] = py::str(explanation.why);
     answer["fix"] = py::str(explain::FixAsBoxWords(explanation));
   }

@@ -23,12 +23,13 @@ namespace py = pybind11;
 namespace draftcalc::python {
 namespace {
 
-py::dict Calculate(py::handle mapping, bool explain, bool strict) {
+py::dict Calculate(py::handle mapping, bool explain, bool strict, const std::string& lang) {
+  const i18n::Language language = LanguageArgument(lang);
   csv::NamedBoxes boxes;
   std::vector<py::object> keepAlive;
   ReadBoxes(mapping, boxes, keepAlive);
   CalcState state;
-  return Answer(boxes.Texts(), state, {explain, strict});
+  return Answer(boxes.Texts(), state, {explain, strict, language});
 }
 
 // The texts copied out of the Python objects, so that the search can run
@@ -82,7 +83,7 @@ py::dict Examples() {
 
 constexpr const char* kModuleDoc = R"(The draftcalc calculation engine.)";
 
-constexpr const char* kCalculateDoc = R"(calculate(boxes, *, explain=False, strict=False) -> dict[str, str]
+constexpr const char* kCalculateDoc = R"(calculate(boxes, *, explain=False, strict=False, lang="en") -> dict[str, str]
 
 The five captions of one calculation, as the window shows them after
 Calculate and draftcalc-cli writes them: "ansX", "ansY", "ansA", "ansR" (a
@@ -102,12 +103,15 @@ remark instead of an answer, in one sentence with the numbers that decide it
 ("the centres are 20 apart; radii 5 + 5 reach 10: 10 short"), and "fix", the
 nearest input that gives an answer as box words ("r1=15"), the smallest
 change of one box to the captions' four decimals; both "" for an answer,
-"fix" "" when no one box edit gives one.
+"fix" "" when no one box edit gives one. lang="ja" gives "why" in Japanese
+("中心間は 20。半径 5 + 5 で届くのは 10: 10 足りません"); the remark and the
+fix are the same in both.
 
 Raises TypeError when boxes is not a mapping, a name is not a str, or a text
 is not a str, int or float (True and False are refused); ValueError when a
 name is no box, a box is given twice ("x1" and "X1") or a float is infinite
-or NaN, and with strict=True when a box text is not read whole as a number
+or NaN or lang is neither "en" nor "ja", and with strict=True when a box
+text is not read whole as a number
 ('r2 "8,5" is read as 8': text after the number, a decimal comma, a text
 with no number, a number beyond the double range).)";
 
@@ -132,10 +136,11 @@ draftcalc-cli writes one record with cand "0").
 The boxes as for calculate, with the same errors. The search runs without
 the GIL: other Python threads run meanwhile.)";
 
-constexpr const char* kCalculateManyDoc = R"(calculate_many(records, *, explain=False, strict=False) -> Calculations
+constexpr const char* kCalculateManyDoc =
+    R"(calculate_many(records, *, explain=False, strict=False, lang="en") -> Calculations
 
 calculate for each mapping of boxes that the iterable records yields, in
-order, explain and strict as there: the same answers as
+order, explain, strict and lang as there: the same answers as
 map(calculate, records), one element table
 serving all records. The iterator takes the next record only when asked
 for its answer, so a stream of any length runs in constant memory.
@@ -157,7 +162,7 @@ PYBIND11_MODULE(_draftcalc, module) {
 
   module.doc() = kModuleDoc;
   module.def("calculate", &Calculate, py::arg("boxes"), py::kw_only(), py::arg("explain") = false,
-             py::arg("strict") = false, kCalculateDoc);
+             py::arg("strict") = false, py::arg("lang") = "en", kCalculateDoc);
   module.def("candidates", &Candidates, py::arg("boxes"), kCandidatesDoc);
 
   py::class_<CalculationStream>(module, "Calculations", kCalculationsDoc)
@@ -165,10 +170,12 @@ PYBIND11_MODULE(_draftcalc, module) {
       .def("__next__", &CalculationStream::Next);
   module.def(
       "calculate_many",
-      [](py::handle records, bool explain, bool strict) {
-        return CalculationStream(py::iter(records), {explain, strict});
+      [](py::handle records, bool explain, bool strict, const std::string& lang) {
+        const auto language = LanguageArgument(lang);
+        return CalculationStream(py::iter(records), {explain, strict, language});
       },
-      py::arg("records"), py::kw_only(), py::arg("explain") = false, py::arg("strict") = false, kCalculateManyDoc);
+      py::arg("records"), py::kw_only(), py::arg("explain") = false, py::arg("strict") = false, py::arg("lang") = "en",
+      kCalculateManyDoc);
 
   module.attr("ANSWER_KEYS") = AnswerKeys();
   module.attr("CANDIDATE_KEYS") = CandidateKeys();

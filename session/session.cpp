@@ -45,12 +45,22 @@ Session::Change Session::Calculate() {
   const InputTexts texts = ViewsOf(boxes_);
   RunCalculation(state, texts);
   auto found = candidates::FindCandidates(texts);
-  explain::Explanation explanation = explain::Explain(texts, state, found);
+  explain::Explanation explanation = explain::Explain(texts, state, found, language_);
   result_ = {std::move(state.captions), state.ran, std::move(found), std::move(explanation)};
   calculatedFrom_ = boxes_;
   picked_ = 0;
   FitAfterCalculation();
   return Change::kCalculated;
+}
+
+void Session::SetLanguage(i18n::Language language) {
+  if (language == language_) return;
+  language_ = language;
+  if (!result_.Failed() || !calculatedFrom_) return;
+  CalcState state;
+  const InputTexts texts = ViewsOf(*calculatedFrom_);
+  RunCalculation(state, texts);
+  result_.explanation = explain::Explain(texts, state, result_.candidates, language_);
 }
 
 void Session::FitAfterCalculation() {

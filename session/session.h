@@ -8,6 +8,7 @@
 #include "candidates/candidate.h"
 #include "core/box_texts.h"
 #include "core/calc_state.h"
+#include "i18n/translation.h"
 #include "session/picture_view.h"
 #include "session/result.h"
 #include "session/row_history.h"
@@ -42,6 +43,10 @@ class Session {
   // Calculates the rows as they stand and finds their candidates; fits the
   // view when part of the figure would lie outside it (see FitsAfterCalculation).
   Change Calculate();
+  // The language of the explanations (English at first); the shown one is
+  // said again in the new language.
+  void SetLanguage(i18n::Language language);
+  i18n::Language Language() const { return language_; }
   // The start-up rows, no result; undone by Undo.
   Change Clear();
   // Candidate `number` (1..n) becomes the one picked; when its edits give it,
@@ -117,6 +122,7 @@ class Session {
   BoxTexts boxes_ = StartupBoxTexts();
   Result result_;
   std::optional<BoxTexts> calculatedFrom_;  // none while no result is shown
+  i18n::Language language_ = i18n::Language::kEnglish;
   int picked_ = 0;
   RowHistory history_;
   bool typedSinceProgramEdit_ = false;

@@ -92,6 +92,34 @@ TEST_F(Cli, ExplainWithAllPutsTheReasonBeforeTheCandidateColumns) {
       "0,5,1,5,0,20,0,5,1,,,,,交点無し?,the centres are 20 apart; radii 5 + 5 reach 10: 10 short,r1=15,0,,,,,,,,,,,\n");
 }
 
+// The reason in the language asked for, or the locale's; the remark and the
+// fix as they are in both.
+TEST_F(Cli, ExplainSpeaksTheLanguageAskedForOrTheLocales) {
+  const std::string input = "d1,r1,s1,d2,c2,x3,d3,r3,s3\n0,5,1,5,0,20,0,5,1\n";
+  const std::string english = ",交点無し?,the centres are 20 apart; radii 5 + 5 reach 10: 10 short,r1=15\n";
+  const std::string japanese = ",交点無し?,中心間は 20。半径 5 + 5 で届くのは 10: 10 足りません,r1=15\n";
+  struct Case {
+    const char* commandLine;
+    const std::string& ends;
+  };
+  for (const Case& c : {Case{"CLI --explain < IN > OUT", english}, Case{"CLI --explain --lang ja < IN > OUT", japanese},
+                        Case{"CLI --explain --lang=ja --jobs 2 < IN > OUT", japanese},
+                        Case{"env -u LC_ALL LANG=ja_JP.UTF-8 CLI --explain < IN > OUT", japanese},
+                        Case{"env -u LC_ALL LANG=ja_JP.UTF-8 CLI --explain --lang en < IN > OUT", english}}) {
+    const Outcome run = Shell(c.commandLine, input);
+    EXPECT_EQ(run.status, 0) << c.commandLine << ": " << run.err;
+    EXPECT_TRUE(run.out.ends_with(c.ends)) << c.commandLine << ": " << run.out;
+  }
+  const Outcome calc = Command("calc --explain --lang ja d1=0 r1=5 s1=1 d2=5 c2=0 x3=20 d3=0 r3=5 s3=1");
+  EXPECT_NE(calc.out.find("Why    中心間は 20。"), std::string::npos) << calc.out;
+  EXPECT_NE(calc.out.find("Remark 交点無し?\n"), std::string::npos) << calc.out;
+  for (const char* wrong : {"--lang fr", "--lang", "calc --lang de x1=1"}) {
+    const Outcome refused = Command(wrong);
+    EXPECT_EQ(refused.status, 2) << wrong;
+    EXPECT_NE(refused.err.find("--lang needs en or ja"), std::string::npos) << wrong << ": " << refused.err;
+  }
+}
+
 TEST_F(Cli, CalcExplainPrintsWhyAndFix) {
   Outcome run = Command("calc --explain d1=0 r1=5 s1=1 d2=5 c2=0 x3=20 d3=0 r3=5 s3=1");
   EXPECT_EQ(run.status, 0);

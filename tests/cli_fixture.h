@@ -32,6 +32,9 @@ class Cli : public testing::Test {
     dir_ = std::filesystem::temp_directory_path() / ("draftcalc-cli-test-" + std::to_string(::getpid()) + "-" +
                                                      testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_);
+    // draftcalc-cli follows the locale's language: English whatever the
+    // machine's, unless a test says otherwise.
+    setenv("LC_ALL", "C.UTF-8", 1);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 

@@ -23,6 +23,7 @@
 #include <gp_Pnt2d.hxx>
 #include <numbers>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,27 @@ TEST_P(Reason, GivesTheDecidingNumbersAndAFixThatAnswers) {
 }
 
 // The help explains the remark for the calculation that gave it.
+// The same reason in Japanese: the same numbers and the same fix, in words
+// of the Japanese translations (no English sentence left).
+TEST_P(Reason, InJapaneseGivesTheSameNumbersAndFix) {
+  const ReasonCase& c = GetParam();
+  const BoxTexts boxes = Boxes(c.words);
+  const Explanation english = Explain(ViewsOf(boxes));
+  const Explanation japanese = Explain(ViewsOf(boxes), i18n::Language::kJapanese);
+  EXPECT_EQ(japanese.fix, english.fix);
+  EXPECT_NE(japanese.why, english.why);
+  for (const double number : c.numbers()) {
+    EXPECT_NE(japanese.why.find(Four(number)), std::string::npos) << Four(number) << " in: " << japanese.why;
+  }
+  // English words of four letters or more would be an untranslated sentence
+  // (the box words and "double" are the same in both).
+  std::string words = japanese.why;
+  for (const char* same : {"double"}) {
+    for (size_t at; (at = words.find(same)) != std::string::npos;) words.erase(at, std::string(same).size());
+  }
+  EXPECT_FALSE(std::regex_search(words, std::regex("[A-Za-z]{4,}"))) << japanese.why;
+}
+
 TEST_P(Reason, TheHelpExplainsTheRemarkForThisCalculation) {
   const ReasonCase& c = GetParam();
   const BoxTexts boxes = Boxes(c.words);

@@ -227,12 +227,23 @@ TEST_F(SessionTest, AnOutOfDateResultIsDrawnGreyWithoutItsCandidates) {
 TEST(Help, GivesEverySignRuleUnderItsCatalogueTitleEscaped) {
   const std::string html = HelpHtml();
   for (size_t i = 0; i < help::kSignRules.size(); ++i) {
-    const std::string title(CatalogueTitle(static_cast<CalculationId>(i + 1)));
-    EXPECT_NE(html.find("<b>" + title + "</b>"), std::string::npos) << title;
+    // The title as the window's catalogue shows it in that language.
+    const std::string_view title = CatalogueTitle(static_cast<CalculationId>(i + 1));
+    const std::string english(i18n::Translate(title, i18n::Language::kEnglish));
+    EXPECT_NE(html.find("<b>" + english + "</b>"), std::string::npos) << english;
+    EXPECT_NE(HelpHtml(i18n::Language::kJapanese).find("<b>" + std::string(title) + "</b>"), std::string::npos)
+        << title;
   }
   EXPECT_NE(html.find("R &gt; 0"), std::string::npos) << "escaped";
   EXPECT_EQ(html.find("R > 0"), std::string::npos);
   EXPECT_NE(html.find("Ctrl+Shift+Z, Ctrl+Y"), std::string::npos);
+  // In Japanese every text is, the remarks as the calculation writes them;
+  // in English each remark has its English rendering under it.
+  const std::string japanese = HelpHtml(i18n::Language::kJapanese);
+  EXPECT_NE(japanese.find("R &gt; 0: 円を左に見る接線。"), std::string::npos);
+  EXPECT_NE(japanese.find("<h3>キー</h3>"), std::string::npos);
+  EXPECT_NE(html.find("交点無し?\?<br>No intersection?\?"), std::string::npos);
+  EXPECT_EQ(japanese.find("<br>"), std::string::npos);
 }
 
 // A failure keeps its reason and fix with the result: the fix is one

@@ -183,9 +183,10 @@ TEST_F(WindowWithData, WithTheHistoryOffNothingIsAddedAndTheSettingIsKept) {
     for (const QAction* action : menu->actions()) entries.push_back(Str(action->text()));
     return entries;
   };
-  EXPECT_EQ(menuEntries(form), (std::vector<std::string>{"Zoom to fit", "Fit after each calculation", "Export…", "",
-                                                         "Open rows…", "Save rows…", "", "History",
-                                                         "Keep a history of calculations", "", "About draftcalc"}));
+  EXPECT_EQ(menuEntries(form),
+            (std::vector<std::string>{"Zoom to fit", "Fit after each calculation", "Export…", "", "Open rows…",
+                                      "Save rows…", "", "History", "Keep a history of calculations", "", "English",
+                                      "日本語", "", "About draftcalc"}));
   EXPECT_TRUE(Part<QAction>(form, "keepHistory")->isChecked());
   Part<QAction>(form, "keepHistory")->trigger();  // the user unticks it
   CalculateExample(kCatalogue[0]);

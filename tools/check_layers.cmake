@@ -16,7 +16,8 @@ set(layers
   "engine: solvers"               # dispatch and the calculation entry point
   "geometry:"                     # the exact geometry, standalone
   "candidates: engine geometry"   # every answer and the edits that select it
-  "explain: candidates"           # why there is no answer, and the nearest input that gives one
+  "i18n: core"                    # the texts in English and Japanese, from the window's translations
+  "explain: candidates i18n"      # why there is no answer, and the nearest input that gives one
   "csv: core"                     # reading and writing CSV records
   "files: csv"                    # files replaced whole, opened safely, locked; the history
   "view: engine candidates"       # view geometry and drawing
@@ -37,7 +38,7 @@ endif()
 
 set(folders)
 foreach(entry IN LISTS layers)
-  string(REGEX MATCH "^([a-z]+):(.*)$" matched "${entry}")
+  string(REGEX MATCH "^([a-z0-9]+):(.*)$" matched "${entry}")
   set(folder "${CMAKE_MATCH_1}")
   separate_arguments(below UNIX_COMMAND "${CMAKE_MATCH_2}")
   list(APPEND folders ${folder})

@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++          # build
   qt6-base-dev                   # the window (Qt 6 Widgets)
+  qt6-tools-dev qt6-l10n-tools   # its translations: lupdate and lrelease (Qt6 LinguistTools)
   libdxflib-dev                  # the DXF export
   fonts-ipaexfont-gothic         # Japanese captions and messages
   librsvg2-bin                   # the icon's bitmaps, rendered from its SVG at build time

@@ -130,6 +130,11 @@ EMSCRIPTEN_KEEPALIVE int dc_clear() { return draftcalc::web::Code(ThePage().sess
 EMSCRIPTEN_KEEPALIVE int dc_pick(int number) { return draftcalc::web::Code(ThePage().session.Pick(number)); }
 EMSCRIPTEN_KEEPALIVE int dc_undo() { return draftcalc::web::Code(ThePage().session.Undo()); }
 EMSCRIPTEN_KEEPALIVE int dc_redo() { return draftcalc::web::Code(ThePage().session.Redo()); }
+// The language of the reasons: 1 Japanese, anything else English.
+EMSCRIPTEN_KEEPALIVE void dc_set_language(int japanese) {
+  ThePage().session.SetLanguage(japanese == 1 ? draftcalc::i18n::Language::kJapanese
+                                              : draftcalc::i18n::Language::kEnglish);
+}
 // The suggested edit of a failure written into the rows and calculated.
 EMSCRIPTEN_KEEPALIVE int dc_apply_fix() { return draftcalc::web::Code(ThePage().session.ApplyFix()); }
 // Picks `step` candidates on (wrapping round when `wrap`); returns the
@@ -216,7 +221,7 @@ EMSCRIPTEN_KEEPALIVE void dc_redraw() {
 EMSCRIPTEN_KEEPALIVE void dc_help() {
   auto& page = ThePage();
   page.out.Clear();
-  page.out.Add(draftcalc::session::HelpHtml());
+  page.out.Add(draftcalc::session::HelpHtml(page.session.Language()));
 }
 
 // The drawing of the rows, the answer and the candidates as the SVG file

@@ -1,6 +1,6 @@
 # The types of the draftcalc package. The docstrings are those of the module
 # itself (a test keeps the two the same).
-from typing import Final, Iterable, Iterator, Mapping, NotRequired, TypedDict, Union
+from typing import Final, Iterable, Iterator, Literal, Mapping, NotRequired, TypedDict, Union
 
 __version__: Final[str]
 
@@ -47,8 +47,10 @@ class Candidate(TypedDict):
     candSet: str
     touch: list[tuple[float, float]]
 
-def calculate(boxes: Boxes, *, explain: bool = False, strict: bool = False) -> Answer:
-    """calculate(boxes, *, explain=False, strict=False) -> dict[str, str]
+def calculate(
+    boxes: Boxes, *, explain: bool = False, strict: bool = False, lang: Literal["en", "ja"] = "en"
+) -> Answer:
+    """calculate(boxes, *, explain=False, strict=False, lang="en") -> dict[str, str]
 
     The five captions of one calculation, as the window shows them after
     Calculate and draftcalc-cli writes them: "ansX", "ansY", "ansA", "ansR" (a
@@ -68,12 +70,15 @@ def calculate(boxes: Boxes, *, explain: bool = False, strict: bool = False) -> A
     ("the centres are 20 apart; radii 5 + 5 reach 10: 10 short"), and "fix", the
     nearest input that gives an answer as box words ("r1=15"), the smallest
     change of one box to the captions' four decimals; both "" for an answer,
-    "fix" "" when no one box edit gives one.
+    "fix" "" when no one box edit gives one. lang="ja" gives "why" in Japanese
+    ("中心間は 20。半径 5 + 5 で届くのは 10: 10 足りません"); the remark and the
+    fix are the same in both.
 
     Raises TypeError when boxes is not a mapping, a name is not a str, or a text
     is not a str, int or float (True and False are refused); ValueError when a
     name is no box, a box is given twice ("x1" and "X1") or a float is infinite
-    or NaN, and with strict=True when a box text is not read whole as a number
+    or NaN or lang is neither "en" nor "ja", and with strict=True when a box
+    text is not read whole as a number
     ('r2 "8,5" is read as 8': text after the number, a decimal comma, a text
     with no number, a number beyond the double range).
     """
@@ -107,11 +112,13 @@ class Calculations(Iterator[Answer]):
     def __iter__(self) -> Calculations: ...
     def __next__(self) -> Answer: ...
 
-def calculate_many(records: Iterable[Boxes], *, explain: bool = False, strict: bool = False) -> Calculations:
-    """calculate_many(records, *, explain=False, strict=False) -> Calculations
+def calculate_many(
+    records: Iterable[Boxes], *, explain: bool = False, strict: bool = False, lang: Literal["en", "ja"] = "en"
+) -> Calculations:
+    """calculate_many(records, *, explain=False, strict=False, lang="en") -> Calculations
 
     calculate for each mapping of boxes that the iterable records yields, in
-    order, explain and strict as there: the same answers as
+    order, explain, strict and lang as there: the same answers as
     map(calculate, records), one element table
     serving all records. The iterator takes the next record only when asked
     for its answer, so a stream of any length runs in constant memory.

@@ -67,3 +67,21 @@ def test_strict_refuses_a_box_not_read_whole_naming_it(text, refusal):
 def test_explain_and_strict_are_keywords_only():
     with pytest.raises(TypeError):
         draftcalc.calculate(LINE_AND_CIRCLE, True)
+
+
+def test_lang_ja_gives_the_reason_in_japanese_and_the_rest_the_same():
+    boxes = {"d1": 0, "r1": 5, "s1": 1, "d2": 5, "c2": 0, "x3": 20, "d3": 0, "r3": 5, "s3": 1}
+    english = draftcalc.calculate(boxes, explain=True)
+    japanese = draftcalc.calculate(boxes, explain=True, lang="ja")
+    assert japanese["why"] == "中心間は 20。半径 5 + 5 で届くのは 10: 10 足りません"
+    assert {k: v for k, v in japanese.items() if k != "why"} == {k: v for k, v in english.items() if k != "why"}
+    assert [a["why"] for a in draftcalc.calculate_many([boxes], explain=True, lang="ja")] == [japanese["why"]]
+    assert draftcalc.calculate(boxes, explain=True, lang="en") == english
+
+
+def test_lang_other_than_en_or_ja_is_refused():
+    for lang in ["fr", "", "EN"]:
+        with pytest.raises(ValueError, match='lang must be "en" or "ja"'):
+            draftcalc.calculate({}, lang=lang)
+        with pytest.raises(ValueError, match='lang must be "en" or "ja"'):
+            draftcalc.calculate_many([], lang=lang)

@@ -4,8 +4,6 @@
 // in the rows' words. A click
 // on a row (or Enter on it) asks the page to pick that candidate.
 
-const THE_ANSWER = 'the answer';
-
 // The list's figure: 10 significant digits, trailing zeros dropped (5, not
 // 5.000000000000002); the row's title keeps every digit.
 export const shortNumber = (text) => (text === '' ? '' : String(parseFloat(Number(text).toPrecision(10))));
@@ -22,8 +20,10 @@ function valueLines(candidate, number) {
 }
 
 export class CandidateList {
-  constructor(table, onPick) {
+  // `language`: the page's (language.js), for the list's own words.
+  constructor(table, onPick, language) {
     this.table = table;
+    this.language = language;
     this.body = table.tBodies[0];
     this.onPick = onPick;
     this.body.addEventListener('click', (event) => this.pickRowOf(event.target));
@@ -51,11 +51,11 @@ export class CandidateList {
         row.dataset.number = candidate.number;
         row.tabIndex = 0;
         row.classList.toggle('answer', candidate.isAnswer);
-        const edits = candidate.isAnswer ? THE_ANSWER : candidate.words;
+        const edits = candidate.isAnswer ? this.language.text('theAnswer') : this.language.tr(candidate.words);
         for (const text of [candidate.number, valueLines(candidate, shortNumber).join('\n'), edits]) {
           row.append(Object.assign(document.createElement('td'), { textContent: text }));
         }
-        row.title = `Candidate ${candidate.number}: ${[...valueLines(candidate, (text) => text), edits].join('; ')}`;
+        row.title = this.language.text('candidate', candidate.number, [...valueLines(candidate, (text) => text), edits].join('; '));
         return row;
       }),
     );

@@ -136,6 +136,11 @@ export class Engine {
     return this.module._dc_apply_fix();
   }
 
+  // The language of the reasons ('en' or 'ja'); the shown one is said again in it.
+  setLanguage(code) {
+    this.module._dc_set_language(code === 'ja' ? 1 : 0);
+  }
+
   // Picks `step` candidates on; the number picked, 0 for none.
   step(step, wrap) {
     return this.module._dc_step(step, wrap ? 1 : 0);

@@ -8,17 +8,18 @@ import createDraftcalcModule from '../draftcalc.mjs';
 import { CandidateList } from './candidate_list.js';
 import { CAPTION_KEYS, CHANGE, Engine } from './engine.js';
 import { InputRows } from './input_rows.js';
+import { Language } from './language.js';
 import { Picture } from './picture.js';
 
 const isInput = (element) => element instanceof HTMLInputElement;
-const NO_CANDIDATES = 'No candidates: the construction has no answer for these rows.';
 
 class Page {
-  constructor(engine) {
+  constructor(engine, language) {
     this.engine = engine;
+    this.language = language;
     this.rows = new InputRows(document.getElementById('rows'), document.querySelector('.column-captions'));
     this.answers = CAPTION_KEYS.map((key) => document.getElementById(`answer-${key}`));
-    this.candidateList = new CandidateList(document.getElementById('candidates'), (number) => this.pick(number));
+    this.candidateList = new CandidateList(document.getElementById('candidates'), (number) => this.pick(number), language);
     this.catalogue = document.getElementById('catalogue');
     this.calculationName = document.getElementById('calculation-name');
     this.zoomFigure = document.getElementById('zoom');
@@ -29,6 +30,11 @@ class Page {
     this.candidates = [];
     this.markers = [];
 
+    this.languageChoice = document.getElementById('language');
+    this.languageChoice.value = language.code;
+    this.languageChoice.addEventListener('change', () => this.useLanguage(this.languageChoice.value));
+    language.apply(document);
+    engine.setLanguage(language.code);
     this.showCatalogue();
     this.state = engine.shown();
     this.rows.setTexts(this.state.boxes);
@@ -57,10 +63,39 @@ class Page {
     });
   }
 
+  // The titles in the page's language; the guide lines read the same in both.
   showCatalogue() {
     this.catalogue.replaceChildren(
-      ...this.engine.catalogue().map((line) => Object.assign(document.createElement('li'), { textContent: line })),
+      ...this.engine
+        .catalogue()
+        .map((line) => Object.assign(document.createElement('li'), { textContent: this.language.tr(line) })),
     );
+  }
+
+  // Every text again in the other language, without a reload: the rows, the
+  // answer, the picture and the candidates stay.
+  useLanguage(code) {
+    this.language.set(code);
+    this.engine.setLanguage(code);
+    this.help.querySelector('.help-text').replaceChildren(); // written again in the new language when shown
+    this.state = this.engine.shown();
+    this.language.apply(document);
+    this.showCatalogue();
+    this.showAnswers();
+    this.candidateList.show(this.candidates, this.state.failed ? this.language.text('noCandidates') : '');
+    this.candidateList.select(this.state.picked);
+    this.showCalculation(this.state.calculation);
+    this.showReason();
+  }
+
+  // The captions as the calculation wrote them; the remark in the page's
+  // language, the original in its title where they differ.
+  showAnswers() {
+    CAPTION_KEYS.forEach((key, i) => (this.answers[i].value = this.state.captions[key]));
+    const remark = this.state.captions.remark;
+    const output = this.answers[CAPTION_KEYS.indexOf('remark')];
+    output.value = this.language.tr(remark);
+    output.title = output.value === remark ? '' : remark;
   }
 
   calculate() {
@@ -90,10 +125,10 @@ class Page {
     this.state = this.engine.shown();
     if (change !== CHANGE.none) {
       this.rows.setTexts(this.state.boxes);
-      CAPTION_KEYS.forEach((key, i) => (this.answers[i].value = this.state.captions[key]));
+      this.showAnswers();
       this.candidates = this.engine.candidates();
       this.markers = this.engine.markerPoints(this.candidates.length);
-      this.candidateList.show(this.candidates, this.state.failed ? NO_CANDIDATES : '');
+      this.candidateList.show(this.candidates, this.state.failed ? this.language.text('noCandidates') : '');
       this.showCalculation(this.state.calculation);
       this.showReason();
     }
@@ -113,17 +148,17 @@ class Page {
   showReason() {
     const { why, fix, failed } = this.state;
     this.reason.hidden = !failed || why === '';
-    this.reason.querySelector('.why').textContent = `No answer: ${why}`;
+    this.reason.querySelector('.why').textContent = this.language.text('noAnswer', why);
     this.fixButton.hidden = fix === '';
-    this.fixButton.textContent = `Use ${fix}`;
-    this.fixButton.title = `Writes ${fix} into the rows and calculates; Ctrl+Z brings the rows back`;
+    this.fixButton.textContent = this.language.text('use', fix);
+    this.fixButton.title = this.language.text('useTitle', fix);
   }
 
   // The guide's lines of the calculation that ran, marked and in view.
   showCalculation(calculation) {
     const title = this.engine.catalogueTitleLine(calculation);
     [...this.catalogue.children].forEach((line, i) => line.classList.toggle('ran', title >= 0 && i >= title && i < title + 4));
-    this.calculationName.textContent = this.state.calculationTitle;
+    this.calculationName.textContent = this.language.tr(this.state.calculationTitle);
     // The title at the top of the guide, its three lines under it.
     if (title >= 0) this.catalogue.scrollTop = this.catalogue.children[title].offsetTop;
   }
@@ -184,9 +219,20 @@ class Page {
   }
 }
 
+// The translations, built from the window's (i18n/*.ts); without them the
+// page shows its texts as written.
+async function loadTranslations() {
+  try {
+    const response = await fetch(new URL('../translations.json', import.meta.url));
+    return response.ok ? await response.json() : {};
+  } catch {
+    return {};
+  }
+}
+
 async function start() {
-  const engine = await Engine.load(createDraftcalcModule);
-  window.draftcalcPage = new Page(engine);
+  const [engine, translations] = await Promise.all([Engine.load(createDraftcalcModule), loadTranslations()]);
+  window.draftcalcPage = new Page(engine, new Language(translations, globalThis.PAGE_TEXTS ?? {}));
   const main = document.getElementById('calculator');
   main.setAttribute('aria-busy', 'false');
   document.body.dataset.ready = 'true';

@@ -271,7 +271,8 @@ describe('the page', () => {
     await page.keyboard.press('F1');
     assert.ok(await page.$eval('#help', (dialog) => dialog.open));
     const text = await page.textContent('#help');
-    assert.match(text, /R > 0: the tangent that has the circle on its left/);
+    // In the page's language, Japanese for this browser.
+    assert.match(text, /R > 0: 円を左に見る接線/);
     assert.match(text, /3\.4 ２円に接する円/);
     await page.keyboard.press('Escape');
     assert.equal(await page.$eval('#help', (dialog) => dialog.open), false);
@@ -309,9 +310,13 @@ describe('the page', () => {
     const remarkColour = await page.$eval('#answer-remark', (output) => getComputedStyle(output).color);
     assert.equal(remarkColour, 'rgb(192, 0, 0)');
     assert.ok(await page.isVisible('#reason'));
-    assert.equal(await page.textContent('#reason .why'), `No answer: ${expected.results[5]}`);
+    // The page in Japanese (the browser's language): the reason too, as
+    // draftcalc-cli --lang ja gives it.
+    const [japanese] = runCli([await boxTexts()], ['--explain', '--lang', 'ja']);
+    assert.equal(await page.textContent('#reason .why'), `解なし: ${japanese.results[5]}`);
+    assert.match(japanese.results[5], /の円はありません/);
     assert.equal(expected.results[6], 's3=-1');
-    assert.equal(await page.textContent('#apply-fix'), 'Use S3 = -1');
+    assert.equal(await page.textContent('#apply-fix'), 'S3 = -1 にする');
 
     await page.click('#apply-fix');
     assert.equal((await boxTexts())[23], '-1');
@@ -370,4 +375,60 @@ test('on a phone-sized screen the rows stack and the boxes fit a finger', async 
   await phone.click('#calculate');
   assert.equal(await phone.$eval('#answer-a', (output) => output.value), '53.1301');
   await phone.close();
+});
+
+// A first visit from an English browser: English texts, from the same
+// translations as the window's; switched to 日本語 and back without a
+// reload, the rows, the answer and the candidates staying; the choice kept.
+test('the page in English and Japanese, switched without a reload', async () => {
+  const english = await launchBrowser({ width: 1280, height: 900 }, 'en-GB');
+  try {
+    const { page: en, errors: enErrors } = await openPage(english.context, site.url);
+    const text = (selector) => en.textContent(selector);
+    assert.equal(await en.$eval('#language', (select) => select.value), 'en');
+    assert.equal(await text('#calculate'), 'Calculate');
+    assert.equal(await text('#clear'), 'Clear');
+    assert.equal(await text('.remark span'), 'Remark');
+    assert.equal(await en.getAttribute('html', 'lang'), 'en');
+    // 3.2 with no circle on these sides: a remark, in English, the original in its title.
+    for (const [name, value] of Object.entries({ x1: '0', y1: '30', d1: '8', d2: '5', c2: '5', x3: '0', y3: '0', d3: '0', r3: '10', s3: '1' })) {
+      await en.fill(`input[name="${name}"]`, value);
+    }
+    await en.click('#calculate');
+    const remark = () => en.$eval('#answer-remark', (output) => ({ value: output.value, title: output.title }));
+    assert.deepEqual(await remark(), { value: 'No intersection??', title: '交点無し??' });
+    assert.equal(await text('#calculation-name'), '3.2 Circle on tangent');
+    assert.match(await text('#reason .why'), /^No answer: /);
+    const before = await en.$$eval('#rows input', (inputs) => inputs.map((input) => input.value));
+    const allText = () => en.evaluate(() => document.body.innerText);
+    assert.doesNotMatch((await allText()).replace('日本語', ''), /[\u3040-\u30ff\u4e00-\u9fff]/, 'no Japanese left');
+
+    await en.selectOption('#language', 'ja');
+    assert.equal(await text('#calculate'), '計算');
+    assert.equal(await text('.remark span'), '備考');
+    assert.deepEqual(await remark(), { value: '交点無し??', title: '' });
+    assert.equal(await text('#calculation-name'), '3.2 円と接線に接する円');
+    assert.match(await text('#reason .why'), /^解なし: R、C、S の符号/);
+    assert.equal(await en.$eval('#catalogue li', (li) => li.textContent), '1.1 ２点の角度');
+    assert.deepEqual(await en.$$eval('#rows input', (inputs) => inputs.map((input) => input.value)), before);
+
+    // The help in the page's language, written again after a switch.
+    await en.keyboard.press('F1');
+    assert.match(await en.textContent('#help .help-text'), /D コード/);
+    await en.keyboard.press('Escape');
+    await en.selectOption('#language', 'en');
+    await en.keyboard.press('F1');
+    assert.match(await en.textContent('#help .help-text'), /^D codes/);
+    await en.keyboard.press('Escape');
+    await en.selectOption('#language', 'ja');
+
+    await en.reload();
+    await en.waitForSelector('body[data-ready="true"]');
+    assert.equal(await text('#calculate'), '計算', 'the choice is kept');
+    await en.selectOption('#language', 'en');
+    assert.equal(await text('#calculate'), 'Calculate');
+    assert.deepEqual(enErrors, []);
+  } finally {
+    await english.close();
+  }
 });

@@ -35,14 +35,17 @@ export async function serveSite(folder = siteFolder) {
 const CHROMIUM_ARGS = ['--no-sandbox', '--headless', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 
-// Debian's Chromium with a fresh profile; resolves to {context, close()}.
-export async function launchBrowser(viewport = { width: 1280, height: 900 }) {
+// Debian's Chromium with a fresh profile, its language `locale` (the page
+// follows navigator.language at the first visit: Japanese, as the window's
+// specified texts are, unless a test asks otherwise); resolves to {context, close()}.
+export async function launchBrowser(viewport = { width: 1280, height: 900 }, locale = 'ja-JP') {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'draftcalc-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     args: CHROMIUM_ARGS,
     viewport,
+    locale,
   });
   return {
     context,

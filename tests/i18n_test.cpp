@@ -1,0 +1,52 @@
+// The translations compiled in for the parts without Qt: looked up by the
+// source text, %1.. filled in, the source itself where there is none.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "i18n/translation.h"
+
+namespace draftcalc::i18n {
+namespace {
+
+TEST(Translation, LooksUpTheSourceInEitherLanguage) {
+  EXPECT_EQ(Translate("計算", Language::kEnglish), "Calculate");
+  EXPECT_EQ(Translate("計算", Language::kJapanese), "計算");
+  EXPECT_EQ(Translate("Copy", Language::kJapanese), "コピー");
+  // A source with semicolons and one with a line break come through whole.
+  EXPECT_EQ(Translate("CSV files (*.csv);;All files (*)", Language::kJapanese),
+            "CSV ファイル (*.csv);;すべてのファイル (*)");
+  EXPECT_EQ(Translate("not reachable\nwith these rows", Language::kJapanese), "この行では\n得られない");
+  EXPECT_EQ(Translate("no such text", Language::kJapanese), "no such text");
+}
+
+TEST(Translation, FillsInTheValuesInTheTranslationsOrder) {
+  EXPECT_EQ(Format("the centres are %1 apart; radii %2 + %3 reach %4: %5 short", Language::kJapanese,
+                   {"20", "5", "5", "10", "10"}),
+            "中心間は 20。半径 5 + 5 で届くのは 10: 10 足りません");
+  // The Japanese order puts %2 before %1.
+  EXPECT_EQ(Format("Only the first %1 records of %2 were read.", Language::kJapanese, {"5", "a.csv"}),
+            "a.csv の最初の 5 件だけを読みました。");
+  // A %n beyond the values stays; a value holding %1 is not filled again.
+  EXPECT_EQ(Format("Use %1", Language::kEnglish, {}), "Use %1");
+  EXPECT_EQ(Format("Use %1", Language::kEnglish, {"%1"}), "Use %1");
+  EXPECT_EQ(Format("100%", Language::kEnglish, {"x"}), "100%");
+}
+
+TEST(Translation, TheLanguageOfACodeOrALocale) {
+  EXPECT_EQ(LanguageOfCode("ja"), Language::kJapanese);
+  EXPECT_EQ(LanguageOfCode("en"), Language::kEnglish);
+  EXPECT_EQ(LanguageOfCode("JA"), std::nullopt);
+  EXPECT_EQ(LanguageOfLocale("ja_JP.UTF-8"), Language::kJapanese);
+  EXPECT_EQ(LanguageOfLocale("en_US.UTF-8"), Language::kEnglish);
+  EXPECT_EQ(LanguageOfLocale(""), Language::kEnglish);
+  setenv("LC_ALL", "", 1);
+  setenv("LC_MESSAGES", "ja_JP.UTF-8", 1);
+  setenv("LANG", "en_GB.UTF-8", 1);
+  EXPECT_EQ(LanguageOfEnvironment(), Language::kJapanese) << "LC_MESSAGES before LANG";
+  setenv("LC_ALL", "C.UTF-8", 1);
+  EXPECT_EQ(LanguageOfEnvironment(), Language::kEnglish) << "LC_ALL first";
+}
+
+}  // namespace
+}  // namespace draftcalc::i18n
