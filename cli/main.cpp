@@ -16,128 +16,155 @@
 #include "cli/output_file.h"
 #include "csv/byte_source.h"
 #include "files/signals.h"
+#include "i18n/translation.h"
 #include "packaging/version.h"
 
 namespace {
 
 using namespace draftcalc::cli;
 
-constexpr std::string_view kHelp = R"(Usage:
-  draftcalc-cli [FILE] [OPTIONS]   one calculation per CSV record of FILE (or standard input)
-  draftcalc-cli calc BOX=TEXT ...  one calculation from the named input boxes
-                [--svg FILE] [--dxf FILE]  and its drawing
-  draftcalc-cli --help             this text
-  draftcalc-cli --version          the version
+// The help, a paragraph each, marked for the translations (--lang ja gives
+// it in Japanese); paragraphs are joined by blank lines.
+constexpr const char* kHelp[] = {
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "Usage:\n"
+                      "  draftcalc-cli [FILE] [OPTIONS]   one calculation per CSV record of FILE (or standard input)\n"
+                      "  draftcalc-cli calc BOX=TEXT ...  one calculation from the named input boxes\n"
+                      "                [--svg FILE] [--dxf FILE]  and its drawing\n"
+                      "  draftcalc-cli --help             this text\n"
+                      "  draftcalc-cli --version          the version"),
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "Options:\n"
+                      "  --all                 every answer of the construction as well (the\n"
+                      "                        candidates), in both forms; see below\n"
+                      "  --explain             why there is no answer, and the nearest input that\n"
+                      "                        gives one; see below\n"
+                      "  --strict              refuse a record (or calc) with a box text that is\n"
+                      "                        not read whole, such as \"8,5\" read as 8 or \"point\"\n"
+                      "                        read as 0; see below\n"
+                      "  --lang en|ja          the language of the reasons (ansWhy, Why): English or\n"
+                      "                        Japanese (default: the locale's, from LC_ALL,\n"
+                      "                        LC_MESSAGES or LANG); ansRem is the same in both\n"
+                      "  --jobs N              calculate in N threads (1 to 256; default: one per core);\n"
+                      "                        the output is the same for every N\n"
+                      "  --max-record-bytes N  longest record taken, in bytes (default 1048576)\n"
+                      "  --svg FILE            with calc: also write the drawing of the calculation to\n"
+                      "                        FILE as SVG 1.1: the rows, the answer and with --all the\n"
+                      "                        candidates, fitted to them with a margin, in drawing\n"
+                      "                        units (one to the millimetre) with y upwards, a group\n"
+                      "                        per layer: AXES, INPUT, CANDIDATES, ANSWER\n"
+                      "  --dxf FILE            with calc: the same drawing as DXF (AutoCAD 2000): LINE\n"
+                      "                        and CIRCLE entities on those layers, millimetres\n"
+                      "                        A drawing is written whole or not at all; one that\n"
+                      "                        cannot be written gives \"cannot write FILE: reason\"\n"
+                      "                        and exit status 1"),
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "Input boxes are named by column and row: x1 y1 d1 a1 b1 c1 r1 s1, x2 ... s2,\n"
+                      "x3 ... s3 (columns X Y D A B C R S of rows 1 to 3, either case). A box that is\n"
+                      "not given keeps the window's start-up text: X and Y \"0.000\", D of row 3 \"99\",\n"
+                      "all others empty. The D code says what a row is:\n"
+                      "  8 point (X, Y)      0 circle (X, Y, radius R, side S)\n"
+                      "  1, 2, 3 line (X, Y, angle A; offset B for 3)    5 value row (C)\n"
+                      "and the codes alone choose the calculation; row 3 takes part when its D is a\n"
+                      "number from 0 to below 10."),
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line\n"
+                      "ends). Header names x1 .. s3 feed the boxes (a header naming none, or a column\n"
+                      "such as \" x1 \" that is a box name only without its blanks or byte-order mark,\n"
+                      "stops the run); any other column is passed through, except answer columns the input already has "
+                      "(a saved set, the\n"
+                      "history, an earlier output), which are left out and written afresh. The output\n"
+                      "is the input header followed by ansX,ansY,ansA,ansR,ansRem (with --all also\n"
+                      "the candidate columns), then every record with its five results, in input\n"
+                      "order, with LF line ends.\n"
+                      "From a pipe or a terminal each result is written as soon as it is calculated.\n"
+                      "Every record gives exactly one output record or one FILE:LINE message on\n"
+                      "standard error: a record with the wrong number of fields, text after a closing\n"
+                      "quote, or more bytes than --max-record-bytes is reported and skipped; an\n"
+                      "unclosed quote runs to the end of the input."),
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "With --all, CSV mode writes twelve more columns after the answer columns,\n"
+                      "cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y,\n"
+                      "and one output record per candidate (the input and answer columns repeated),\n"
+                      "cand numbering them 1..n in their order; a record without candidates gives\n"
+                      "one output record with cand 0 and the others empty. candX and candY are the\n"
+                      "candidate's point, candA its direction in degrees in (-180, 180] where it has\n"
+                      "one (a tangent line's, of its two, the one nearer the answer's A), candR its\n"
+                      "radius where it is a circle (numbers as the shortest text that reads back to\n"
+                      "the same double); candSet the box edits that make the calculation show it, as\n"
+                      "BOX=TEXT words (\"c2=-5 s3=-1\", a line walked the other way \"a1=225 b1=-5\"),\n"
+                      "empty for the answer shown, \"-\" when no edits give it. candT1X .. candT3Y are\n"
+                      "where it touches the elements it was made to touch, in row order: a tangent\n"
+                      "line its circles, an answer circle each line, circle and tangent; empty where\n"
+                      "there are fewer. calc --all prints a block per candidate after the five\n"
+                      "captions, the touching points as lines T1, T2, T3."),
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "With --explain, CSV mode writes two more columns after the answer columns\n"
+                      "(before the --all ones): ansWhy, the reason a record has a remark instead of\n"
+                      "an answer, in one sentence with the numbers that decide it (\"centres 20\n"
+                      "apart; radii 5 + 5 reach 10: 10 short\"), and ansFix, the nearest input that\n"
+                      "gives an answer as BOX=TEXT words (\"r2=15\"), the smallest change of one box\n"
+                      "to the captions' four decimals; both empty for an answer, ansFix empty when\n"
+                      "no one box edit helps. calc --explain prints them as the lines Why and Fix."),
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "With --strict, a record with a box text that is not read whole as a number\n"
+                      "(text after the number, a decimal comma, a text with no number, which is read\n"
+                      "as 0, or a number beyond the double range) is reported as\n"
+                      "FILE:LINE: r2 \"8,5\" is read as 8 and skipped (exit status 2 at the end);\n"
+                      "calc --strict refuses it the same way. Blanks around a number are fine."),
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "Exit status:\n"
+                      "  0  every record was calculated and written\n"
+                      "  1  the input could not be read or the output could not be written\n"
+                      "     (the output is incomplete)\n"
+                      "  2  malformed input (some records skipped, with --strict also those with a\n"
+                      "     box not read whole, or a header that is missing, not UTF-8, names a box\n"
+                      "     twice, names no box, or has a column that is a box name only once blanks\n"
+                      "     or a byte-order mark are taken off it) or a wrong command line"),
+    QT_TRANSLATE_NOOP("draftcalc",
+                      "Examples:\n"
+                      "  1.1 angle of two points\n"
+                      "    draftcalc-cli calc x1=0 y1=0 d1=8 x2=3 y2=4 d2=8\n"
+                      "  1.2 tangent from a point to a circle\n"
+                      "    draftcalc-cli calc x1=0 y1=0 d1=8 x2=10 y2=0 d2=0 r2=5\n"
+                      "  2.1 intersection of two lines\n"
+                      "    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=3 a2=135\n"
+                      "  2.2 intersection of a line and a circle (S chooses the point)\n"
+                      "    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=0 r2=8 s2=1\n"
+                      "  2.3 intersection of two circles\n"
+                      "    draftcalc-cli calc d1=0 r1=10 d2=5 c2=0.001 x3=12 d3=0 r3=10 s3=1\n"
+                      "  3.4 circle of radius 5 touching two circles, and every other one\n"
+                      "    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1\n"
+                      "  3.5 circle through three points\n"
+                      "    draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8\n"
+                      "  3.4 with every candidate, drawn for CAD\n"
+                      "    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --dxf touching.dxf\n"
+                      "  Why 3.2 has no answer, and the nearest input that gives one\n"
+                      "    draftcalc-cli calc --explain x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1\n"
+                      "  CSV\n"
+                      "    printf 'x1,y1,d1,x2,y2,d2\\n0,0,8,3,4,8\\n' | draftcalc-cli"),
+};
 
-Options:
-  --all                 every answer of the construction as well (the
-                        candidates), in both forms; see below
-  --explain             why there is no answer, and the nearest input that
-                        gives one; see below
-  --strict              refuse a record (or calc) with a box text that is
-                        not read whole, such as "8,5" read as 8 or "point"
-                        read as 0; see below
-  --lang en|ja          the language of the reasons (ansWhy, Why): English or
-                        Japanese (default: the locale's, from LC_ALL,
-                        LC_MESSAGES or LANG); ansRem is the same in both
-  --jobs N              calculate in N threads (1 to 256; default: one per core);
-                        the output is the same for every N
-  --max-record-bytes N  longest record taken, in bytes (default 1048576)
-  --svg FILE            with calc: also write the drawing of the calculation to
-                        FILE as SVG 1.1: the rows, the answer and with --all the
-                        candidates, fitted to them with a margin, in drawing
-                        units (one to the millimetre) with y upwards, a group
-                        per layer: AXES, INPUT, CANDIDATES, ANSWER
-  --dxf FILE            with calc: the same drawing as DXF (AutoCAD 2000): LINE
-                        and CIRCLE entities on those layers, millimetres
-                        A drawing is written whole or not at all; one that
-                        cannot be written gives "cannot write FILE: reason"
-                        and exit status 1
+std::string HelpIn(draftcalc::i18n::Language language) {
+  std::string help;
+  for (const char* paragraph : kHelp) {
+    if (!help.empty()) help += "\n\n";
+    help += draftcalc::i18n::Translate(paragraph, language);
+  }
+  return help + "\n";
+}
 
-Input boxes are named by column and row: x1 y1 d1 a1 b1 c1 r1 s1, x2 ... s2,
-x3 ... s3 (columns X Y D A B C R S of rows 1 to 3, either case). A box that is
-not given keeps the window's start-up text: X and Y "0.000", D of row 3 "99",
-all others empty. The D code says what a row is:
-  8 point (X, Y)      0 circle (X, Y, radius R, side S)
-  1, 2, 3 line (X, Y, angle A; offset B for 3)    5 value row (C)
-and the codes alone choose the calculation; row 3 takes part when its D is a
-number from 0 to below 10.
-
-CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line
-ends). Header names x1 .. s3 feed the boxes (a header naming none, or a column
-such as " x1 " that is a box name only without its blanks or byte-order mark,
-stops the run); any other column is passed through, except answer columns the input already has (a saved set, the
-history, an earlier output), which are left out and written afresh. The output
-is the input header followed by ansX,ansY,ansA,ansR,ansRem (with --all also
-the candidate columns), then every record with its five results, in input
-order, with LF line ends.
-From a pipe or a terminal each result is written as soon as it is calculated.
-Every record gives exactly one output record or one FILE:LINE message on
-standard error: a record with the wrong number of fields, text after a closing
-quote, or more bytes than --max-record-bytes is reported and skipped; an
-unclosed quote runs to the end of the input.
-
-With --all, CSV mode writes twelve more columns after the answer columns,
-cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y,
-and one output record per candidate (the input and answer columns repeated),
-cand numbering them 1..n in their order; a record without candidates gives
-one output record with cand 0 and the others empty. candX and candY are the
-candidate's point, candA its direction in degrees in (-180, 180] where it has
-one (a tangent line's, of its two, the one nearer the answer's A), candR its
-radius where it is a circle (numbers as the shortest text that reads back to
-the same double); candSet the box edits that make the calculation show it, as
-BOX=TEXT words ("c2=-5 s3=-1", a line walked the other way "a1=225 b1=-5"),
-empty for the answer shown, "-" when no edits give it. candT1X .. candT3Y are
-where it touches the elements it was made to touch, in row order: a tangent
-line its circles, an answer circle each line, circle and tangent; empty where
-there are fewer. calc --all prints a block per candidate after the five
-captions, the touching points as lines T1, T2, T3.
-
-With --explain, CSV mode writes two more columns after the answer columns
-(before the --all ones): ansWhy, the reason a record has a remark instead of
-an answer, in one sentence with the numbers that decide it ("centres 20
-apart; radii 5 + 5 reach 10: 10 short"), and ansFix, the nearest input that
-gives an answer as BOX=TEXT words ("r2=15"), the smallest change of one box
-to the captions' four decimals; both empty for an answer, ansFix empty when
-no one box edit helps. calc --explain prints them as the lines Why and Fix.
-
-With --strict, a record with a box text that is not read whole as a number
-(text after the number, a decimal comma, a text with no number, which is read
-as 0, or a number beyond the double range) is reported as
-FILE:LINE: r2 "8,5" is read as 8 and skipped (exit status 2 at the end);
-calc --strict refuses it the same way. Blanks around a number are fine.
-
-Exit status:
-  0  every record was calculated and written
-  1  the input could not be read or the output could not be written
-     (the output is incomplete)
-  2  malformed input (some records skipped, with --strict also those with a
-     box not read whole, or a header that is missing, not UTF-8, names a box
-     twice, names no box, or has a column that is a box name only once blanks
-     or a byte-order mark are taken off it) or a wrong command line
-
-Examples:
-  1.1 angle of two points
-    draftcalc-cli calc x1=0 y1=0 d1=8 x2=3 y2=4 d2=8
-  1.2 tangent from a point to a circle
-    draftcalc-cli calc x1=0 y1=0 d1=8 x2=10 y2=0 d2=0 r2=5
-  2.1 intersection of two lines
-    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=3 a2=135
-  2.2 intersection of a line and a circle (S chooses the point)
-    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=0 r2=8 s2=1
-  2.3 intersection of two circles
-    draftcalc-cli calc d1=0 r1=10 d2=5 c2=0.001 x3=12 d3=0 r3=10 s3=1
-  3.4 circle of radius 5 touching two circles, and every other one
-    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1
-  3.5 circle through three points
-    draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8
-  3.4 with every candidate, drawn for CAD
-    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --dxf touching.dxf
-  Why 3.2 has no answer, and the nearest input that gives one
-    draftcalc-cli calc --explain x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1
-  CSV
-    printf 'x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n' | draftcalc-cli
-)";
+// The language --lang asks for wherever it stands beside --help, else the
+// locale's.
+draftcalc::i18n::Language HelpLanguage(const std::vector<std::string_view>& args) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    std::string_view code;
+    if (args[i] == "--lang" && i + 1 < args.size()) code = args[i + 1];
+    if (args[i].starts_with("--lang=")) code = args[i].substr(7);
+    if (const auto language = draftcalc::i18n::LanguageOfCode(code)) return *language;
+  }
+  return draftcalc::i18n::LanguageOfEnvironment();
+}
 
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "draftcalc-cli: %s\nTry 'draftcalc-cli --help'.\n", message.c_str());
@@ -157,9 +184,10 @@ int AfterFlushingOutput(int status) {
 
 // The help is longer than the stream's buffer: a write can fail before the
 // flush, and its errno is caught where it fails.
-int WriteHelp() {
+int WriteHelp(draftcalc::i18n::Language language) {
+  const std::string help = HelpIn(language);
   errno = 0;
-  if (std::fwrite(kHelp.data(), 1, kHelp.size(), stdout) != kHelp.size()) {
+  if (std::fwrite(help.data(), 1, help.size(), stdout) != help.size()) {
     ReportWriteError(stderr, errno != 0 ? errno : EIO);
     return kExitIoError;
   }
@@ -203,7 +231,7 @@ int main(int argc, char** argv) {
 
   switch (command->mode) {
     case CommandLine::Mode::kHelp:
-      return WriteHelp();
+      return WriteHelp(HelpLanguage(args));
     case CommandLine::Mode::kVersion:
       std::printf("draftcalc-cli %.*s\n", static_cast<int>(draftcalc::kVersion.size()), draftcalc::kVersion.data());
       return AfterFlushingOutput(kExitOk);

@@ -873,5 +873,237 @@ A file of that name is left as it was.</translation>
         <source>Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); English, 日本語: the window&apos;s language (remembered); About draftcalc: version, licence, libraries</source>
         <translation>Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); English, 日本語: the window&apos;s language (remembered); About draftcalc: version, licence, libraries</translation>
     </message>
+    <message>
+        <source>Usage:
+  draftcalc-cli [FILE] [OPTIONS]   one calculation per CSV record of FILE (or standard input)
+  draftcalc-cli calc BOX=TEXT ...  one calculation from the named input boxes
+                [--svg FILE] [--dxf FILE]  and its drawing
+  draftcalc-cli --help             this text
+  draftcalc-cli --version          the version</source>
+        <translation>Usage:
+  draftcalc-cli [FILE] [OPTIONS]   one calculation per CSV record of FILE (or standard input)
+  draftcalc-cli calc BOX=TEXT ...  one calculation from the named input boxes
+                [--svg FILE] [--dxf FILE]  and its drawing
+  draftcalc-cli --help             this text
+  draftcalc-cli --version          the version</translation>
+    </message>
+    <message>
+        <source>Options:
+  --all                 every answer of the construction as well (the
+                        candidates), in both forms; see below
+  --explain             why there is no answer, and the nearest input that
+                        gives one; see below
+  --strict              refuse a record (or calc) with a box text that is
+                        not read whole, such as &quot;8,5&quot; read as 8 or &quot;point&quot;
+                        read as 0; see below
+  --lang en|ja          the language of the reasons (ansWhy, Why): English or
+                        Japanese (default: the locale&apos;s, from LC_ALL,
+                        LC_MESSAGES or LANG); ansRem is the same in both
+  --jobs N              calculate in N threads (1 to 256; default: one per core);
+                        the output is the same for every N
+  --max-record-bytes N  longest record taken, in bytes (default 1048576)
+  --svg FILE            with calc: also write the drawing of the calculation to
+                        FILE as SVG 1.1: the rows, the answer and with --all the
+                        candidates, fitted to them with a margin, in drawing
+                        units (one to the millimetre) with y upwards, a group
+                        per layer: AXES, INPUT, CANDIDATES, ANSWER
+  --dxf FILE            with calc: the same drawing as DXF (AutoCAD 2000): LINE
+                        and CIRCLE entities on those layers, millimetres
+                        A drawing is written whole or not at all; one that
+                        cannot be written gives &quot;cannot write FILE: reason&quot;
+                        and exit status 1</source>
+        <translation>Options:
+  --all                 every answer of the construction as well (the
+                        candidates), in both forms; see below
+  --explain             why there is no answer, and the nearest input that
+                        gives one; see below
+  --strict              refuse a record (or calc) with a box text that is
+                        not read whole, such as &quot;8,5&quot; read as 8 or &quot;point&quot;
+                        read as 0; see below
+  --lang en|ja          the language of the reasons (ansWhy, Why): English or
+                        Japanese (default: the locale&apos;s, from LC_ALL,
+                        LC_MESSAGES or LANG); ansRem is the same in both
+  --jobs N              calculate in N threads (1 to 256; default: one per core);
+                        the output is the same for every N
+  --max-record-bytes N  longest record taken, in bytes (default 1048576)
+  --svg FILE            with calc: also write the drawing of the calculation to
+                        FILE as SVG 1.1: the rows, the answer and with --all the
+                        candidates, fitted to them with a margin, in drawing
+                        units (one to the millimetre) with y upwards, a group
+                        per layer: AXES, INPUT, CANDIDATES, ANSWER
+  --dxf FILE            with calc: the same drawing as DXF (AutoCAD 2000): LINE
+                        and CIRCLE entities on those layers, millimetres
+                        A drawing is written whole or not at all; one that
+                        cannot be written gives &quot;cannot write FILE: reason&quot;
+                        and exit status 1</translation>
+    </message>
+    <message>
+        <source>Input boxes are named by column and row: x1 y1 d1 a1 b1 c1 r1 s1, x2 ... s2,
+x3 ... s3 (columns X Y D A B C R S of rows 1 to 3, either case). A box that is
+not given keeps the window&apos;s start-up text: X and Y &quot;0.000&quot;, D of row 3 &quot;99&quot;,
+all others empty. The D code says what a row is:
+  8 point (X, Y)      0 circle (X, Y, radius R, side S)
+  1, 2, 3 line (X, Y, angle A; offset B for 3)    5 value row (C)
+and the codes alone choose the calculation; row 3 takes part when its D is a
+number from 0 to below 10.</source>
+        <translation>Input boxes are named by column and row: x1 y1 d1 a1 b1 c1 r1 s1, x2 ... s2,
+x3 ... s3 (columns X Y D A B C R S of rows 1 to 3, either case). A box that is
+not given keeps the window&apos;s start-up text: X and Y &quot;0.000&quot;, D of row 3 &quot;99&quot;,
+all others empty. The D code says what a row is:
+  8 point (X, Y)      0 circle (X, Y, radius R, side S)
+  1, 2, 3 line (X, Y, angle A; offset B for 3)    5 value row (C)
+and the codes alone choose the calculation; row 3 takes part when its D is a
+number from 0 to below 10.</translation>
+    </message>
+    <message>
+        <source>CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line
+ends). Header names x1 .. s3 feed the boxes (a header naming none, or a column
+such as &quot; x1 &quot; that is a box name only without its blanks or byte-order mark,
+stops the run); any other column is passed through, except answer columns the input already has (a saved set, the
+history, an earlier output), which are left out and written afresh. The output
+is the input header followed by ansX,ansY,ansA,ansR,ansRem (with --all also
+the candidate columns), then every record with its five results, in input
+order, with LF line ends.
+From a pipe or a terminal each result is written as soon as it is calculated.
+Every record gives exactly one output record or one FILE:LINE message on
+standard error: a record with the wrong number of fields, text after a closing
+quote, or more bytes than --max-record-bytes is reported and skipped; an
+unclosed quote runs to the end of the input.</source>
+        <translation>CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line
+ends). Header names x1 .. s3 feed the boxes (a header naming none, or a column
+such as &quot; x1 &quot; that is a box name only without its blanks or byte-order mark,
+stops the run); any other column is passed through, except answer columns the input already has (a saved set, the
+history, an earlier output), which are left out and written afresh. The output
+is the input header followed by ansX,ansY,ansA,ansR,ansRem (with --all also
+the candidate columns), then every record with its five results, in input
+order, with LF line ends.
+From a pipe or a terminal each result is written as soon as it is calculated.
+Every record gives exactly one output record or one FILE:LINE message on
+standard error: a record with the wrong number of fields, text after a closing
+quote, or more bytes than --max-record-bytes is reported and skipped; an
+unclosed quote runs to the end of the input.</translation>
+    </message>
+    <message>
+        <source>With --all, CSV mode writes twelve more columns after the answer columns,
+cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y,
+and one output record per candidate (the input and answer columns repeated),
+cand numbering them 1..n in their order; a record without candidates gives
+one output record with cand 0 and the others empty. candX and candY are the
+candidate&apos;s point, candA its direction in degrees in (-180, 180] where it has
+one (a tangent line&apos;s, of its two, the one nearer the answer&apos;s A), candR its
+radius where it is a circle (numbers as the shortest text that reads back to
+the same double); candSet the box edits that make the calculation show it, as
+BOX=TEXT words (&quot;c2=-5 s3=-1&quot;, a line walked the other way &quot;a1=225 b1=-5&quot;),
+empty for the answer shown, &quot;-&quot; when no edits give it. candT1X .. candT3Y are
+where it touches the elements it was made to touch, in row order: a tangent
+line its circles, an answer circle each line, circle and tangent; empty where
+there are fewer. calc --all prints a block per candidate after the five
+captions, the touching points as lines T1, T2, T3.</source>
+        <translation>With --all, CSV mode writes twelve more columns after the answer columns,
+cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y,
+and one output record per candidate (the input and answer columns repeated),
+cand numbering them 1..n in their order; a record without candidates gives
+one output record with cand 0 and the others empty. candX and candY are the
+candidate&apos;s point, candA its direction in degrees in (-180, 180] where it has
+one (a tangent line&apos;s, of its two, the one nearer the answer&apos;s A), candR its
+radius where it is a circle (numbers as the shortest text that reads back to
+the same double); candSet the box edits that make the calculation show it, as
+BOX=TEXT words (&quot;c2=-5 s3=-1&quot;, a line walked the other way &quot;a1=225 b1=-5&quot;),
+empty for the answer shown, &quot;-&quot; when no edits give it. candT1X .. candT3Y are
+where it touches the elements it was made to touch, in row order: a tangent
+line its circles, an answer circle each line, circle and tangent; empty where
+there are fewer. calc --all prints a block per candidate after the five
+captions, the touching points as lines T1, T2, T3.</translation>
+    </message>
+    <message>
+        <source>With --explain, CSV mode writes two more columns after the answer columns
+(before the --all ones): ansWhy, the reason a record has a remark instead of
+an answer, in one sentence with the numbers that decide it (&quot;centres 20
+apart; radii 5 + 5 reach 10: 10 short&quot;), and ansFix, the nearest input that
+gives an answer as BOX=TEXT words (&quot;r2=15&quot;), the smallest change of one box
+to the captions&apos; four decimals; both empty for an answer, ansFix empty when
+no one box edit helps. calc --explain prints them as the lines Why and Fix.</source>
+        <translation>With --explain, CSV mode writes two more columns after the answer columns
+(before the --all ones): ansWhy, the reason a record has a remark instead of
+an answer, in one sentence with the numbers that decide it (&quot;centres 20
+apart; radii 5 + 5 reach 10: 10 short&quot;), and ansFix, the nearest input that
+gives an answer as BOX=TEXT words (&quot;r2=15&quot;), the smallest change of one box
+to the captions&apos; four decimals; both empty for an answer, ansFix empty when
+no one box edit helps. calc --explain prints them as the lines Why and Fix.</translation>
+    </message>
+    <message>
+        <source>With --strict, a record with a box text that is not read whole as a number
+(text after the number, a decimal comma, a text with no number, which is read
+as 0, or a number beyond the double range) is reported as
+FILE:LINE: r2 &quot;8,5&quot; is read as 8 and skipped (exit status 2 at the end);
+calc --strict refuses it the same way. Blanks around a number are fine.</source>
+        <translation>With --strict, a record with a box text that is not read whole as a number
+(text after the number, a decimal comma, a text with no number, which is read
+as 0, or a number beyond the double range) is reported as
+FILE:LINE: r2 &quot;8,5&quot; is read as 8 and skipped (exit status 2 at the end);
+calc --strict refuses it the same way. Blanks around a number are fine.</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0  every record was calculated and written
+  1  the input could not be read or the output could not be written
+     (the output is incomplete)
+  2  malformed input (some records skipped, with --strict also those with a
+     box not read whole, or a header that is missing, not UTF-8, names a box
+     twice, names no box, or has a column that is a box name only once blanks
+     or a byte-order mark are taken off it) or a wrong command line</source>
+        <translation>Exit status:
+  0  every record was calculated and written
+  1  the input could not be read or the output could not be written
+     (the output is incomplete)
+  2  malformed input (some records skipped, with --strict also those with a
+     box not read whole, or a header that is missing, not UTF-8, names a box
+     twice, names no box, or has a column that is a box name only once blanks
+     or a byte-order mark are taken off it) or a wrong command line</translation>
+    </message>
+    <message>
+        <source>Examples:
+  1.1 angle of two points
+    draftcalc-cli calc x1=0 y1=0 d1=8 x2=3 y2=4 d2=8
+  1.2 tangent from a point to a circle
+    draftcalc-cli calc x1=0 y1=0 d1=8 x2=10 y2=0 d2=0 r2=5
+  2.1 intersection of two lines
+    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=3 a2=135
+  2.2 intersection of a line and a circle (S chooses the point)
+    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=0 r2=8 s2=1
+  2.3 intersection of two circles
+    draftcalc-cli calc d1=0 r1=10 d2=5 c2=0.001 x3=12 d3=0 r3=10 s3=1
+  3.4 circle of radius 5 touching two circles, and every other one
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1
+  3.5 circle through three points
+    draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8
+  3.4 with every candidate, drawn for CAD
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --dxf touching.dxf
+  Why 3.2 has no answer, and the nearest input that gives one
+    draftcalc-cli calc --explain x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1
+  CSV
+    printf &apos;x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n&apos; | draftcalc-cli</source>
+        <translation>Examples:
+  1.1 angle of two points
+    draftcalc-cli calc x1=0 y1=0 d1=8 x2=3 y2=4 d2=8
+  1.2 tangent from a point to a circle
+    draftcalc-cli calc x1=0 y1=0 d1=8 x2=10 y2=0 d2=0 r2=5
+  2.1 intersection of two lines
+    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=3 a2=135
+  2.2 intersection of a line and a circle (S chooses the point)
+    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=0 r2=8 s2=1
+  2.3 intersection of two circles
+    draftcalc-cli calc d1=0 r1=10 d2=5 c2=0.001 x3=12 d3=0 r3=10 s3=1
+  3.4 circle of radius 5 touching two circles, and every other one
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1
+  3.5 circle through three points
+    draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8
+  3.4 with every candidate, drawn for CAD
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --dxf touching.dxf
+  Why 3.2 has no answer, and the nearest input that gives one
+    draftcalc-cli calc --explain x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1
+  CSV
+    printf &apos;x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n&apos; | draftcalc-cli</translation>
+    </message>
 </context>
 </TS>

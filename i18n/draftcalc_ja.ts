@@ -873,5 +873,222 @@ A file of that name is left as it was.</source>
         <source>Zoom to fit; Fit after each calculation that leaves the answer out of view (on at first, kept); Export; Open rows, Save rows, History, Keep a history of calculations (on or off, remembered); English, 日本語: the window&apos;s language (remembered); About draftcalc: version, licence, libraries</source>
         <translation>全体表示。解答が見えなくなる計算ごとに全体表示 (最初はオン、保持)。エクスポート。行を開く、行を保存、履歴、計算の履歴を残す (オン・オフ、保持)。English、日本語: ウィンドウの言語 (保持)。draftcalc について: バージョン、ライセンス、ライブラリ</translation>
     </message>
+    <message>
+        <source>Usage:
+  draftcalc-cli [FILE] [OPTIONS]   one calculation per CSV record of FILE (or standard input)
+  draftcalc-cli calc BOX=TEXT ...  one calculation from the named input boxes
+                [--svg FILE] [--dxf FILE]  and its drawing
+  draftcalc-cli --help             this text
+  draftcalc-cli --version          the version</source>
+        <translation>使い方:
+  draftcalc-cli [FILE] [OPTIONS]   FILE (または標準入力) の CSV レコードごとに1回計算
+  draftcalc-cli calc BOX=TEXT ...  名前を付けた入力欄から1回計算
+                [--svg FILE] [--dxf FILE]  その図面も
+  draftcalc-cli --help             この説明
+  draftcalc-cli --version          バージョン</translation>
+    </message>
+    <message>
+        <source>Options:
+  --all                 every answer of the construction as well (the
+                        candidates), in both forms; see below
+  --explain             why there is no answer, and the nearest input that
+                        gives one; see below
+  --strict              refuse a record (or calc) with a box text that is
+                        not read whole, such as &quot;8,5&quot; read as 8 or &quot;point&quot;
+                        read as 0; see below
+  --lang en|ja          the language of the reasons (ansWhy, Why): English or
+                        Japanese (default: the locale&apos;s, from LC_ALL,
+                        LC_MESSAGES or LANG); ansRem is the same in both
+  --jobs N              calculate in N threads (1 to 256; default: one per core);
+                        the output is the same for every N
+  --max-record-bytes N  longest record taken, in bytes (default 1048576)
+  --svg FILE            with calc: also write the drawing of the calculation to
+                        FILE as SVG 1.1: the rows, the answer and with --all the
+                        candidates, fitted to them with a margin, in drawing
+                        units (one to the millimetre) with y upwards, a group
+                        per layer: AXES, INPUT, CANDIDATES, ANSWER
+  --dxf FILE            with calc: the same drawing as DXF (AutoCAD 2000): LINE
+                        and CIRCLE entities on those layers, millimetres
+                        A drawing is written whole or not at all; one that
+                        cannot be written gives &quot;cannot write FILE: reason&quot;
+                        and exit status 1</source>
+        <translation>オプション:
+  --all                 作図のすべての解 (候補) も、両方の形式で。下を参照
+  --explain             解がない理由と、解が得られる最も近い入力。下を参照
+  --strict              数値として全体を読めない入力欄 (&quot;8,5&quot; を 8、&quot;point&quot; を
+                        0 と読むなど) のあるレコード (または calc) を拒否。下を参照
+  --lang en|ja          理由 (ansWhy、Why) の言語: 英語か日本語 (既定: ロケール、
+                        LC_ALL、LC_MESSAGES、LANG の順)。ansRem はどちらでも同じ
+  --jobs N              N 本のスレッドで計算 (1 から 256。既定: コアごとに1本)。
+                        出力はどの N でも同じ
+  --max-record-bytes N  受け付ける最長のレコード、バイト数 (既定 1048576)
+  --svg FILE            calc とともに: 計算の図面も FILE に SVG 1.1 で書く: 入力行、
+                        解答、--all なら候補も。余白を付けて合わせ、図面単位
+                        (1 ミリメートルに 1)、y は上向き、レイヤーごとのグループ:
+                        AXES、INPUT、CANDIDATES、ANSWER
+  --dxf FILE            calc とともに: 同じ図面を DXF (AutoCAD 2000) で: それらの
+                        レイヤーの LINE と CIRCLE、ミリメートル
+                        図面は全体を書くか何も書かないかで、書けないときは
+                        &quot;cannot write FILE: reason&quot; と終了状態 1</translation>
+    </message>
+    <message>
+        <source>Input boxes are named by column and row: x1 y1 d1 a1 b1 c1 r1 s1, x2 ... s2,
+x3 ... s3 (columns X Y D A B C R S of rows 1 to 3, either case). A box that is
+not given keeps the window&apos;s start-up text: X and Y &quot;0.000&quot;, D of row 3 &quot;99&quot;,
+all others empty. The D code says what a row is:
+  8 point (X, Y)      0 circle (X, Y, radius R, side S)
+  1, 2, 3 line (X, Y, angle A; offset B for 3)    5 value row (C)
+and the codes alone choose the calculation; row 3 takes part when its D is a
+number from 0 to below 10.</source>
+        <translation>入力欄は列と行で名付けます: x1 y1 d1 a1 b1 c1 r1 s1、x2 ... s2、x3 ... s3
+(1 から 3 行目の列 X Y D A B C R S、大文字小文字どちらでも)。与えない入力欄は
+ウィンドウの起動時の値のままです: X と Y は &quot;0.000&quot;、3行目の D は &quot;99&quot;、ほかは空。
+D コードが行の種類を表します:
+  8 点 (X, Y)      0 円 (X, Y、半径 R、側 S)
+  1, 2, 3 直線 (X, Y、角度 A。3 はずらし量 B も)    5 数値行 (C)
+計算はコードだけで決まります。3行目は D が 0 以上 10 未満の数のとき加わります。</translation>
+    </message>
+    <message>
+        <source>CSV mode reads RFC 4180 CSV (UTF-8, header line required, CR, LF or CRLF line
+ends). Header names x1 .. s3 feed the boxes (a header naming none, or a column
+such as &quot; x1 &quot; that is a box name only without its blanks or byte-order mark,
+stops the run); any other column is passed through, except answer columns the input already has (a saved set, the
+history, an earlier output), which are left out and written afresh. The output
+is the input header followed by ansX,ansY,ansA,ansR,ansRem (with --all also
+the candidate columns), then every record with its five results, in input
+order, with LF line ends.
+From a pipe or a terminal each result is written as soon as it is calculated.
+Every record gives exactly one output record or one FILE:LINE message on
+standard error: a record with the wrong number of fields, text after a closing
+quote, or more bytes than --max-record-bytes is reported and skipped; an
+unclosed quote runs to the end of the input.</source>
+        <translation>CSV モードは RFC 4180 の CSV を読みます (UTF-8、見出し行が必要、行末は CR、LF か
+CRLF)。見出しの x1 .. s3 が入力欄になります (どれも名付けない見出しや、空白や
+バイトオーダーマークを除いてはじめて入力欄の名前になる &quot; x1 &quot; のような列があれば
+止まります)。ほかの列はそのまま渡しますが、入力がすでに持つ解答の列 (保存した
+入力、履歴、以前の出力) は除いて書き直します。出力は入力の見出しに
+ansX,ansY,ansA,ansR,ansRem (--all なら候補の列も) を続け、各レコードに5つの結果を
+付けて入力の順に、行末 LF で書きます。
+パイプや端末からは、各結果を計算したらすぐ書きます。
+どのレコードもちょうど1つの出力レコードか、標準エラーに1つの FILE:LINE
+メッセージになります: 欄の数が違うレコード、閉じ引用符の後の文字、
+--max-record-bytes を超えるレコードは報告して飛ばします。閉じない引用符は
+入力の終わりまで続きます。</translation>
+    </message>
+    <message>
+        <source>With --all, CSV mode writes twelve more columns after the answer columns,
+cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y,
+and one output record per candidate (the input and answer columns repeated),
+cand numbering them 1..n in their order; a record without candidates gives
+one output record with cand 0 and the others empty. candX and candY are the
+candidate&apos;s point, candA its direction in degrees in (-180, 180] where it has
+one (a tangent line&apos;s, of its two, the one nearer the answer&apos;s A), candR its
+radius where it is a circle (numbers as the shortest text that reads back to
+the same double); candSet the box edits that make the calculation show it, as
+BOX=TEXT words (&quot;c2=-5 s3=-1&quot;, a line walked the other way &quot;a1=225 b1=-5&quot;),
+empty for the answer shown, &quot;-&quot; when no edits give it. candT1X .. candT3Y are
+where it touches the elements it was made to touch, in row order: a tangent
+line its circles, an answer circle each line, circle and tangent; empty where
+there are fewer. calc --all prints a block per candidate after the five
+captions, the touching points as lines T1, T2, T3.</source>
+        <translation>--all のとき、CSV モードは解答の列の後に12列を足します:
+cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,candT3X,candT3Y。
+候補ごとに1つの出力レコード (入力と解答の列を繰り返す) で、cand が順に 1..n と
+番号を付けます。候補のないレコードは cand が 0 でほかが空の出力レコード1つです。
+candX と candY は候補の点、candA はある場合の向き (度、(-180, 180]。接線は2つの
+向きのうち解答の A に近い方)、candR は円のときの半径 (数値は同じ double に読み戻せる
+最短の文字列)。candSet は計算がそれを示すための入力欄の変更で、BOX=TEXT の語
+(&quot;c2=-5 s3=-1&quot;、逆向きにした直線は &quot;a1=225 b1=-5&quot;)。示している解答なら空、変更で
+得られないなら &quot;-&quot;。candT1X .. candT3Y は接するように作った要素との接点で、行の順:
+接線はその円、解答の円は各直線、円、接線。少ないときは空。calc --all は5つの
+結果の後に候補ごとのブロックを印字し、接点は T1、T2、T3 の行です。</translation>
+    </message>
+    <message>
+        <source>With --explain, CSV mode writes two more columns after the answer columns
+(before the --all ones): ansWhy, the reason a record has a remark instead of
+an answer, in one sentence with the numbers that decide it (&quot;centres 20
+apart; radii 5 + 5 reach 10: 10 short&quot;), and ansFix, the nearest input that
+gives an answer as BOX=TEXT words (&quot;r2=15&quot;), the smallest change of one box
+to the captions&apos; four decimals; both empty for an answer, ansFix empty when
+no one box edit helps. calc --explain prints them as the lines Why and Fix.</source>
+        <translation>--explain のとき、CSV モードは解答の列の後 (--all の列の前) に2列を足します:
+ansWhy はレコードが解答でなく備考を示す理由で、決め手の数値を入れた1文
+(&quot;centres 20 apart; radii 5 + 5 reach 10: 10 short&quot;、--lang ja では日本語)、
+ansFix は解が得られる最も近い入力で BOX=TEXT の語 (&quot;r2=15&quot;)、1つの入力欄の
+結果の4桁での最小の変更です。解答なら両方とも空、1つの入力欄の変更で解が
+得られないなら ansFix は空。calc --explain はそれらを Why と Fix の行で印字します。</translation>
+    </message>
+    <message>
+        <source>With --strict, a record with a box text that is not read whole as a number
+(text after the number, a decimal comma, a text with no number, which is read
+as 0, or a number beyond the double range) is reported as
+FILE:LINE: r2 &quot;8,5&quot; is read as 8 and skipped (exit status 2 at the end);
+calc --strict refuses it the same way. Blanks around a number are fine.</source>
+        <translation>--strict のとき、数値として全体を読めない入力欄 (数値の後の文字、小数点のコンマ、
+0 と読む数値のない文字列、double の範囲を超える数値) のあるレコードは
+FILE:LINE: r2 &quot;8,5&quot; is read as 8 と報告して飛ばします (最後に終了状態 2)。
+calc --strict も同じく拒否します。数値の前後の空白はかまいません。</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0  every record was calculated and written
+  1  the input could not be read or the output could not be written
+     (the output is incomplete)
+  2  malformed input (some records skipped, with --strict also those with a
+     box not read whole, or a header that is missing, not UTF-8, names a box
+     twice, names no box, or has a column that is a box name only once blanks
+     or a byte-order mark are taken off it) or a wrong command line</source>
+        <translation>終了状態:
+  0  すべてのレコードを計算して書いた
+  1  入力を読めなかったか出力を書けなかった (出力は不完全)
+  2  不正な入力 (飛ばしたレコードがある。--strict では全体を読めない入力欄の
+     あるものも。見出しがない、UTF-8 でない、入力欄を2度名付ける、どれも
+     名付けない、空白かバイトオーダーマークを除いてはじめて入力欄の名前になる
+     列がある) か、誤ったコマンドライン</translation>
+    </message>
+    <message>
+        <source>Examples:
+  1.1 angle of two points
+    draftcalc-cli calc x1=0 y1=0 d1=8 x2=3 y2=4 d2=8
+  1.2 tangent from a point to a circle
+    draftcalc-cli calc x1=0 y1=0 d1=8 x2=10 y2=0 d2=0 r2=5
+  2.1 intersection of two lines
+    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=3 a2=135
+  2.2 intersection of a line and a circle (S chooses the point)
+    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=0 r2=8 s2=1
+  2.3 intersection of two circles
+    draftcalc-cli calc d1=0 r1=10 d2=5 c2=0.001 x3=12 d3=0 r3=10 s3=1
+  3.4 circle of radius 5 touching two circles, and every other one
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1
+  3.5 circle through three points
+    draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8
+  3.4 with every candidate, drawn for CAD
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --dxf touching.dxf
+  Why 3.2 has no answer, and the nearest input that gives one
+    draftcalc-cli calc --explain x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1
+  CSV
+    printf &apos;x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n&apos; | draftcalc-cli</source>
+        <translation>例:
+  1.1 2点の角度
+    draftcalc-cli calc x1=0 y1=0 d1=8 x2=3 y2=4 d2=8
+  1.2 点から円への接線
+    draftcalc-cli calc x1=0 y1=0 d1=8 x2=10 y2=0 d2=0 r2=5
+  2.1 2直線の交点
+    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=3 a2=135
+  2.2 直線と円の交点 (S で点を選ぶ)
+    draftcalc-cli calc x1=0 y1=0 d1=3 a1=45 x2=10 y2=0 d2=0 r2=8 s2=1
+  2.3 2円の交点
+    draftcalc-cli calc d1=0 r1=10 d2=5 c2=0.001 x3=12 d3=0 r3=10 s3=1
+  3.4 2円に接する半径 5 の円と、ほかのすべての解
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1
+  3.5 3点を通る円
+    draftcalc-cli calc d1=8 x2=1 y2=3 d2=8 x3=4 y3=2 d3=8
+  3.4 をすべての候補とともに、CAD 用の図面で
+    draftcalc-cli calc --all d1=0 r1=10 d2=5 c2=-5 x3=20 d3=0 r3=10 s3=1 --dxf touching.dxf
+  3.2 に解がない理由と、解が得られる最も近い入力 (日本語で)
+    draftcalc-cli calc --explain --lang ja x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1
+  CSV
+    printf &apos;x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n&apos; | draftcalc-cli</translation>
+    </message>
 </context>
 </TS>

@@ -120,6 +120,22 @@ TEST_F(Cli, ExplainSpeaksTheLanguageAskedForOrTheLocales) {
   }
 }
 
+// --help in the language asked for (or the locale's), naming every option
+// the English one names.
+TEST_F(Cli, HelpSpeaksTheLanguageAskedFor) {
+  const Outcome english = Command("--help");
+  const Outcome japanese = Command("--help --lang ja");
+  EXPECT_TRUE(english.out.starts_with("Usage:")) << english.out.substr(0, 40);
+  EXPECT_TRUE(japanese.out.starts_with("使い方:")) << japanese.out.substr(0, 40);
+  EXPECT_EQ(Command("--lang=ja --help").out, japanese.out);
+  EXPECT_EQ(Shell("env -u LC_ALL LANG=ja_JP.UTF-8 CLI --help > OUT").out, japanese.out);
+  EXPECT_EQ(Shell("env -u LC_ALL LANG=ja_JP.UTF-8 CLI --help --lang en > OUT").out, english.out);
+  for (const char* option : {"--all", "--explain", "--strict", "--lang en|ja", "--jobs N", "--max-record-bytes N",
+                             "--svg FILE", "--dxf FILE", "--help", "--version", "candT3Y"}) {
+    EXPECT_NE(japanese.out.find(option), std::string::npos) << option;
+  }
+}
+
 TEST_F(Cli, CalcExplainPrintsWhyAndFix) {
   Outcome run = Command("calc --explain d1=0 r1=5 s1=1 d2=5 c2=0 x3=20 d3=0 r3=5 s3=1");
   EXPECT_EQ(run.status, 0);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "i18n/translation.h"
+#include "i18n/translation_table.h"
 
 namespace draftcalc::i18n {
 namespace {
@@ -18,6 +19,10 @@ TEST(Translation, LooksUpTheSourceInEitherLanguage) {
             "CSV ファイル (*.csv);;すべてのファイル (*)");
   EXPECT_EQ(Translate("not reachable\nwith these rows", Language::kJapanese), "この行では\n得られない");
   EXPECT_EQ(Translate("no such text", Language::kJapanese), "no such text");
+  // Square brackets, balanced or not, and every text of the .ts arrive.
+  EXPECT_EQ(Translate("[ 備考 ]", Language::kEnglish), "[ Remark ]");
+  EXPECT_EQ(EnglishTable().size(), JapaneseTable().size());
+  for (const TableEntry& entry : JapaneseTable()) EXPECT_FALSE(entry.translation.empty()) << entry.source;
 }
 
 TEST(Translation, FillsInTheValuesInTheTranslationsOrder) {

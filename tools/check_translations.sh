@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$source_dir"/i18n/draftcalc_en.ts "$source_dir"/i18n/draftcalc_ja.ts "$work"/
 "$lupdate" -silent -locations none "$source_dir"/app "$source_dir"/core/messages.h "$source_dir"/session/catalogue.h \
   "$source_dir"/web/js/page_texts.js "$source_dir"/explain/explain.cpp \
-  "$source_dir"/session/help_text.h "$source_dir"/session/help_page.cpp \
+  "$source_dir"/session/help_text.h "$source_dir"/session/help_page.cpp "$source_dir"/cli/main.cpp \
   -ts "$work"/draftcalc_en.ts "$work"/draftcalc_ja.ts
 status=0
 for ts in "$work"/draftcalc_en.ts "$work"/draftcalc_ja.ts; do

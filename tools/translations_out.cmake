@@ -7,10 +7,13 @@
 #              -P translations_out.cmake
 # The output is written only when it changes, so that nothing rebuilds for nothing.
 
-# An XML text of the .ts as a JSON or C++ string's inside (the same escapes).
+# An XML text of the .ts as a JSON or C++ string's inside (the same escapes),
+# its semicolons and square brackets back in place.
 function(quoted_text in out)
   set(text "${in}")
   string(REPLACE "@@semicolon@@" ";" text "${text}")
+  string(REPLACE "@@open@@" "[" text "${text}")
+  string(REPLACE "@@close@@" "]" text "${text}")
   string(REPLACE "&lt;" "<" text "${text}")
   string(REPLACE "&gt;" ">" text "${text}")
   string(REPLACE "&quot;" "\"" text "${text}")
@@ -28,8 +31,11 @@ endfunction()
 # `separator`.
 function(pairs_of ts line_format separator out)
   file(READ "${ts}" content)
-  # A semicolon would split CMake's list of messages: held apart meanwhile.
+  # A semicolon would split CMake's list of messages, and a square bracket
+  # keep it from splitting: all three held apart meanwhile.
   string(REPLACE ";" "@@semicolon@@" content "${content}")
+  string(REPLACE "[" "@@open@@" content "${content}")
+  string(REPLACE "]" "@@close@@" content "${content}")
   string(REGEX MATCHALL "<source>[^<]*</source>[^<]*<translation>[^<]*</translation>" messages "${content}")
   set(lines)
   foreach(message IN LISTS messages)
@@ -40,10 +46,14 @@ function(pairs_of ts line_format separator out)
     string(REPLACE "@S@" "${source}" line "${line_format}")
     string(REPLACE "@T@" "${translation}" line "${line}")
     string(REPLACE ";" "@@semicolon@@" line "${line}")
+    string(REPLACE "[" "@@open@@" line "${line}")
+    string(REPLACE "]" "@@close@@" line "${line}")
     list(APPEND lines "${line}")
   endforeach()
   list(JOIN lines "${separator}" joined)
   string(REPLACE "@@semicolon@@" ";" joined "${joined}")
+  string(REPLACE "@@open@@" "[" joined "${joined}")
+  string(REPLACE "@@close@@" "]" joined "${joined}")
   set(${out} "${joined}" PARENT_SCOPE)
 endfunction()
 
