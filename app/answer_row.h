@@ -29,7 +29,7 @@ class AnswerRow {
   std::array<QLabel*, 5> Fields() const { return {ansX, ansY, ansA, ansR, ansRem}; }
 
   // The captions; the remark in the window's language (the English interface
-  // shows its English rendering, the specified remark in its tooltip).
+  // shows its English rendering, the remark as written in its tooltip).
   void Show(const ResultCaptions& captions);
   // The captions shown, the remark as the calculation wrote it.
   const ResultCaptions& Shown() const { return shown_; }

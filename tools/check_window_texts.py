@@ -26,7 +26,7 @@ ALLOWED = [
     r'\.png"|\.csv"|\.qm"|"PNG"|"csv"|"png"|"svg"|"dxf"|":/',  # file names, suffixes, formats, resources
     r'suffix|Suffix',                              # file suffixes
     r'kFolderAndName|"draftcalc"|setApplicationName|setDesktopFileName',  # the program's own name
-    r'"calculate"',                                # the window's title as specified
+    r'"calculate"',                                # the window's title, the same in every language
     r'names = \{"ans',                             # answer field names
     r'"\[  ?[XYDABCRS]  ?\]"|"\[ S \]"',           # the column captions: letters, the same in every language
     r'"<|</|<t[dr]|<h3|<p>|<br>',                  # HTML markup around translated texts

@@ -37,7 +37,7 @@ const CHROMIUM_ARGS = ['--no-sandbox', '--headless', '--disable-gpu', '--disable
 
 // Debian's Chromium with a fresh profile, its language `locale` (the page
 // follows navigator.language at the first visit: Japanese, as the window's
-// specified texts are, unless a test asks otherwise); resolves to {context, close()}.
+// original texts are, unless a test asks otherwise); resolves to {context, close()}.
 export async function launchBrowser(viewport = { width: 1280, height: 900 }, locale = 'ja-JP') {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'draftcalc-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
