@@ -243,8 +243,12 @@ def calculate_frame(frame: pandas.DataFrame, *, texts: bool = False, copy: bool 
     (ansX .. ansRem, and ansCalc without texts) are replaced. A cell of a
     box column gives the box text: a str as it is (read as the window reads
     a typed box); a missing cell (None, NaN, pandas.NA) an empty box; an int
-    its digits; a float the shortest text that reads back to it (1.5 is
-    "1.5", 1e-07 "1e-07": the value repr writes).
+    its digits; a float a text that reads back to it (1.5 is "1.5", 1e-07
+    "1e-07": the value repr writes), a whole one without a point (8.0 is
+    "8", a D code as the int 8 is: pandas holds a column of ints with a
+    missing cell as floats). To keep each text exactly as a CSV file has it
+    ("3.0" is no D code), read the file with dtype=str and
+    keep_default_na=False.
 
     Raises TypeError for a frame that is no DataFrame or a cell of another
     type (a bool, bytes), naming its row (from 0) and column; ValueError for

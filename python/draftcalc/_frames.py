@@ -62,6 +62,12 @@ def _box_columns(frame: pandas.DataFrame, form: str) -> tuple[list[tuple[int, st
     return columns, kept
 
 
+def _taken(frame: pandas.DataFrame, rows: Any, columns: list[int]) -> pandas.DataFrame:
+    """The rows and columns of frame (by position) as a frame of their own,
+    to which columns are added without pandas warning of a copy."""
+    return frame.iloc[rows, columns].copy(deep=False)
+
+
 def _with_columns(base: pandas.DataFrame, columns: dict[str, numpy.ndarray]) -> pandas.DataFrame:
     """base, which is the caller's own, with the columns added after its own."""
     for name, values in columns.items():
@@ -87,8 +93,12 @@ def calculate_frame(frame: pandas.DataFrame, *, texts: bool = False, copy: bool 
     (ansX .. ansRem, and ansCalc without texts) are replaced. A cell of a
     box column gives the box text: a str as it is (read as the window reads
     a typed box); a missing cell (None, NaN, pandas.NA) an empty box; an int
-    its digits; a float the shortest text that reads back to it (1.5 is
-    "1.5", 1e-07 "1e-07": the value repr writes).
+    its digits; a float a text that reads back to it (1.5 is "1.5", 1e-07
+    "1e-07": the value repr writes), a whole one without a point (8.0 is
+    "8", a D code as the int 8 is: pandas holds a column of ints with a
+    missing cell as floats). To keep each text exactly as a CSV file has it
+    ("3.0" is no D code), read the file with dtype=str and
+    keep_default_na=False.
 
     Raises TypeError for a frame that is no DataFrame or a cell of another
     type (a bool, bytes), naming its row (from 0) and column; ValueError for
@@ -108,7 +118,7 @@ def calculate_frame(frame: pandas.DataFrame, *, texts: bool = False, copy: bool 
     columns, kept = _box_columns(frame, "texts" if texts else "numbers")
     answers = _draftcalc._calculate_columns(columns, len(frame), texts, pandas.NA)
     every_column = kept == list(range(frame.shape[1]))
-    return _with_columns(frame.copy(deep=copy) if every_column else frame.iloc[:, kept], answers)
+    return _with_columns(frame.copy(deep=copy) if every_column else _taken(frame, slice(None), kept), answers)
 
 
 def candidates_frame(frame: pandas.DataFrame) -> pandas.DataFrame:
@@ -128,4 +138,4 @@ def candidates_frame(frame: pandas.DataFrame) -> pandas.DataFrame:
     frame = _frame_argument(pandas, frame, "candidates_frame")
     columns, kept = _box_columns(frame, "candidates")
     rows, answers = _draftcalc._candidate_columns(columns, len(frame), pandas.NA)
-    return _with_columns(frame.iloc[rows, kept], answers)
+    return _with_columns(_taken(frame, rows, kept), answers)
