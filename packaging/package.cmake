@@ -20,6 +20,8 @@ points and the circle touching three lines.
 The package holds the desktop window, with a drawing to scale of the inputs
 and the answer, and draftcalc-cli, which runs the same calculations on the
 command line and in batch over CSV files.]])
+# Each package's description; CPack puts the summary line before it.
+set(CPACK_DEBIAN_DRAFTCALC_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_DEBIAN_DRAFTCALC_PACKAGE_NAME draftcalc)
 set(CPACK_DEBIAN_DRAFTCALC_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_DRAFTCALC_PACKAGE_SECTION math)
@@ -42,8 +44,7 @@ if(DRAFTCALC_BUILD_PYTHON)
   # calculate_frame and candidates_frame need pandas; the Dask example
   # needs distributed.
   set(CPACK_DEBIAN_PYTHON_PACKAGE_SUGGESTS "python3-pandas, python3-distributed")
-  set(CPACK_DEBIAN_PYTHON_DESCRIPTION [[calculator for the geometric constructions of drafting (Python 3)
-The Python 3 module draftcalc: the calculation engine of draftcalc, which
+  set(CPACK_DEBIAN_PYTHON_DESCRIPTION [[The Python 3 module draftcalc: the calculation engine of draftcalc, which
 computes the constructions of plane geometry that machining and drafting
 need (angles of lines, tangents, intersections, circles touching points,
 lines and circles), with the same results as the window and draftcalc-cli.
