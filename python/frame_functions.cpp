@@ -1,5 +1,6 @@
 #include "python/frame_functions.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
