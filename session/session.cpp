@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/partial_read.h"
 #include "engine/calculation.h"
 #include "explain/explain.h"
+#include "i18n/partial_reading.h"
 #include "view/drawing.h"
 #include "view/figure_extent.h"
 
@@ -105,7 +105,7 @@ Session::Change Session::ApplyFix() {
 }
 
 std::optional<std::string> Session::PartialReading(size_t box) const {
-  return box < boxes_.size() ? draftcalc::PartialReading(boxes_[box]) : std::nullopt;
+  return box < boxes_.size() ? i18n::PartialReading(boxes_[box], language_) : std::nullopt;
 }
 
 Session::Stepped Session::Step(int step, bool wrap) {

@@ -32,9 +32,12 @@
 #include "candidates/candidate_text.h"
 #include "engine_fixture.h"
 #include "geometry/solution_set.h"
+#include "occt_reference.h"
 
 namespace draftcalc::candidates {
 namespace {
+
+using namespace occt_reference;
 
 using GPoint = geometry::Point;
 using GLine = geometry::Line;
@@ -44,7 +47,6 @@ constexpr int kCases = 300;
 constexpr double kRelative = 1e-9;
 constexpr double kConditioning = 1e-6;
 constexpr double kOcctTolerance = 1e-10;
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 // An answer as the numbers compared: its point (a centre, or where a
 // tangent touches row 1's element) and its touching points in order.
@@ -71,15 +73,8 @@ bool Matches(const Shape& a, const Shape& b, double scale) {
 
 void ExpectSameSets(const std::vector<Shape>& ours, const std::vector<Shape>& theirs, double scale,
                     const InputTexts& texts) {
-  bool same = ours.size() == theirs.size() && !ours.empty();
-  std::vector<bool> used(theirs.size(), false);
-  for (size_t i = 0; same && i < ours.size(); ++i) {
-    bool found = false;
-    for (size_t j = 0; j < theirs.size() && !found; ++j) {
-      if (!used[j] && Matches(ours[i], theirs[j], scale)) used[j] = found = true;
-    }
-    same = found;
-  }
+  const bool same =
+      !ours.empty() && SameSets(ours, theirs, [scale](const Shape& a, const Shape& b) { return Matches(a, b, scale); });
   std::string rows;
   for (int r = 0; r < kRowCount; ++r) {
     for (int c = 0; c < kColumnCount; ++c) (rows += texts(r, static_cast<Column>(c))) += ",";
@@ -88,29 +83,16 @@ void ExpectSameSets(const std::vector<Shape>& ours, const std::vector<Shape>& th
   EXPECT_TRUE(same) << rows << "\n  ours:  " << Describe(ours) << "\n  OCCT:  " << Describe(theirs);
 }
 
-class Inputs {
+// Line directions within a half turn either way, as a row's A is given.
+class Inputs : public RandomFigures {
  public:
-  explicit Inputs(unsigned seed) : random_(seed) {}
-  double Uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random_); }
-  GPoint AnyPoint() { return {Uniform(-100, 100), Uniform(-100, 100)}; }
-  GCircle AnyCircle() { return {AnyPoint(), Uniform(1, 60)}; }
-  GLine AnyLine() { return {AnyPoint(), Uniform(-180, 180), Uniform(-20, 20)}; }
-
- private:
-  std::mt19937 random_;
+  explicit Inputs(unsigned seed) : RandomFigures(seed, 180) {}
 };
 
 std::string Text(double v) { return ShortestNumberText(v); }
 Row PointRow(GPoint p) { return Point(Text(p.x), Text(p.y)); }
 Row CircleRow(const GCircle& c) { return Circle(Text(c.centre.x), Text(c.centre.y), Text(c.radius), "1"); }
 Row LineRow(const GLine& l) { return Line(Text(l.point.x), Text(l.point.y), Text(l.direction), Text(l.offset)); }
-
-gp_Pnt2d Occt(GPoint p) { return {p.x, p.y}; }
-gp_Circ2d Occt(const GCircle& c) { return gp_Circ2d(gp_Ax2d(Occt(c.centre), gp_Dir2d(1, 0)), std::fabs(c.radius)); }
-gp_Lin2d Occt(const GLine& l) {
-  const gp_Dir2d direction(std::cos(l.direction * kRadiansPerDegree), std::sin(l.direction * kRadiansPerDegree));
-  return gp_Lin2d(Occt(l.point), direction).Translated(l.offset * gp_Vec2d(direction).Rotated(std::numbers::pi / 2));
-}
 
 void Append(Shape& shape, const gp_Pnt2d& p) {
   shape.push_back(p.X());
@@ -133,17 +115,6 @@ std::vector<Shape> Ours(const InputTexts& texts, CalculationId calculation, doub
     shapes.push_back(shape);
   }
   return shapes;
-}
-
-double CircleCircleMargin(const GCircle& a, const GCircle& b) {
-  const double d = geometry::Distance(a.centre, b.centre), ra = std::fabs(a.radius), rb = std::fabs(b.radius);
-  return std::min({std::fabs(d - (ra + rb)), std::fabs(d - std::fabs(ra - rb)), d});
-}
-double LineCircleMargin(const GLine& l, const GCircle& c) {
-  return std::fabs(Occt(l).Distance(Occt(c.centre)) - std::fabs(c.radius));
-}
-std::vector<GCircle> Grown(const GCircle& c, double rho) {
-  return {{c.centre, std::fabs(c.radius) + rho}, {c.centre, std::fabs(std::fabs(c.radius) - rho)}};
 }
 
 // OpenCASCADE's circles of radius rho touching two arguments: the centre,

@@ -86,6 +86,7 @@ class Page {
     this.candidateList.select(this.state.picked);
     this.showCalculation(this.state.calculation);
     this.showReason();
+    this.rows.showReadings(this.state.readings);
   }
 
   // The captions as the calculation wrote them; the remark in the page's

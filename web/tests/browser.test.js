@@ -336,7 +336,7 @@ describe('the page', () => {
       tinted: input.classList.contains('partly-read'),
       background: getComputedStyle(input).backgroundColor,
     }));
-    assert.equal(box.title, 'read as 8: the text after "8" is ignored');
+    assert.equal(box.title, '8 と読みます: "8" の後の文字は無視します', 'in the page\'s language (Japanese here)');
     assert.ok(box.tinted);
     assert.equal(box.background, 'rgb(255, 214, 153)');
     await page.fill('input[name="r2"]', ' 8.5 ');
@@ -403,7 +403,13 @@ test('the page in English and Japanese, switched without a reload', async () => 
     const allText = () => en.evaluate(() => document.body.innerText);
     assert.doesNotMatch((await allText()).replace('日本語', ''), /[\u3040-\u30ff\u4e00-\u9fff]/, 'no Japanese left');
 
+    // A box read in part says so in the page's language.
+    await en.fill('input[name="r3"]', '8,5');
+    const reading = () => en.getAttribute('input[name="r3"]', 'title');
+    assert.equal(await reading(), 'read as 8: the text after "8" is ignored');
     await en.selectOption('#language', 'ja');
+    assert.equal(await reading(), '8 と読みます: "8" の後の文字は無視します');
+    await en.fill('input[name="r3"]', '10');
     assert.equal(await text('#calculate'), '計算');
     assert.equal(await text('.remark span'), '備考');
     assert.deepEqual(await remark(), { value: '交点無し??', title: '' });
