@@ -62,6 +62,8 @@ struct Candidate {
   // (before the circle); none for intersections, the angle of two points and
   // the circle through three points. At most kMaxTouches.
   std::vector<geometry::Point> touches;
+  // The point a perpendicular is dropped from, for the foot of one.
+  std::optional<geometry::Point> droppedFrom;
   // The calculation that gives this answer (the point, value row and circle
   // rows have answers of two calculations).
   CalculationId calculation = CalculationId::kNone;

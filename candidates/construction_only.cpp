@@ -73,6 +73,7 @@ Candidate FootOfPerpendicular(Point point, const Line& line) {
   candidate.radius = geometry::Distance(point, candidate.point);
   candidate.direction = geometry::DirectionOf(geometry::UnitVector(line.direction));
   candidate.construction = Construction::kFootOfPerpendicular;
+  candidate.droppedFrom = point;
   return candidate;
 }
 
@@ -102,7 +103,7 @@ std::vector<Candidate> ConstructionOnlyCandidates(const InputTexts& texts) {
   std::vector<Candidate> found = Found(ReadRows(texts));
   // Figures beyond the range of doubles have no answers to show.
   std::erase_if(found, [](const Candidate& c) {
-    return !IsFinite(c.point) || !std::isfinite(c.radius.value_or(0)) ||
+    return !IsFinite(c.point) || !std::isfinite(c.radius.value_or(0)) || (c.droppedFrom && !IsFinite(*c.droppedFrom)) ||
            std::any_of(c.touches.begin(), c.touches.end(), [](Point p) { return !IsFinite(p); });
   });
   return found;

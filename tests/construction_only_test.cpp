@@ -6,6 +6,7 @@
 // calculation's own candidates without edits.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <ostream>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "candidates/candidate.h"
+#include "candidates/candidate_row.h"
 #include "candidates/candidate_text.h"
 #include "engine_fixture.h"
 #include "geometry/solution_set.h"
@@ -186,6 +188,30 @@ TEST(ConstructionOnly, TheCalculationAndItsCandidatesStayAsTheyWere) {
   EXPECT_EQ(found[4].calculation, CalculationId::kCircleTouchingThreeLines);
   EXPECT_EQ(found[4].number, 5);
   EXPECT_EQ(EditsAsBoxWords(found[4]), "-");
+}
+
+// Each kind of candidate into a row as the element it is, every digit kept.
+TEST(RowTextsOf, EachCandidateAsTheElementItIs) {
+  using Texts = std::array<std::string, kColumnCount>;
+  const auto first = [](const Row& r1, const Row& r2, const Row& r3) { return FindCandidates(TextsOf(r1, r2, r3)); };
+  const Row point = Point("3", "4"), xAxis = Line("0", "0", "0"), unused = Unused();
+  // The foot's line is the perpendicular, from the foot towards the point.
+  EXPECT_EQ(RowTextsOf(first(point, xAxis, unused).front()), (Texts{"3", "0", "3", "90", "0", "", "", ""}));
+  const Row below = Point("3", "-4");
+  EXPECT_EQ(RowTextsOf(first(below, xAxis, unused).front()), (Texts{"3", "0", "3", "-90", "0", "", "", ""}));
+  const Row value = Value("0.1"), yAxis = Line("0", "0", "90");
+  EXPECT_EQ(RowTextsOf(first(xAxis, value, yAxis).front()), (Texts{"0.1", "0.1", "0", "", "", "", "0.1", "1"}));
+  const Row corner = Value("0");
+  EXPECT_EQ(RowTextsOf(first(xAxis, corner, yAxis).front()), (Texts{"0", "0", "8", "", "", "", "", ""}))
+      << "a circle of radius 0 is a point";
+  // An intersection is a point; a tangent a line through its touching point.
+  const Row circle = Circle("10", "0", "8", "1"), through = Line("0", "0", "45");
+  const std::vector<Candidate> crossings = first(through, circle, unused);
+  ASSERT_FALSE(crossings.empty());
+  EXPECT_EQ(RowTextsOf(crossings.front())[colD], "8");
+  const Row from = Point("20", "0"), round = Circle("0", "0", "10");
+  const Candidate tangent = first(from, round, unused).front();
+  EXPECT_EQ(RowTextsOf(tangent), (Texts{"20", "0", "3", ShortestNumberText(*tangent.direction), "0", "", "", ""}));
 }
 
 }  // namespace
