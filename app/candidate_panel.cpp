@@ -66,7 +66,9 @@ QString ValueLines(const QStringList& fields, QString (*number)(const QString&))
 QString AsItIs(const QString& text) { return text; }
 
 QString EditLines(const candidates::Candidate& candidate) {
-  if (candidate.construction != candidates::Construction::kCalculation) return InWords(candidate);
+  if (candidate.construction != candidates::Construction::kCalculation) {
+    return Translated(QT_TRANSLATE_NOOP("draftcalc", "construction\nonly"));
+  }
   if (!candidate.reachable) return Translated(QT_TRANSLATE_NOOP("draftcalc", "not reachable\nwith these rows"));
   return InWords(candidate).split(", ").join('\n');
 }

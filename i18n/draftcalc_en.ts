@@ -1375,5 +1375,11 @@ calc --strict refuses it the same way. Blanks around a number are fine.</transla
         <source>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</source>
         <translation>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</translation>
     </message>
+    <message>
+        <source>construction
+only</source>
+        <translation>construction
+only</translation>
+    </message>
 </context>
 </TS>

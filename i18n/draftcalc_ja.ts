@@ -1360,5 +1360,10 @@ calc --strict も同じく拒否します。数値の前後の空白はかまい
         <source>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</source>
         <translation>候補一覧と図の右クリックメニューから: 選んだ候補をその要素としてその行に書き込みます (円: X、Y、D 0、R、S 1。接線や2点の直線: X、Y、D 3、A、B 0。垂線の足なら垂線。交点: X、Y、D 8)。桁はすべて残ります。Ctrl+Z で行が元に戻ります</translation>
     </message>
+    <message>
+        <source>construction
+only</source>
+        <translation>作図のみ</translation>
+    </message>
 </context>
 </TS>

@@ -350,7 +350,7 @@ TEST_F(Candidates, AFilletIsConstructionOnlyAndUseAsRowCarriesItIntoARow) {
   EXPECT_EQ(Str(Part<QLabel>(form, "ansRem")->text()), "交点が求められませんでした。") << "the captions as they were";
   auto* panel = Part<CandidatePanel>(form, "candidates");
   ASSERT_EQ(panel->topLevelItemCount(), 6);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(panel->topLevelItem(i)->text(2), "construction only") << i;
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(panel->topLevelItem(i)->text(2), "construction\nonly") << i;
   EXPECT_EQ(panel->topLevelItem(4)->text(2), "not reachable\nwith these rows");
   QAction* useAsRow2 = Part<QAction>(form, "useAsRow2");
   EXPECT_FALSE(useAsRow2->isEnabled()) << "none picked";
