@@ -68,8 +68,9 @@ void PrintCaptions(std::FILE* output, const ResultCaptions& captions) {
 // "Candidate 2 of 4", its fields as --all writes them, labelled; a line
 // "T1     x y" per touching point it has.
 void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, size_t count) {
-  const char* note = candidate.isAnswer    ? " (the answer)"
-                     : candidate.reachable ? ""
+  const char* note = candidate.isAnswer                                                 ? " (the answer)"
+                     : candidate.construction != candidates::Construction::kCalculation ? " (construction only)"
+                     : candidate.reachable                                              ? ""
                                            : " (not reachable with these rows)";
   std::fprintf(output, "\nCandidate %d of %zu%s\n", candidate.number, count, note);
   constexpr std::array<const char*, 5> kLabels = {"X", "Y", "A", "R", "Set"};

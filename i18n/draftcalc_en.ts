@@ -1311,5 +1311,75 @@ calc --strict refuses it the same way. Blanks around a number are fine.</transla
         <source>not a regular file but of another kind</source>
         <translation>not a regular file but of another kind</translation>
     </message>
+    <message>
+        <source>construction only</source>
+        <translation>construction only</translation>
+    </message>
+    <message>
+        <source>Use as row 1</source>
+        <translation>Use as row 1</translation>
+    </message>
+    <message>
+        <source>Use as row 2</source>
+        <translation>Use as row 2</translation>
+    </message>
+    <message>
+        <source>Use as row 3</source>
+        <translation>Use as row 3</translation>
+    </message>
+    <message>
+        <source>Use as row</source>
+        <translation>Use as row</translation>
+    </message>
+    <message>
+        <source>Writes the candidate picked into row %1 as the element it is; Ctrl+Z brings the row back</source>
+        <translation>Writes the candidate picked into row %1 as the element it is; Ctrl+Z brings the row back</translation>
+    </message>
+    <message>
+        <source>Constructions without a calculation</source>
+        <translation>Constructions without a calculation</translation>
+    </message>
+    <message>
+        <source>These rows have no calculation of their own (the answer shows a remark or another calculation&apos;s reading); their answers stand first in the candidates list, marked construction only (+ in draftcalc-cli&apos;s candSet), and a click selects one without changing the rows.</source>
+        <translation>These rows have no calculation of their own (the answer shows a remark or another calculation&apos;s reading); their answers stand first in the candidates list, marked construction only (+ in draftcalc-cli&apos;s candSet), and a click selects one without changing the rows.</translation>
+    </message>
+    <message>
+        <source>Fillet</source>
+        <translation>Fillet</translation>
+    </message>
+    <message>
+        <source>line / value / line (D 1-3, D 5 with C, D 1-3): the circles of radius |C| touching both lines (4 for crossing lines, counter-clockwise around the crossing point), each with its touching points T1 on line 1 and T2 on line 3</source>
+        <translation>line / value / line (D 1-3, D 5 with C, D 1-3): the circles of radius |C| touching both lines (4 for crossing lines, counter-clockwise around the crossing point), each with its touching points T1 on line 1 and T2 on line 3</translation>
+    </message>
+    <message>
+        <source>Circle through a point touching a line</source>
+        <translation>Circle through a point touching a line</translation>
+    </message>
+    <message>
+        <source>point / value / line, or line / value / point: the circles of radius |C| through the point touching the line (2 within 2|C| of it, 1 at exactly 2|C|), with the touching point T1</source>
+        <translation>point / value / line, or line / value / point: the circles of radius |C| through the point touching the line (2 within 2|C| of it, 1 at exactly 2|C|), with the touching point T1</translation>
+    </message>
+    <message>
+        <source>Foot of the perpendicular</source>
+        <translation>Foot of the perpendicular</translation>
+    </message>
+    <message>
+        <source>point / line, or line / point, row 3 not used: the foot, its distance from the point as R and the line&apos;s direction as A</source>
+        <translation>point / line, or line / point, row 3 not used: the foot, its distance from the point as R and the line&apos;s direction as A</translation>
+    </message>
+    <message>
+        <source>Use as row 1, 2, 3</source>
+        <translation>Use as row 1, 2, 3</translation>
+    </message>
+    <message>
+        <source>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</source>
+        <translation>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</translation>
+    </message>
+    <message>
+        <source>construction
+only</source>
+        <translation>construction
+only</translation>
+    </message>
 </context>
 </TS>

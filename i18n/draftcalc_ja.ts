@@ -1296,5 +1296,74 @@ calc --strict も同じく拒否します。数値の前後の空白はかまい
         <source>not a regular file but of another kind</source>
         <translation>通常のファイルではなくほかの種類です</translation>
     </message>
+    <message>
+        <source>construction only</source>
+        <translation>作図のみ</translation>
+    </message>
+    <message>
+        <source>Use as row 1</source>
+        <translation>1行目に使う</translation>
+    </message>
+    <message>
+        <source>Use as row 2</source>
+        <translation>2行目に使う</translation>
+    </message>
+    <message>
+        <source>Use as row 3</source>
+        <translation>3行目に使う</translation>
+    </message>
+    <message>
+        <source>Use as row</source>
+        <translation>行に使う</translation>
+    </message>
+    <message>
+        <source>Writes the candidate picked into row %1 as the element it is; Ctrl+Z brings the row back</source>
+        <translation>選んだ候補をその要素として %1 行目に書き込みます。Ctrl+Z で行が元に戻ります</translation>
+    </message>
+    <message>
+        <source>Constructions without a calculation</source>
+        <translation>計算のない作図</translation>
+    </message>
+    <message>
+        <source>These rows have no calculation of their own (the answer shows a remark or another calculation&apos;s reading); their answers stand first in the candidates list, marked construction only (+ in draftcalc-cli&apos;s candSet), and a click selects one without changing the rows.</source>
+        <translation>次の行には専用の計算がありません (解答には備考か、別の計算として読んだ結果が出ます)。その解は候補一覧の先頭に「作図のみ」(draftcalc-cli の candSet では +) として並び、クリックすると行を変えずに選びます。</translation>
+    </message>
+    <message>
+        <source>Fillet</source>
+        <translation>隅の丸み (フィレット)</translation>
+    </message>
+    <message>
+        <source>line / value / line (D 1-3, D 5 with C, D 1-3): the circles of radius |C| touching both lines (4 for crossing lines, counter-clockwise around the crossing point), each with its touching points T1 on line 1 and T2 on line 3</source>
+        <translation>直線 / 数値 / 直線 (D 1-3、C のある D 5、D 1-3): 両方の直線に接する半径 |C| の円 (交わる直線なら 4 個、交点のまわりに反時計回り)。直線 1 上の接点 T1 と直線 3 上の接点 T2 つき</translation>
+    </message>
+    <message>
+        <source>Circle through a point touching a line</source>
+        <translation>点を通り直線に接する円</translation>
+    </message>
+    <message>
+        <source>point / value / line, or line / value / point: the circles of radius |C| through the point touching the line (2 within 2|C| of it, 1 at exactly 2|C|), with the touching point T1</source>
+        <translation>点 / 数値 / 直線、または直線 / 数値 / 点: 点を通り直線に接する半径 |C| の円 (直線から 2|C| 以内なら 2 個、ちょうど 2|C| なら 1 個)。接点 T1 つき</translation>
+    </message>
+    <message>
+        <source>Foot of the perpendicular</source>
+        <translation>垂線の足</translation>
+    </message>
+    <message>
+        <source>point / line, or line / point, row 3 not used: the foot, its distance from the point as R and the line&apos;s direction as A</source>
+        <translation>点 / 直線、または直線 / 点、3行目は使わない: 垂線の足。点からの距離が R、直線の向きが A</translation>
+    </message>
+    <message>
+        <source>Use as row 1, 2, 3</source>
+        <translation>1、2、3 行目に使う</translation>
+    </message>
+    <message>
+        <source>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</source>
+        <translation>候補一覧と図の右クリックメニューから: 選んだ候補をその要素としてその行に書き込みます (円: X、Y、D 0、R、S 1。接線や2点の直線: X、Y、D 3、A、B 0。垂線の足なら垂線。交点: X、Y、D 8)。桁はすべて残ります。Ctrl+Z で行が元に戻ります</translation>
+    </message>
+    <message>
+        <source>construction
+only</source>
+        <translation>作図のみ</translation>
+    </message>
 </context>
 </TS>

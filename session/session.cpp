@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "candidates/candidate_row.h"
 #include "engine/calculation.h"
 #include "explain/explain.h"
 #include "i18n/partial_reading.h"
@@ -95,6 +96,19 @@ Session::Change Session::Edit(const std::vector<candidates::BoxEdit>& edits) {
   Remember();
   for (const candidates::BoxEdit& edit : edits) boxes_[BoxIndex(edit.row, edit.column)] = edit.text;
   return Calculate();
+}
+
+Session::Change Session::UseAsRow(int number, int row) {
+  if (number < 1 || number > static_cast<int>(result_.candidates.size()) || row < 0 || row >= kRowCount ||
+      IsOutOfDate()) {
+    return Change::kNone;
+  }
+  const auto texts = candidates::RowTextsOf(result_.candidates[static_cast<size_t>(number - 1)]);
+  BoxTexts boxes = boxes_;
+  for (int column = 0; column < kColumnCount; ++column) {
+    boxes[BoxIndex(row, static_cast<Column>(column))] = texts[static_cast<size_t>(column)];
+  }
+  return SetRows(boxes);
 }
 
 Session::Change Session::ApplyFix() {

@@ -1,5 +1,7 @@
 // The touching points of the candidates against OpenCASCADE's analytic
-// constructions, which give their tangency points: for generated inputs
+// constructions, which give their tangency points (and the answers of the
+// constructions no calculation gives: fillets, circles through a point
+// touching a line, feet of perpendiculars): for generated inputs
 // that lie clearly away from every tangency and parallel (as in the
 // geometry's own reference test), each candidate's centre or tangent and its
 // touching points, in row order, must be one of OpenCASCADE's answers with
@@ -8,6 +10,8 @@
 // are the candidates' own.
 #include <gtest/gtest.h>
 
+#include <Extrema_ExtPElC2d.hxx>
+#include <Extrema_POnCurv2d.hxx>
 #include <GccAna_Circ2d2TanRad.hxx>
 #include <GccAna_Circ2d3Tan.hxx>
 #include <GccAna_Lin2d2Tan.hxx>
@@ -104,10 +108,11 @@ void Append(Shape& shape, GPoint p) {
 }
 
 // Our candidates of one calculation: the point, then each touching point.
-std::vector<Shape> Ours(const InputTexts& texts, CalculationId calculation, double& scale) {
+std::vector<Shape> Ours(const InputTexts& texts, CalculationId calculation, double& scale,
+                        Construction construction = Construction::kCalculation) {
   std::vector<Shape> shapes;
   for (const Candidate& c : FindCandidates(texts)) {
-    if (c.calculation != calculation) continue;
+    if (c.calculation != calculation || c.construction != construction) continue;
     Shape shape;
     Append(shape, c.point);
     for (GPoint t : c.touches) Append(shape, t);
@@ -343,6 +348,93 @@ TEST(TouchReference, CircleTouchingThreeLinesTouchesEachInRowOrder) {
     const Row r1 = LineRow(l1), r2 = LineRow(l2), r3 = LineRow(l3);
     const InputTexts texts = TextsOf(r1, r2, r3);
     ExpectSameSets(Ours(texts, CalculationId::kCircleTouchingThreeLines, scale), theirs, scale, texts);
+  }
+}
+
+// The constructions no calculation gives, listed for the rows that describe
+// them: each against OpenCASCADE, with C of either sign.
+double SignedRadius(Inputs& in, double rho) { return in.Uniform(0, 1) < 0.5 ? -rho : rho; }
+
+TEST(ConstructionOnlyReference, FilletsOfTwoLinesTouchLineOneThenLineThree) {
+  Inputs in(51);
+  for (int tested = 0; tested < kCases;) {
+    const GLine l1 = in.AnyLine(), l3 = in.AnyLine();
+    const double rho = in.Uniform(1, 60);
+    double scale = geometry::ScaleOf(l1, l3, rho);
+    if (std::fabs(std::sin((l1.direction - l3.direction) * kRadiansPerDegree)) < 1e-3) continue;
+    ++tested;
+    const Row r1 = LineRow(l1), r2 = Value(Text(SignedRadius(in, rho))), r3 = LineRow(l3);  // the texts view them
+    const InputTexts texts = TextsOf(r1, r2, r3);
+    const std::vector<Shape> ours = Ours(texts, CalculationId::kNone, scale, Construction::kFillet);
+    const GccAna_Circ2d2TanRad circles(GccEnt::Unqualified(Occt(l1)), GccEnt::Unqualified(Occt(l3)), rho,
+                                       kOcctTolerance);
+    EXPECT_EQ(ours.size(), 4u);
+    ExpectSameSets(ours, TouchingCircles(circles, false), scale, texts);
+  }
+}
+
+TEST(ConstructionOnlyReference, CirclesThroughAPointTouchTheLineInEitherRowOrder) {
+  Inputs in(52);
+  int withAnswers = 0;
+  for (int tested = 0; tested < kCases;) {
+    const GPoint p = in.AnyPoint();
+    const GLine l = in.AnyLine();
+    const double rho = in.Uniform(1, 60);
+    double scale = geometry::ScaleOf(p, l, rho);
+    const double d = Occt(l).Distance(Occt(p));
+    if (d < kConditioning * scale || std::fabs(d - 2 * rho) < kConditioning * scale) continue;
+    ++tested;
+    const GccAna_Circ2d2TanRad circles(GccEnt::Unqualified(Occt(l)), Occt(p), rho, kOcctTolerance);
+    std::vector<Shape> theirs;
+    for (int i = 1; circles.IsDone() && i <= circles.NbSolutions(); ++i) {
+      double onSolution = 0, onLine = 0;
+      gp_Pnt2d touch;
+      circles.Tangency1(i, onSolution, onLine, touch);
+      Shape shape;
+      Append(shape, circles.ThisSolution(i).Location());
+      Append(shape, touch);
+      theirs.push_back(shape);
+    }
+    const Row value = Value(Text(SignedRadius(in, rho))), point = PointRow(p), line = LineRow(l);
+    for (const InputTexts& texts : {TextsOf(point, value, line), TextsOf(line, value, point)}) {
+      const std::vector<Shape> ours = Ours(texts, CalculationId::kNone, scale, Construction::kThroughPointTouchingLine);
+      if (!theirs.empty() || !ours.empty()) ExpectSameSets(ours, theirs, scale, texts);
+    }
+    withAnswers += theirs.empty() ? 0 : 1;
+  }
+  EXPECT_GT(withAnswers, kCases / 4) << "the inputs must have answers to compare";
+}
+
+// The foot as a point, its distance and the line's direction (as its cosine
+// and sine, scaled to the figure, so that directions a turn apart agree).
+TEST(ConstructionOnlyReference, FootOfThePerpendicularIsOpenCascadesNearestPoint) {
+  Inputs in(53);
+  for (int tested = 0; tested < kCases; ++tested) {
+    const GPoint p = in.AnyPoint();
+    const GLine l = in.AnyLine();
+    double scale = geometry::ScaleOf(p, l);
+    const gp_Lin2d occtLine = Occt(l);
+    const Extrema_ExtPElC2d nearest(Occt(p), occtLine, kOcctTolerance, -1e6, 1e6);
+    ASSERT_TRUE(nearest.IsDone() && nearest.NbExt() == 1);
+    Shape theirs;
+    Append(theirs, nearest.Point(1).Value());
+    theirs.push_back(std::sqrt(nearest.SquareDistance(1)));
+    theirs.push_back(scale * occtLine.Direction().X());
+    theirs.push_back(scale * occtLine.Direction().Y());
+    const Row point = PointRow(p), line = LineRow(l), unused = Unused();
+    for (const InputTexts& texts : {TextsOf(point, line, unused), TextsOf(line, point, unused)}) {
+      std::vector<Shape> ours;
+      for (const Candidate& c : FindCandidates(texts)) {
+        if (c.construction != Construction::kFootOfPerpendicular) continue;
+        Shape shape;
+        Append(shape, c.point);
+        shape.push_back(c.radius.value_or(-1));
+        shape.push_back(scale * std::cos(c.direction.value_or(0) * kRadiansPerDegree));
+        shape.push_back(scale * std::sin(c.direction.value_or(0) * kRadiansPerDegree));
+        ours.push_back(shape);
+      }
+      ExpectSameSets(ours, {theirs}, scale, texts);
+    }
   }
 }
 

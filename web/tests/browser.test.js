@@ -348,6 +348,31 @@ describe('the page', () => {
   });
 });
 
+// Line / value / line: the fillets are listed first as construction only;
+// picking one changes no row, "Use as row 2" writes it there as a circle,
+// and Ctrl+Z brings the value row back.
+test('a fillet is construction only and Use as row carries it into a row', async () => {
+  const { page, errors } = await openPage(browser.context, site.url);
+  for (const [name, value] of Object.entries({ x1: '0', y1: '0', d1: '3', a1: '0', d2: '5', c2: '5', x3: '0', y3: '0', d3: '3', a3: '90' })) {
+    await page.fill(`input[name="${name}"]`, value);
+  }
+  await page.click('#calculate');
+  const lastCells = await page.$$eval('#candidates tbody tr', (rows) => rows.map((row) => row.cells[2].textContent));
+  assert.deepEqual(lastCells.slice(0, 4), ['作図のみ', '作図のみ', '作図のみ', '作図のみ']);
+  const row2 = () => page.$$eval('#rows input', (inputs) => inputs.slice(8, 16).map((input) => input.value));
+  const valueRow = await row2();
+  assert.equal(await page.isDisabled('#use-as-row button[data-row="1"]'), true, 'none picked');
+  await page.click('#candidates tbody tr:nth-child(2)');
+  assert.deepEqual(await row2(), valueRow, 'construction only: no edits');
+  await page.click('#use-as-row button[data-row="1"]');
+  assert.deepEqual(await row2(), ['-5', '5', '0', '', '', '', '5', '1']);
+  assert.equal(await page.isDisabled('#use-as-row button[data-row="1"]'), true, 'out of date');
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await row2(), valueRow);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
 test('on a phone-sized screen the rows stack and the boxes fit a finger', async () => {
   const phone = await browser.context.newPage();
   await phone.setViewportSize({ width: 390, height: 844 });
