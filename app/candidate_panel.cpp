@@ -33,8 +33,11 @@ QString ShortNumberText(const QString& full) {
 }
 
 QString InWords(const candidates::Candidate& candidate) {
-  return candidate.isAnswer ? Translated(QT_TRANSLATE_NOOP("draftcalc", "the answer"))
-                            : Utf8(candidates::EditsInWords(candidate));
+  if (candidate.isAnswer) return Translated(QT_TRANSLATE_NOOP("draftcalc", "the answer"));
+  if (candidate.construction != candidates::Construction::kCalculation) {
+    return Translated(QT_TRANSLATE_NOOP("draftcalc", "construction only"));
+  }
+  return Utf8(candidates::EditsInWords(candidate));
 }
 
 // Number, X, Y, A, R, the edits, then X and Y of each touching point: the
@@ -63,6 +66,9 @@ QString ValueLines(const QStringList& fields, QString (*number)(const QString&))
 QString AsItIs(const QString& text) { return text; }
 
 QString EditLines(const candidates::Candidate& candidate) {
+  if (candidate.construction != candidates::Construction::kCalculation) {
+    return Translated(QT_TRANSLATE_NOOP("draftcalc", "construction\nonly"));
+  }
   if (!candidate.reachable) return Translated(QT_TRANSLATE_NOOP("draftcalc", "not reachable\nwith these rows"));
   return InWords(candidate).split(", ").join('\n');
 }

@@ -34,8 +34,28 @@ CandidatesFeature::CandidatesFeature(QWidget* window, WindowCore& core, ContextM
   previous_ = NewAction(window, core_.Texts(), "previousCandidate",
                         QT_TRANSLATE_NOOP("draftcalc", "Previous candidate"), {QKeySequence(Qt::CTRL | Qt::Key_Up)});
   QObject::connect(previous_, &QAction::triggered, panel_, [this] { Step(-1, true); });
+  constexpr std::array<const char*, kRowCount> kUseAsRow = {QT_TRANSLATE_NOOP("draftcalc", "Use as row 1"),
+                                                            QT_TRANSLATE_NOOP("draftcalc", "Use as row 2"),
+                                                            QT_TRANSLATE_NOOP("draftcalc", "Use as row 3")};
+  constexpr std::array<const char*, kRowCount> kObjectNames = {"useAsRow1", "useAsRow2", "useAsRow3"};
+  for (int row = 0; row < kRowCount; ++row) {
+    QAction* action =
+        NewAction(window, core_.Texts(), kObjectNames[static_cast<size_t>(row)], kUseAsRow[static_cast<size_t>(row)]);
+    QObject::connect(action, &QAction::triggered, panel_, [this, row] { UseAsRow(row); });
+    useAsRow_[static_cast<size_t>(row)] = action;
+  }
   ShowFreshness(false);
-  menus.AttachToCandidatePanel(panel_, {copy_, next_, previous_});
+  menus.AttachToCandidatePanel(panel_, {copy_, next_, previous_, nullptr, useAsRow_[0], useAsRow_[1], useAsRow_[2]});
+}
+
+void CandidatesFeature::EnableUseAsRow() {
+  const session::Session& session = core_.TheSession();
+  for (QAction* action : useAsRow_) action->setEnabled(session.Picked() != 0 && !session.IsOutOfDate());
+}
+
+void CandidatesFeature::UseAsRow(int row) {
+  session::Session& session = core_.TheSession();
+  core_.Show(session.UseAsRow(session.Picked(), row));
 }
 
 void CandidatesFeature::ShowCandidates() {
@@ -62,6 +82,7 @@ void CandidatesFeature::ShowFreshness(bool outOfDate) {
   panel_->setEnabled(!outOfDate);
   next_->setEnabled(!outOfDate && any);
   previous_->setEnabled(!outOfDate && any);
+  EnableUseAsRow();
 }
 
 void CandidatesFeature::Pick(int number) {
@@ -72,6 +93,7 @@ void CandidatesFeature::Pick(int number) {
   panel_->Select(session.Picked());
   panel_->setFocus();
   core_.Show(session::Session::Change::kNone);  // which line Ctrl+Shift+C copies
+  EnableUseAsRow();
 }
 
 bool CandidatesFeature::Step(int step, bool wrap) {
@@ -82,6 +104,7 @@ bool CandidatesFeature::Step(int step, bool wrap) {
   panel_->Select(stepped.number);
   panel_->setFocus();
   core_.Show(session::Session::Change::kNone);
+  EnableUseAsRow();
   return true;
 }
 

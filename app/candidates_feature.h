@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QPointF>
+#include <array>
 #include <functional>
 
 #include "app/candidate_panel.h"
 #include "app/context_menus.h"
 #include "app/window_core.h"
+#include "core/input_texts.h"
 
 namespace draftcalc::app {
 
@@ -27,6 +29,8 @@ class CandidatesFeature final {
   void Retranslate();
   // Greyed and not to be picked while the result is out of date.
   void ShowFreshness(bool outOfDate);
+  // Whether a candidate can be used as a row now.
+  void EnableUseAsRow();
   void Pick(int number);
   // `step` places on from the one picked; see Session::Step.
   bool Step(int step, bool wrap);
@@ -37,12 +41,19 @@ class CandidatesFeature final {
   // focus and a selection); the answer's copy is enabled otherwise.
   bool CopiesCandidateLine() const;
   void EnableCopy(bool enabled) { copy_->setEnabled(enabled); }
+  // "Use as row 1" .. "Use as row 3": the candidate picked written into that
+  // row as the element it is (one undoable edit, not calculated); enabled
+  // while one is picked and the result is current. In the panel's menu and
+  // for the picture's.
+  const std::array<QAction*, kRowCount>& UseAsRowActions() const { return useAsRow_; }
+  void UseAsRow(int row);
 
  private:
   WindowCore& core_;
   std::function<void()> beforePick_;
   CandidatePanel* panel_ = nullptr;
   QAction *copy_ = nullptr, *next_ = nullptr, *previous_ = nullptr;
+  std::array<QAction*, kRowCount> useAsRow_{};
 };
 
 }  // namespace draftcalc::app

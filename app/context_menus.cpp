@@ -34,7 +34,13 @@ void ContextMenus::AttachToCandidatePanel(QAbstractScrollArea* panel,
 
 std::unique_ptr<QMenu> ContextMenus::CandidatePanelMenu() const {
   auto menu = std::make_unique<QMenu>();
-  for (QAction* action : candidateActions_) menu->addAction(action);
+  for (QAction* action : candidateActions_) {
+    if (action == nullptr) {
+      menu->addSeparator();
+    } else {
+      menu->addAction(action);
+    }
+  }
   return menu;
 }
 

@@ -22,7 +22,8 @@ class ContextMenus {
   // An answer field's menu: copy the field's selection (its whole text when
   // nothing is selected), and copy the whole answer line.
   std::unique_ptr<QMenu> AnswerFieldMenu(QLabel* field) const;
-  // Gives the candidates panel its menu of the window's candidate actions.
+  // Gives the candidates panel its menu of the window's candidate actions
+  // (nullptr: a separator).
   void AttachToCandidatePanel(QAbstractScrollArea* panel, std::initializer_list<QAction*> candidateActions);
   std::unique_ptr<QMenu> CandidatePanelMenu() const;
 

@@ -151,13 +151,16 @@ void Form_miret::CreateLanguageActions() {
 
 void Form_miret::CreatePictureMenu() {
   CreateLanguageActions();
-  menus_->SetPictureActions({picture_->FitAction(), picture_->FitAfterCalculationAction(), picture_->ExportAction(),
-                             nullptr, files_->OpenAction(), files_->SaveAction(), nullptr, history_->ShowAction(),
-                             history_->KeepAction(), nullptr, english_, japanese_},
-                            [this] {
-                              picture_->ReadFitSetting();
-                              history_->ShowSetting();
-                            });
+  menus_->SetPictureActions(
+      {picture_->FitAction(), picture_->FitAfterCalculationAction(), picture_->ExportAction(), nullptr,
+       files_->OpenAction(), files_->SaveAction(), nullptr, history_->ShowAction(), history_->KeepAction(), nullptr,
+       candidates_->UseAsRowActions()[0], candidates_->UseAsRowActions()[1], candidates_->UseAsRowActions()[2], nullptr,
+       english_, japanese_},
+      [this] {
+        picture_->ReadFitSetting();
+        history_->ShowSetting();
+        candidates_->EnableUseAsRow();
+      });
   menus_->AttachToPicture(picture_->Picture());
 }
 

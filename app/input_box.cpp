@@ -1,5 +1,6 @@
 #include "app/input_box.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,7 +10,7 @@
 #include <limits>
 
 #include "app/language.h"
-#include "core/partial_read.h"
+#include "i18n/partial_reading.h"
 
 namespace draftcalc::app {
 namespace {
@@ -54,7 +55,7 @@ InputBox::InputBox(QWidget* parent, Qt::Alignment alignment) : QLineEdit(parent)
 }
 
 void InputBox::ShowReading() {
-  const auto reading = PartialReading(text().toStdString());
+  const auto reading = i18n::PartialReading(text().toStdString(), i18n::MessageLanguage());
   const QString now = reading ? QString::fromStdString(*reading) : QString();
   if (now == reading_) return;
   reading_ = now;
@@ -94,6 +95,15 @@ void InputBox::FitToText() {
   if (!ShowsWholeText()) tooltip << TooltipFor(text());
   setToolTip(tooltip.join("\n\n"));
   update();
+}
+
+// The reading is said in the window's language.
+void InputBox::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  reading_.clear();
+  ShowReading();
+  FitToText();
 }
 
 void InputBox::paintEvent(QPaintEvent* event) {

@@ -34,6 +34,7 @@ class InputBox final : public QLineEdit {
   void resizeEvent(QResizeEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void FitToText();

@@ -43,6 +43,9 @@ void UseLanguage(Language language, bool keep) {
     installed.translator = std::move(translator);
   }
   installed.language = language;
+  // The messages of the layers below the window (a file that cannot be
+  // read, a record refused) follow it.
+  i18n::SetMessageLanguage(language);
   // Qt posts the change to every widget; delivered now, the whole window
   // speaks the new language before anything else happens.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);

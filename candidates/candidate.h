@@ -28,6 +28,16 @@ struct BoxEdit {
 
 inline constexpr size_t kMaxTouches = 3;
 
+// What a candidate answers: the construction of the calculation the rows
+// ask for, or one no calculation gives, listed for the rows that describe
+// it (see FindCandidates).
+enum class Construction {
+  kCalculation,
+  kFillet,                    // line / value / line: circles of radius |C| touching both lines
+  kThroughPointTouchingLine,  // point / value / line (or line / value / point)
+  kFootOfPerpendicular,       // point / line (or line / point), row 3 not in use
+};
+
 // One geometric answer, in full precision.
 struct Candidate {
   int number = 0;  // 1..n in the order of FindCandidates
@@ -52,9 +62,12 @@ struct Candidate {
   // (before the circle); none for intersections, the angle of two points and
   // the circle through three points. At most kMaxTouches.
   std::vector<geometry::Point> touches;
+  // The point a perpendicular is dropped from, for the foot of one.
+  std::optional<geometry::Point> droppedFrom;
   // The calculation that gives this answer (the point, value row and circle
   // rows have answers of two calculations).
   CalculationId calculation = CalculationId::kNone;
+  Construction construction = Construction::kCalculation;
   bool isAnswer = false;   // the calculation shows it for the texts as typed
   bool reachable = false;  // the texts as typed or some selector edits give it
   // The fewest edits that give it, in box order (row, then column); empty
@@ -65,6 +78,11 @@ struct Candidate {
 // The answers of the calculation the texts ask for, read as the calculation
 // reads them (same D codes, rows and leading numbers). None when the codes
 // ask for no calculation or the construction has no answer.
+//
+// First, where the rows describe a construction no calculation gives, its
+// answers (no calculation, no edits, never the answer; see
+// ConstructionOnlyCandidates): the fillets of two lines, the circles through
+// a point touching a line, the foot of the perpendicular from a point.
 //
 // Order: the answers of one calculation counter-clockwise around row 1's
 // point (a point, a circle's centre or a line's typed point), starting from

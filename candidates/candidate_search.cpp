@@ -2,6 +2,7 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <iterator>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -9,6 +10,7 @@
 
 #include "candidates/answer_match.h"
 #include "candidates/candidate.h"
+#include "candidates/construction_only.h"
 #include "candidates/geometric_answers.h"
 #include "candidates/selectors.h"
 #include "core/input_reading.h"
@@ -155,9 +157,9 @@ void TurnTangentsTowards(double shownAngle, CalculationId ran, std::vector<Candi
   }
 }
 
-}  // namespace
-
-std::vector<Candidate> FindCandidates(const InputTexts& texts) {
+// The answers of the calculation the texts ask for, with the edits that
+// select each; unnumbered.
+std::vector<Candidate> CalculationCandidates(const InputTexts& texts) {
   CalcState state;
   RunCalculation(state, texts);
   const CalculationId ran = state.ran;
@@ -183,8 +185,18 @@ std::vector<Candidate> FindCandidates(const InputTexts& texts) {
   }
   SearchEdits(state, texts, selectors, answers);
   if (answerAngle) TurnTangentsTowards(*answerAngle, ran, answers.candidates);
-  for (size_t i = 0; i < answers.candidates.size(); ++i) answers.candidates[i].number = static_cast<int>(i) + 1;
   return std::move(answers.candidates);
+}
+
+}  // namespace
+
+std::vector<Candidate> FindCandidates(const InputTexts& texts) {
+  std::vector<Candidate> found = ConstructionOnlyCandidates(texts);
+  std::vector<Candidate> ofTheCalculation = CalculationCandidates(texts);
+  found.insert(found.end(), std::make_move_iterator(ofTheCalculation.begin()),
+               std::make_move_iterator(ofTheCalculation.end()));
+  for (size_t i = 0; i < found.size(); ++i) found[i].number = static_cast<int>(i) + 1;
+  return found;
 }
 
 }  // namespace draftcalc::candidates

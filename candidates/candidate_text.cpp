@@ -23,6 +23,7 @@ std::string InWords(const BoxEdit& edit) {
 }  // namespace
 
 std::string EditsInWords(const Candidate& candidate) {
+  if (candidate.construction != Construction::kCalculation) return "construction only";
   if (!candidate.reachable) return "not reachable with these rows";
   std::string words;
   int reversedRow = -1;
@@ -40,6 +41,7 @@ std::string EditsInWords(const Candidate& candidate) {
 }
 
 std::string EditsAsBoxWords(const Candidate& candidate) {
+  if (candidate.construction != Construction::kCalculation) return "+";
   if (!candidate.reachable) return "-";
   std::string words;
   for (const BoxEdit& edit : candidate.edits) {

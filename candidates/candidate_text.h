@@ -12,13 +12,15 @@ namespace draftcalc::candidates {
 // The edits that select the candidate in the user's words, joined by ", "
 // in box order: "C = -5" (the value row's C), "S3 = -1", "R1 = -10, S3 = 1", "row 1 reversed"
 // (for both boxes of a reversed line); "" for the answer as typed;
-// "not reachable with these rows" when no edits give it.
+// "not reachable with these rows" when no edits give it; "construction only"
+// for an answer of a construction no calculation gives.
 std::string EditsInWords(const Candidate& candidate);
 
 // The edits as box=value words separated by single spaces in box order,
 // boxes named by lower-case column letter and row number: "r3=-10 s3=-1",
 // a reversed line as "a1=225 b1=-5"; "" for the answer as typed; "-" when
-// no edits give it.
+// no edits give it; "+" for an answer of a construction no calculation
+// gives (a new answer rather than a missing one).
 std::string EditsAsBoxWords(const Candidate& candidate);
 
 // The shortest text that reads back (std::from_chars, or the calculation's

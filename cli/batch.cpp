@@ -10,8 +10,10 @@
 #include "cli/output_file.h"
 #include "cli/record_calculator.h"
 #include "cli/record_pipeline.h"
+#include "core/translatable.h"
 #include "csv/box_columns.h"
 #include "csv/csv_writer.h"
+#include "i18n/translation.h"
 
 namespace draftcalc::cli {
 namespace {
@@ -39,8 +41,8 @@ void Report(std::FILE* errors, std::string_view inputName, long line, std::strin
 }
 
 void ReportReadError(std::FILE* errors, std::string_view inputName, int error) {
-  std::fprintf(errors, "%.*s: cannot read: %s\n", static_cast<int>(inputName.size()), inputName.data(),
-               std::strerror(error));
+  const std::string message = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "cannot read: %1"), {std::strerror(error)});
+  std::fprintf(errors, "%.*s: %s\n", static_cast<int>(inputName.size()), inputName.data(), message.c_str());
 }
 
 // What went wrong in a run, for its exit status.
@@ -62,7 +64,8 @@ std::optional<csv::HeaderMap> ReadHeader(csv::CsvReader& reader, OutputFile& out
   if (read != csv::CsvReader::Status::kRecord) {
     const bool empty = read == csv::CsvReader::Status::kEnd;
     Report(errors, inputName, empty ? 1 : reader.RecordLine(),
-           empty ? "no header line" : csv::ProblemText(read, reader.MaxRecordBytes()));
+           empty ? i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "no header line"))
+                 : csv::ProblemText(read, reader.MaxRecordBytes()));
     return std::nullopt;
   }
   std::vector<std::string_view> names;

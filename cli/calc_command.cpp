@@ -8,11 +8,13 @@
 #include "candidates/candidate.h"
 #include "candidates/candidate_fields.h"
 #include "cli/batch.h"
+#include "core/translatable.h"
 #include "csv/box_columns.h"
 #include "csv/box_reading.h"
 #include "csv/named_boxes.h"
 #include "engine/calculation.h"
 #include "explain/explain.h"
+#include "i18n/translation.h"
 
 namespace draftcalc::cli {
 namespace {
@@ -28,13 +30,15 @@ std::optional<InputTexts> TextsOf(std::span<const std::string_view> words, bool 
     const auto refusal = equals == std::string_view::npos ? csv::NamedBoxes::Refusal::kNotABox
                                                           : boxes.Give(name, word.substr(equals + 1));
     if (refusal == csv::NamedBoxes::Refusal::kNotABox) {
-      std::fprintf(errors, "draftcalc-cli: calc: \"%.*s\" is not of the form BOX=TEXT with BOX one of x1 .. s3\n",
-                   static_cast<int>(word.size()), word.data());
+      const std::string message = i18n::Message(
+          QT_TRANSLATE_NOOP("draftcalc", "\"%1\" is not of the form BOX=TEXT with BOX one of x1 .. s3"), {word});
+      std::fprintf(errors, "draftcalc-cli: calc: %s\n", message.c_str());
       return std::nullopt;
     }
     if (refusal == csv::NamedBoxes::Refusal::kGivenTwice) {
-      std::fprintf(errors, "draftcalc-cli: calc: input box %s is given twice\n",
-                   csv::BoxNameText(*csv::ParseBoxName(name)).c_str());
+      const std::string message = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "input box %1 is given twice"),
+                                                {csv::BoxNameText(*csv::ParseBoxName(name))});
+      std::fprintf(errors, "draftcalc-cli: calc: %s\n", message.c_str());
       return std::nullopt;
     }
     if (!strict) continue;
@@ -64,8 +68,9 @@ void PrintCaptions(std::FILE* output, const ResultCaptions& captions) {
 // "Candidate 2 of 4", its fields as --all writes them, labelled; a line
 // "T1     x y" per touching point it has.
 void PrintCandidate(std::FILE* output, const candidates::Candidate& candidate, size_t count) {
-  const char* note = candidate.isAnswer    ? " (the answer)"
-                     : candidate.reachable ? ""
+  const char* note = candidate.isAnswer                                                 ? " (the answer)"
+                     : candidate.construction != candidates::Construction::kCalculation ? " (construction only)"
+                     : candidate.reachable                                              ? ""
                                            : " (not reachable with these rows)";
   std::fprintf(output, "\nCandidate %d of %zu%s\n", candidate.number, count, note);
   constexpr std::array<const char*, 5> kLabels = {"X", "Y", "A", "R", "Set"};

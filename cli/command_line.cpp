@@ -6,6 +6,9 @@
 #include <charconv>
 #include <thread>
 
+#include "core/translatable.h"
+#include "i18n/translation.h"
+
 namespace draftcalc::cli {
 namespace {
 
@@ -22,7 +25,8 @@ std::optional<size_t> OptionNumber(std::span<const std::string_view> args, size_
   size_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < least || value > most) {
-    problem = std::string(name) + " needs a whole number from " + std::to_string(least) + " to " + std::to_string(most);
+    problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "%1 needs a whole number from %2 to %3"),
+                            {name, std::to_string(least), std::to_string(most)});
     return std::nullopt;
   }
   return value;
@@ -34,8 +38,8 @@ bool OptionPath(std::span<const std::string_view> args, size_t& i, std::string_v
                 std::string& problem) {
   std::string_view text = args[i].substr(std::min(args[i].size(), name.size() + 1));
   if (args[i] == name) text = i + 1 < args.size() ? args[++i] : "";
-  if (text.empty()) problem = std::string(name) + " needs a file name";
-  if (!path.empty()) problem = std::string(name) + " is given twice";
+  if (text.empty()) problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "%1 needs a file name"), {name});
+  if (!path.empty()) problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "%1 is given twice"), {name});
   path = text;
   return problem.empty();
 }
@@ -55,7 +59,7 @@ bool TakeLanguage(std::span<const std::string_view> args, size_t& i, RecordOptio
   if (args[i] == "--lang") code = i + 1 < args.size() ? args[++i] : "";
   const auto language = i18n::LanguageOfCode(code);
   if (!language) {
-    problem = "--lang needs en or ja";
+    problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "--lang needs en or ja"));
     return false;
   }
   record.language = *language;
@@ -107,11 +111,12 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
     } else if (IsOption(arg, "--max-record-bytes")) {
       maxRecordBytes = OptionNumber(args, i, "--max-record-bytes", 1, csv::CsvReader::kLargestMaxRecordBytes, problem);
     } else if (IsOption(arg, "--svg") || IsOption(arg, "--dxf")) {
-      problem = std::string(arg.substr(0, 5)) + " draws one calculation: it goes with calc";
+      problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "%1 draws one calculation: it goes with calc"),
+                              {arg.substr(0, 5)});
     } else if (arg.starts_with('-') && arg != "-") {
-      problem = "unknown option " + std::string(arg);
+      problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "unknown option %1"), {arg});
     } else if (fileGiven) {
-      problem = "too many arguments";
+      problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "too many arguments"));
     } else {
       command.inputPath = arg;
       fileGiven = true;

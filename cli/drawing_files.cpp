@@ -3,7 +3,9 @@
 #include <cstring>
 #include <string>
 
+#include "core/translatable.h"
 #include "files/whole_file.h"
+#include "i18n/translation.h"
 #include "view/drawing_documents.h"
 
 namespace draftcalc::cli {
@@ -12,7 +14,11 @@ namespace {
 bool Save(std::string_view path, const std::string& bytes, std::FILE* errors) {
   const std::string name(path);
   const int error = files::ReplaceWholeFile(name, bytes);
-  if (error != 0) std::fprintf(errors, "draftcalc-cli: cannot write %s: %s\n", name.c_str(), std::strerror(error));
+  if (error != 0) {
+    const std::string message =
+        i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "cannot write %1: %2"), {name, std::strerror(error)});
+    std::fprintf(errors, "draftcalc-cli: %s\n", message.c_str());
+  }
   return error == 0;
 }
 

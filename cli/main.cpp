@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -42,9 +43,10 @@ constexpr const char* kHelp[] = {
                       "  --strict              refuse a record (or calc) with a box text that is\n"
                       "                        not read whole, such as \"8,5\" read as 8 or \"point\"\n"
                       "                        read as 0; see below\n"
-                      "  --lang en|ja          the language of the reasons (ansWhy, Why): English or\n"
-                      "                        Japanese (default: the locale's, from LC_ALL,\n"
-                      "                        LC_MESSAGES or LANG); ansRem is the same in both\n"
+                      "  --lang en|ja          the language of the reasons (ansWhy, Why), of the\n"
+                      "                        messages and of this help: English or Japanese\n"
+                      "                        (default: the locale's, from LC_ALL, LC_MESSAGES or\n"
+                      "                        LANG); ansRem is the same in both\n"
                       "  --jobs N              calculate in N threads (1 to 256; default: one per core);\n"
                       "                        the output is the same for every N\n"
                       "  --max-record-bytes N  longest record taken, in bytes (default 1048576)\n"
@@ -154,9 +156,9 @@ std::string HelpIn(draftcalc::i18n::Language language) {
   return help + "\n";
 }
 
-// The language --lang asks for wherever it stands beside --help, else the
-// locale's.
-draftcalc::i18n::Language HelpLanguage(const std::vector<std::string_view>& args) {
+// The language --lang asks for wherever it stands, else the locale's: that of
+// the messages, before the command line is read, and of --help.
+draftcalc::i18n::Language LanguageAsked(const std::vector<std::string_view>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     std::string_view code;
     if (args[i] == "--lang" && i + 1 < args.size()) code = args[i + 1];
@@ -166,8 +168,16 @@ draftcalc::i18n::Language HelpLanguage(const std::vector<std::string_view>& args
   return draftcalc::i18n::LanguageOfEnvironment();
 }
 
+// The messages in `language`; the system's reasons (strerror) in the locale's
+// own when it is the same language, else in English.
+void UseLanguage(draftcalc::i18n::Language language) {
+  draftcalc::i18n::SetMessageLanguage(language);
+  if (language == draftcalc::i18n::LanguageOfEnvironment()) std::setlocale(LC_MESSAGES, "");
+}
+
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "draftcalc-cli: %s\nTry 'draftcalc-cli --help'.\n", message.c_str());
+  const std::string hint = draftcalc::i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "Try 'draftcalc-cli --help'."));
+  std::fprintf(stderr, "draftcalc-cli: %s\n%s\n", message.c_str(), hint.c_str());
   return kExitBadInput;
 }
 
@@ -205,7 +215,9 @@ int RunBatchCommand(const CommandLine& command) {
   const std::string path(command.inputPath);
   const int fd = fromStandardInput ? STDIN_FILENO : open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    std::fprintf(stderr, "draftcalc-cli: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
+    const std::string message =
+        draftcalc::i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "cannot open %1: %2"), {path, std::strerror(errno)});
+    std::fprintf(stderr, "draftcalc-cli: %s\n", message.c_str());
     return kExitIoError;
   }
   draftcalc::csv::FdSource input(fd);
@@ -225,13 +237,14 @@ int main(int argc, char** argv) {
   draftcalc::files::IgnoreFileSizeSignal();
   draftcalc::files::RemoveTemporaryFileOnSignals();
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  UseLanguage(LanguageAsked(args));
   std::string problem;
   const auto command = ParseCommandLine(args, problem);
   if (!command) return UsageError(problem);
 
   switch (command->mode) {
     case CommandLine::Mode::kHelp:
-      return WriteHelp(HelpLanguage(args));
+      return WriteHelp(draftcalc::i18n::MessageLanguage());
     case CommandLine::Mode::kVersion:
       std::printf("draftcalc-cli %.*s\n", static_cast<int>(draftcalc::kVersion.size()), draftcalc::kVersion.data());
       return AfterFlushingOutput(kExitOk);

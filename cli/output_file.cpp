@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/translatable.h"
+#include "i18n/translation.h"
+
 namespace draftcalc::cli {
 
 bool OutputFile::Write(std::string_view bytes) {
@@ -21,7 +24,9 @@ bool OutputFile::Flush() {
 }
 
 void ReportWriteError(std::FILE* errors, int error) {
-  std::fprintf(errors, "draftcalc-cli: cannot write output: %s\n", std::strerror(error));
+  const std::string message =
+      i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "cannot write output: %1"), {std::strerror(error)});
+  std::fprintf(errors, "draftcalc-cli: %s\n", message.c_str());
 }
 
 }  // namespace draftcalc::cli

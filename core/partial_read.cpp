@@ -2,6 +2,7 @@
 
 #include "core/number_parse.h"
 #include "core/number_text.h"
+#include "core/translatable.h"
 
 namespace draftcalc {
 namespace {
@@ -23,14 +24,18 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> PartialReading(std::string_view text) {
+std::optional<PartialRead> ReadInPart(std::string_view text) {
   if (AllBlank(text)) return std::nullopt;
   const LeadingNumber read = ReadLeadingNumber(text);
-  if (!read.found) return "read as 0: it does not begin with a number";
-  if (read.outOfRange) return "read as 0: the number lies beyond the range of a double";
+  if (!read.found)
+    return PartialRead{QT_TRANSLATE_NOOP("draftcalc", "read as 0: it does not begin with a number"), "0", ""};
+  if (read.outOfRange) {
+    return PartialRead{QT_TRANSLATE_NOOP("draftcalc", "read as 0: the number lies beyond the range of a double"), "0",
+                       std::string(Trimmed(text.substr(0, read.consumed)))};
+  }
   if (AllBlank(text.substr(read.consumed))) return std::nullopt;
-  return "read as " + NumberText(read.value) + ": the text after \"" +
-         std::string(Trimmed(text.substr(0, read.consumed))) + "\" is ignored";
+  return PartialRead{QT_TRANSLATE_NOOP("draftcalc", "read as %1: the text after \"%2\" is ignored"),
+                     NumberText(read.value), std::string(Trimmed(text.substr(0, read.consumed)))};
 }
 
 }  // namespace draftcalc

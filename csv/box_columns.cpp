@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/translatable.h"
 #include "csv/utf8.h"
+#include "i18n/translation.h"
 
 namespace draftcalc::csv {
 
@@ -62,28 +64,30 @@ std::optional<HeaderMap> MapHeader(std::span<const std::string_view> names, std:
   HeaderMap map{names.size(), {}, {}};
   for (size_t i = 0; i < names.size(); ++i) {
     if (!IsValidUtf8(names[i])) {
-      problem = "header column " + std::to_string(i + 1) + " is not valid UTF-8";
+      problem =
+          i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "header column %1 is not valid UTF-8"), {std::to_string(i + 1)});
       return std::nullopt;
     }
     if (std::find(written.begin(), written.end(), names[i]) == written.end()) map.passedOn.push_back(i);
     const auto box = ParseBoxName(names[i]);
     if (!box) {
       if (const auto meant = ParseBoxName(Trimmed(names[i]))) {
-        problem = "column \"" + Shown(names[i]) + "\" is not " + BoxNameText(*meant) + "; write " + BoxNameText(*meant);
+        problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "column \"%1\" is not %2; write %2"),
+                                {Shown(names[i]), BoxNameText(*meant)});
         return std::nullopt;
       }
       continue;
     }
     for (const BoxColumn& earlier : map.boxColumns) {
       if (earlier.box == *box) {
-        problem = "header names input box " + BoxNameText(*box) + " twice";
+        problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "header names input box %1 twice"), {BoxNameText(*box)});
         return std::nullopt;
       }
     }
     map.boxColumns.push_back({i, *box});
   }
   if (map.boxColumns.empty()) {
-    problem = "the header names no input box (x1 … s3)";
+    problem = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "the header names no input box (x1 … s3)"));
     return std::nullopt;
   }
   return map;

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "core/partial_read.h"
+#include "core/translatable.h"
+#include "i18n/translation.h"
 
 namespace draftcalc::csv {
 namespace {
@@ -24,11 +26,10 @@ std::string OnOneLine(std::string_view text) {
 }  // namespace
 
 std::optional<std::string> NotReadWhole(BoxName box, std::string_view text) {
-  const auto reading = PartialReading(text);
-  if (!reading) return std::nullopt;
-  // "read as 8: the text after ..." -> "read as 8"
-  const std::string readAs = reading->substr(0, reading->find(':'));
-  return BoxNameText(box) + " \"" + OnOneLine(text) + "\" is " + readAs;
+  const auto read = ReadInPart(text);
+  if (!read) return std::nullopt;
+  return i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "%1 \"%2\" is read as %3"),
+                       {BoxNameText(box), OnOneLine(text), read->readAs});
 }
 
 }  // namespace draftcalc::csv

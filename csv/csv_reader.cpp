@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/translatable.h"
+#include "i18n/translation.h"
+
 namespace draftcalc::csv {
 namespace {
 
@@ -169,11 +172,12 @@ void CsvReader::EnsureCapacity(size_t size) {
 std::string ProblemText(CsvReader::Status status, size_t maxRecordBytes) {
   switch (status) {
     case CsvReader::Status::kStrayText:
-      return "unexpected text after a closing quote";
+      return i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "unexpected text after a closing quote"));
     case CsvReader::Status::kOpenQuote:
-      return "quoted field is not closed before the end of the input";
+      return i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "quoted field is not closed before the end of the input"));
     case CsvReader::Status::kTooLong:
-      return "record longer than " + std::to_string(maxRecordBytes) + " bytes";
+      return i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "record longer than %1 bytes"),
+                           {std::to_string(maxRecordBytes)});
     default:
       return {};
   }

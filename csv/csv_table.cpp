@@ -1,5 +1,8 @@
 #include "csv/csv_table.h"
 
+#include "core/translatable.h"
+#include "i18n/translation.h"
+
 namespace draftcalc::csv {
 namespace {
 
@@ -43,7 +46,8 @@ CsvTable ReadCsvTable(ByteSource& source, size_t maxRecordBytes, size_t maxRecor
 }
 
 std::string FieldCountProblem(size_t fields, size_t headerWidth) {
-  return "record has " + std::to_string(fields) + " fields, the header has " + std::to_string(headerWidth);
+  return i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "record has %1 fields, the header has %2"),
+                       {std::to_string(fields), std::to_string(headerWidth)});
 }
 
 }  // namespace draftcalc::csv

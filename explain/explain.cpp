@@ -126,10 +126,15 @@ std::optional<Explanation> OtherSigns(std::span<const candidates::Candidate> fou
     if (best == nullptr || c.edits.size() < best->edits.size()) best = &c;
   }
   if (best == nullptr) return std::nullopt;
-  const std::string count = std::to_string(found.size()), edits = candidates::EditsInWords(*best);
+  // The answers of the construction the calculation runs, not those of
+  // others listed beside them.
+  const auto answers = std::count_if(found.begin(), found.end(), [](const candidates::Candidate& c) {
+    return c.construction == candidates::Construction::kCalculation;
+  });
+  const std::string count = std::to_string(answers), edits = candidates::EditsInWords(*best);
   const std::string number = std::to_string(best->number);
   return Explanation{
-      found.size() == 1
+      answers == 1
           ? say(QT_TRANSLATE_NOOP("draftcalc", "the construction has %1 answer (the candidate): %2 gives candidate %3"),
                 {count, edits, number})
           : say(QT_TRANSLATE_NOOP("draftcalc",

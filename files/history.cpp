@@ -14,12 +14,14 @@
 #include <filesystem>
 #include <utility>
 
+#include "core/translatable.h"
 #include "csv/csv_reader.h"
 #include "csv/csv_writer.h"
 #include "csv/utf8.h"
 #include "files/file_lock.h"
 #include "files/regular_file.h"
 #include "files/whole_file.h"
+#include "i18n/translation.h"
 
 namespace draftcalc::files {
 namespace {
@@ -27,6 +29,10 @@ namespace {
 // Another window holds the lock for a few milliseconds at a time; one that
 // keeps it longer than this is stuck, and the record is not added.
 constexpr std::chrono::milliseconds kLockPatience{3000};
+// What goes before the next record after one cut short inside its quotes, or
+// after a last line without its line end.
+constexpr std::string_view kAfterOpenQuote = "\"\n";
+constexpr std::string_view kAfterCutLine = "\n";
 
 std::string RecordLine(const HistoryRecord& record) {
   std::string line;
@@ -162,7 +168,7 @@ struct History::Scan {
   size_t damaged = 0;
   size_t bytes = 0;
   // What goes before a record appended after what was read.
-  std::string separator;
+  std::string_view separator;
 };
 
 std::vector<std::string> History::Columns() {
@@ -198,7 +204,8 @@ void History::Load() {
   usable_ = true;
   if (path_.empty()) {
     usable_ = false;
-    return Tell("The history is not kept: there is no folder for the program's data.");
+    return Tell(i18n::Message(
+        QT_TRANSLATE_NOOP("draftcalc", "The history is not kept: there is no folder for the program's data.")));
   }
   // Read without the lock when it cannot be had: changing the file waits
   // for the first record added, which needs it.
@@ -218,22 +225,27 @@ void History::ReadWhole() {
   if (!file.fd.IsOpen()) {
     if (file.error == ENOENT) return;  // none yet: the first record starts it
     usable_ = false;
-    return Tell("The history is not kept: " + path_ + " cannot be read (" + file.problem + ").");
+    return Tell(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "The history is not kept: %1 cannot be read (%2)."),
+                              {path_, file.problem}));
   }
   Scan scan;
   if (!ReadFrom(file.fd.Get(), true, scan)) {
     if (scan.readError == 0) return SetAside(scan.problem, false);
     usable_ = false;
-    return Tell("The history is not kept: " + path_ + " cannot be read (" + std::strerror(scan.readError) + ").");
+    return Tell(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "The history is not kept: %1 cannot be read (%2)."),
+                              {path_, std::strerror(scan.readError)}));
   }
   See(file.fd.Get(), static_cast<off_t>(scan.bytes));
-  before_ = scan.sawHeader ? scan.separator : HeaderLine();
+  before_ = scan.sawHeader ? std::string(scan.separator) : HeaderLine();
   const size_t readable = recordsInFile_ - scan.damaged;
   if (scan.damaged > readable) {
-    return SetAside(std::to_string(scan.damaged) + " of its " + std::to_string(recordsInFile_) + " records are damaged",
+    return SetAside(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "%1 of its %2 records are damaged"),
+                                  {std::to_string(scan.damaged), std::to_string(recordsInFile_)}),
                     true);
   }
-  if (scan.damaged > 0) Tell("Damaged records in the history skipped: " + std::to_string(scan.damaged) + ".");
+  if (scan.damaged > 0)
+    Tell(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "Damaged records in the history skipped: %1."),
+                       {std::to_string(scan.damaged)}));
   if (recordsInFile_ > kTrimAbove) Trim();
 }
 
@@ -254,13 +266,16 @@ bool History::ReadFrom(int fd, bool atStart, Scan& scan) {
     last = status;
     if (expectHeader) {
       expectHeader = false;
-      const std::string line = "line " + std::to_string(reader.RecordLine()) + ": ";
+      const auto onLine = [&](const std::string& problem) {
+        return i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "line %1: %2"),
+                             {std::to_string(reader.RecordLine()), problem});
+      };
       if (status != csv::CsvReader::Status::kRecord) {
-        scan.problem = line + csv::ProblemText(status, reader.MaxRecordBytes());
+        scan.problem = onLine(csv::ProblemText(status, reader.MaxRecordBytes()));
         return false;
       }
       if (!IsHeader(reader.Record())) {
-        scan.problem = line + "not the header of a history";
+        scan.problem = onLine(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "not the header of a history")));
         return false;
       }
       scan.sawHeader = true;
@@ -278,9 +293,9 @@ bool History::ReadFrom(int fd, bool atStart, Scan& scan) {
   // A record cut short (a write that failed half way, a power cut) stays a
   // record of its own: the next one begins a line of its own after it.
   if (last == csv::CsvReader::Status::kOpenQuote) {
-    scan.separator = "\"\n";
+    scan.separator = kAfterOpenQuote;
   } else if (scan.bytes > 0 && source.Last() != '\n' && source.Last() != '\r') {
-    scan.separator = "\n";
+    scan.separator = kAfterCutLine;
   }
   return true;
 }
@@ -310,7 +325,9 @@ void History::CatchUp() {
           ReadFrom(file.fd.Get(), false, scan)) {
         seen_->size += static_cast<off_t>(scan.bytes);
         before_ = scan.separator;
-        if (scan.damaged > 0) Tell("Damaged records in the history skipped: " + std::to_string(scan.damaged) + ".");
+        if (scan.damaged > 0)
+          Tell(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "Damaged records in the history skipped: %1."),
+                             {std::to_string(scan.damaged)}));
         return;
       }
     }
@@ -340,30 +357,41 @@ void History::SetAside(const std::string& problem, bool keepReadable) {
   if (rename(path_.c_str(), aside.c_str()) != 0) {
     usable_ = false;
     records_.clear();
-    return Tell("The history is not kept: " + path_ + " is no history (" + problem + ") and could not be set aside (" +
-                std::strerror(errno) + ").");
+    return Tell(i18n::Message(
+        QT_TRANSLATE_NOOP("draftcalc",
+                          "The history is not kept: %1 is no history (%2) and could not be set aside (%3)."),
+        {path_, problem, std::strerror(errno)}));
   }
   ++generation_;
   CountReplacement();
   seen_.reset();
   recordsInFile_ = 0;
   before_ = HeaderLine();
-  const std::string setAside = ": it was set aside as " + FileName(aside) + " and a new one started";
+  const std::string asideName = FileName(aside);
   if (!keepReadable || records_.empty()) {
     records_.clear();
     heldBytes_ = 0;
-    return Tell("The history file could not be read (" + problem + ")" + setAside + ".");
+    return Tell(i18n::Message(
+        QT_TRANSLATE_NOOP("draftcalc",
+                          "The history file could not be read (%1): it was set aside as %2 and a new one started."),
+        {problem, asideName}));
   }
   while (records_.size() > kKept) records_.pop_front();
   std::string failure;
   if (!WriteHeldRecords(failure)) {
     records_.clear();
     heldBytes_ = 0;
-    return Tell("The history file was mostly damaged (" + problem + ")" + setAside +
-                " (its readable records could not be kept: " + failure + ").");
+    return Tell(i18n::Message(
+        QT_TRANSLATE_NOOP("draftcalc",
+                          "The history file was mostly damaged (%1): it was set aside as %2 and a new one "
+                          "started (its readable records could not be kept: %3)."),
+        {problem, asideName, failure}));
   }
-  Tell("The history file was mostly damaged (" + problem + ")" + setAside + " with its " +
-       std::to_string(records_.size()) + " readable records.");
+  Tell(i18n::Message(
+      QT_TRANSLATE_NOOP("draftcalc",
+                        "The history file was mostly damaged (%1): it was set aside as %2 and a new one started "
+                        "with its %3 readable records."),
+      {problem, asideName, std::to_string(records_.size())}));
 }
 
 bool History::Append(const HistoryRecord& record) {
@@ -373,13 +401,16 @@ bool History::Append(const HistoryRecord& record) {
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
   if (error) {
-    Tell("The calculation could not be added to the history: cannot make the folder " + folder.string() + " (" +
-         error.message() + ").");
+    Tell(i18n::Message(
+        QT_TRANSLATE_NOOP("draftcalc",
+                          "The calculation could not be added to the history: cannot make the folder %1 (%2)."),
+        {folder.string(), error.message()}));
     return false;
   }
   const FileLock lock(path_ + ".lock", kLockPatience);
   if (lock.Error() == EWOULDBLOCK) {
-    Tell("The calculation could not be added to the history: another program has kept it locked.");
+    Tell(i18n::Message(QT_TRANSLATE_NOOP(
+        "draftcalc", "The calculation could not be added to the history: another program has kept it locked.")));
     return false;
   }
   // Without a lock file (a folder where it cannot be made) as before: the
@@ -405,7 +436,8 @@ bool History::WriteAtEnd(const std::string& text) {
   struct stat info {};
   int error = !fd.IsOpen() || fstat(fd.Get(), &info) != 0 ? errno : 0;
   std::string reason = error != 0 ? std::strerror(error) : "";
-  if (error == 0 && !S_ISREG(info.st_mode)) reason = "not a regular file";
+  if (error == 0 && !S_ISREG(info.st_mode))
+    reason = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "not a regular file"));
   if (reason.empty()) {
     error = WriteAll(fd.Get(), text);
     if (error == 0) {
@@ -415,10 +447,11 @@ bool History::WriteAtEnd(const std::string& text) {
     reason = std::strerror(error);
     // A file this write began is removed rather than left empty.
     if (info.st_size == 0 ? unlink(path_.c_str()) != 0 : ftruncate(fd.Get(), info.st_size) != 0) {
-      reason += "; the part written could not be taken back";
+      reason = i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "%1; the part written could not be taken back"), {reason});
     }
   }
-  Tell("The calculation could not be added to the history (" + reason + ").");
+  Tell(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "The calculation could not be added to the history (%1)."),
+                     {reason}));
   return false;
 }
 
@@ -430,7 +463,8 @@ void History::Trim() {
     records_.pop_front();
   }
   std::string failure;
-  if (!WriteHeldRecords(failure)) Tell("The history could not be shortened (" + failure + ").");
+  if (!WriteHeldRecords(failure))
+    Tell(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "The history could not be shortened (%1)."), {failure}));
 }
 
 // A new file of the header and the records held, in the old one's place.

@@ -3,11 +3,13 @@
 #include <cstring>
 #include <optional>
 
+#include "core/translatable.h"
 #include "csv/box_columns.h"
 #include "csv/csv_reader.h"
 #include "csv/csv_table.h"
 #include "csv/utf8.h"
 #include "files/regular_file.h"
+#include "i18n/translation.h"
 
 namespace draftcalc::files {
 namespace {
@@ -63,7 +65,7 @@ class Reading {
   std::optional<csv::HeaderMap> Header(csv::CsvReader& reader, csv::CsvReader::Status status) {
     if (status != csv::CsvReader::Status::kRecord) {
       if (status == csv::CsvReader::Status::kEnd) {
-        Problem(1, "no header line");
+        Problem(1, i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "no header line")));
       } else {
         Problem(reader.RecordLine(), csv::ProblemText(status, reader.MaxRecordBytes()));
       }
@@ -86,7 +88,9 @@ class Reading {
     }
     for (const csv::BoxColumn& feed : header.boxColumns) {
       if (!csv::IsValidUtf8(record.Field(feed.column))) {
-        return Problem(reader.RecordLine(), "input box " + csv::BoxNameText(feed.box) + " is not valid UTF-8");
+        return Problem(reader.RecordLine(),
+                       i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "input box %1 is not valid UTF-8"),
+                                     {csv::BoxNameText(feed.box)}));
       }
     }
     // A file with problems is refused whole: only they are counted on.
@@ -132,11 +136,13 @@ InputSetFile ReadInputSets(csv::ByteSource& input, std::string_view name) {
     }
   }
   if (status == csv::CsvReader::Status::kReadError) {
-    reading.FileProblem(std::string("cannot read: ") + std::strerror(reader.ReadError()));
+    reading.FileProblem(
+        i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "cannot read: %1"), {std::strerror(reader.ReadError())}));
   }
   file.truncated = source.Truncated();
   file.moreRecords = file.moreRecords || file.truncated;
-  if (file.problemCount == 0 && file.records.empty()) reading.FileProblem("no records after the header");
+  if (file.problemCount == 0 && file.records.empty())
+    reading.FileProblem(i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "no records after the header")));
   if (file.problemCount > 0) file.records.clear();
   return file;
 }
@@ -145,7 +151,8 @@ InputSetFile ReadInputSetFile(const std::string& path, std::string_view name) {
   const OpenedFile opened = OpenRegularFile(path);
   if (!opened.fd.IsOpen()) {
     InputSetFile file;
-    file.problems.push_back(std::string(name) + ": cannot open: " + opened.problem);
+    file.problems.push_back(std::string(name) + ": " +
+                            i18n::Message(QT_TRANSLATE_NOOP("draftcalc", "cannot open: %1"), {opened.problem}));
     file.problemCount = 1;
     return file;
   }

@@ -8,18 +8,22 @@
 #include <cstring>
 #include <utility>
 
+#include "core/translatable.h"
+#include "i18n/translation.h"
+
 namespace draftcalc::files {
 namespace {
 
-std::string KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return "a folder";
-  if (S_ISFIFO(mode)) return "a named pipe (FIFO)";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-  if (S_ISSOCK(mode)) return "a socket";
-  return "of another kind";
+// Whole sentences, so that each translates as one.
+const char* WhyRefused(mode_t mode) {
+  if (S_ISDIR(mode)) return QT_TRANSLATE_NOOP("draftcalc", "not a regular file but a folder");
+  if (S_ISFIFO(mode)) return QT_TRANSLATE_NOOP("draftcalc", "not a regular file but a named pipe (FIFO)");
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return QT_TRANSLATE_NOOP("draftcalc", "not a regular file but a device");
+  if (S_ISSOCK(mode)) return QT_TRANSLATE_NOOP("draftcalc", "not a regular file but a socket");
+  return QT_TRANSLATE_NOOP("draftcalc", "not a regular file but of another kind");
 }
 
-OpenedFile Refused(mode_t mode) { return {FileDescriptor(), "not a regular file but " + KindOf(mode), 0}; }
+OpenedFile Refused(mode_t mode) { return {FileDescriptor(), i18n::Message(WhyRefused(mode)), 0}; }
 
 OpenedFile Failed(int error) { return {FileDescriptor(), std::strerror(error), error}; }
 

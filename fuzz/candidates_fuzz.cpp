@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "candidates/candidate.h"
+#include "candidates/candidate_row.h"
 #include "candidates/candidate_text.h"
 #include "core/calc_state.h"
 #include "core/input_reading.h"
@@ -40,6 +41,11 @@ void Check(const std::vector<Candidate>& candidates) {
     if (c.direction && !(*c.direction > -180 && *c.direction <= 180)) std::abort();
     if (c.radius && !(std::isfinite(*c.radius) && *c.radius >= 0)) std::abort();
     if (c.secondTouch && !Finite(*c.secondTouch)) std::abort();
+    if (c.droppedFrom && !Finite(*c.droppedFrom)) std::abort();
+    const bool constructionOnly = c.construction != draftcalc::candidates::Construction::kCalculation;
+    if (constructionOnly && (c.isAnswer || c.reachable || !c.edits.empty())) std::abort();
+    // Every candidate can be written into a row: a D code, and numbers that read back.
+    if (draftcalc::candidates::RowTextsOf(c)[draftcalc::colD].empty()) std::abort();
     if (c.touches.size() > draftcalc::candidates::kMaxTouches) std::abort();
     for (const auto& touch : c.touches) {
       if (!Finite(touch)) std::abort();

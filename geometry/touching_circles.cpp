@@ -6,6 +6,7 @@
 #include "geometry/intersections.h"
 #include "geometry/solution_set.h"
 #include "geometry/tangent_lines.h"
+#include "geometry/touching_points.h"
 
 namespace draftcalc::geometry {
 namespace {
@@ -65,6 +66,41 @@ std::vector<Circle> CirclesTouchingLineAndCircle(const Line& line, const Circle&
     for (const Circle& around : CentreCircles(circle, rho)) AppendIntersections(moved, around, centres);
   }
   return Finished(line.point, std::move(centres), rho, ScaleOf(line, circle, radius));
+}
+
+std::vector<Circle> CirclesTouchingTwoLines(const Line& line1, const Line& line2, double radius) {
+  const double rho = std::fabs(radius);
+  const double scale = ScaleOf(line1, line2, radius);
+  std::vector<Point> centres;
+  centres.reserve(4);
+  for (const double side1 : {rho, -rho}) {
+    for (const double side2 : {rho, -rho}) {
+      const auto centre = Intersection(Line{line1.point, line1.direction, line1.offset + side1},
+                                       Line{line2.point, line2.direction, line2.offset + side2});
+      if (centre) centres.push_back(*centre);
+    }
+  }
+  if (!centres.empty()) {
+    const Point corner = Intersection(line1, line2).value_or(line1.point);
+    return Finished(corner, std::move(centres), rho, scale);
+  }
+  // Parallel: the lines must lie 2 rho apart, the centres on the middle line.
+  const Point onLine2 = FootOnLine(line2.point, line2);
+  const double apart = Dot(onLine2 - FootOnLine(onLine2, line1), LeftOf(UnitVector(line1.direction)));
+  if (std::fabs(std::fabs(apart) - 2 * rho) > kTouchTolerance * scale) return {};
+  const Line middle{line1.point, line1.direction, line1.offset + apart / 2};
+  centres = {FootOnLine(line1.point, middle), FootOnLine(line2.point, middle)};
+  return Finished(line1.point, std::move(centres), rho, scale);
+}
+
+std::vector<Circle> CirclesThroughPointTouchingLine(Point point, const Line& line, double radius) {
+  const double rho = std::fabs(radius);
+  std::vector<Point> centres;
+  centres.reserve(4);
+  for (const double side : {rho, -rho}) {
+    AppendIntersections(Line{line.point, line.direction, line.offset + side}, Circle{point, rho}, centres);
+  }
+  return Finished(point, std::move(centres), rho, ScaleOf(point, line, radius));
 }
 
 std::vector<Circle> CirclesTouchingTwoCircles(const Circle& circle1, const Circle& circle2, double radius) {

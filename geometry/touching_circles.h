@@ -29,4 +29,18 @@ std::vector<Circle> CirclesTouchingLineAndCircle(const Line& line, const Circle&
 // Touching both circles: up to 8.
 std::vector<Circle> CirclesTouchingTwoCircles(const Circle& circle1, const Circle& circle2, double radius);
 
+// Touching both lines (the fillets of their corners): 4 for crossing lines,
+// counter-clockwise around the crossing point; none for parallel lines
+// unless they lie 2 |radius| apart, when every circle between them along the
+// middle line touches both: then the two opposite each line's typed point
+// (the feet of the perpendiculars from them), one where those are the same,
+// counter-clockwise around line 1's point.
+// A radius of 0 gives the crossing point.
+std::vector<Circle> CirclesTouchingTwoLines(const Line& line1, const Line& line2, double radius);
+
+// Through the point and touching the line: 2 for a point on the line (one
+// on either side) or off it by less than 2 |radius|, 1 at exactly that
+// distance, none farther; counter-clockwise around the point.
+std::vector<Circle> CirclesThroughPointTouchingLine(Point point, const Line& line, double radius);
+
 }  // namespace draftcalc::geometry

@@ -896,9 +896,10 @@ A file of that name is left as it was.</translation>
   --strict              refuse a record (or calc) with a box text that is
                         not read whole, such as &quot;8,5&quot; read as 8 or &quot;point&quot;
                         read as 0; see below
-  --lang en|ja          the language of the reasons (ansWhy, Why): English or
-                        Japanese (default: the locale&apos;s, from LC_ALL,
-                        LC_MESSAGES or LANG); ansRem is the same in both
+  --lang en|ja          the language of the reasons (ansWhy, Why), of the
+                        messages and of this help: English or Japanese
+                        (default: the locale&apos;s, from LC_ALL, LC_MESSAGES or
+                        LANG); ansRem is the same in both
   --jobs N              calculate in N threads (1 to 256; default: one per core);
                         the output is the same for every N
   --max-record-bytes N  longest record taken, in bytes (default 1048576)
@@ -920,9 +921,10 @@ A file of that name is left as it was.</translation>
   --strict              refuse a record (or calc) with a box text that is
                         not read whole, such as &quot;8,5&quot; read as 8 or &quot;point&quot;
                         read as 0; see below
-  --lang en|ja          the language of the reasons (ansWhy, Why): English or
-                        Japanese (default: the locale&apos;s, from LC_ALL,
-                        LC_MESSAGES or LANG); ansRem is the same in both
+  --lang en|ja          the language of the reasons (ansWhy, Why), of the
+                        messages and of this help: English or Japanese
+                        (default: the locale&apos;s, from LC_ALL, LC_MESSAGES or
+                        LANG); ansRem is the same in both
   --jobs N              calculate in N threads (1 to 256; default: one per core);
                         the output is the same for every N
   --max-record-bytes N  longest record taken, in bytes (default 1048576)
@@ -1104,6 +1106,280 @@ calc --strict refuses it the same way. Blanks around a number are fine.</transla
     draftcalc-cli calc --explain x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1
   CSV
     printf &apos;x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n&apos; | draftcalc-cli</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>cannot read: %1</translation>
+    </message>
+    <message>
+        <source>no header line</source>
+        <translation>no header line</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not of the form BOX=TEXT with BOX one of x1 .. s3</source>
+        <translation>&quot;%1&quot; is not of the form BOX=TEXT with BOX one of x1 .. s3</translation>
+    </message>
+    <message>
+        <source>input box %1 is given twice</source>
+        <translation>input box %1 is given twice</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 needs a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 needs a file name</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 is given twice</translation>
+    </message>
+    <message>
+        <source>--lang needs en or ja</source>
+        <translation>--lang needs en or ja</translation>
+    </message>
+    <message>
+        <source>%1 draws one calculation: it goes with calc</source>
+        <translation>%1 draws one calculation: it goes with calc</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>too many arguments</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;draftcalc-cli --help&apos;.</source>
+        <translation>Try &apos;draftcalc-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write output: %1</source>
+        <translation>cannot write output: %1</translation>
+    </message>
+    <message>
+        <source>read as 0: it does not begin with a number</source>
+        <translation>read as 0: it does not begin with a number</translation>
+    </message>
+    <message>
+        <source>read as 0: the number lies beyond the range of a double</source>
+        <translation>read as 0: the number lies beyond the range of a double</translation>
+    </message>
+    <message>
+        <source>read as %1: the text after &quot;%2&quot; is ignored</source>
+        <translation>read as %1: the text after &quot;%2&quot; is ignored</translation>
+    </message>
+    <message>
+        <source>header column %1 is not valid UTF-8</source>
+        <translation>header column %1 is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>column &quot;%1&quot; is not %2; write %2</source>
+        <translation>column &quot;%1&quot; is not %2; write %2</translation>
+    </message>
+    <message>
+        <source>header names input box %1 twice</source>
+        <translation>header names input box %1 twice</translation>
+    </message>
+    <message>
+        <source>the header names no input box (x1 … s3)</source>
+        <translation>the header names no input box (x1 … s3)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is read as %3</source>
+        <translation>%1 &quot;%2&quot; is read as %3</translation>
+    </message>
+    <message>
+        <source>unexpected text after a closing quote</source>
+        <translation>unexpected text after a closing quote</translation>
+    </message>
+    <message>
+        <source>quoted field is not closed before the end of the input</source>
+        <translation>quoted field is not closed before the end of the input</translation>
+    </message>
+    <message>
+        <source>record longer than %1 bytes</source>
+        <translation>record longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>record has %1 fields, the header has %2</source>
+        <translation>record has %1 fields, the header has %2</translation>
+    </message>
+    <message>
+        <source>The history is not kept: there is no folder for the program&apos;s data.</source>
+        <translation>The history is not kept: there is no folder for the program&apos;s data.</translation>
+    </message>
+    <message>
+        <source>The history is not kept: %1 cannot be read (%2).</source>
+        <translation>The history is not kept: %1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 records are damaged</source>
+        <translation>%1 of its %2 records are damaged</translation>
+    </message>
+    <message>
+        <source>Damaged records in the history skipped: %1.</source>
+        <translation>Damaged records in the history skipped: %1.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>not the header of a history</source>
+        <translation>not the header of a history</translation>
+    </message>
+    <message>
+        <source>The history is not kept: %1 is no history (%2) and could not be set aside (%3).</source>
+        <translation>The history is not kept: %1 is no history (%2) and could not be set aside (%3).</translation>
+    </message>
+    <message>
+        <source>The history file could not be read (%1): it was set aside as %2 and a new one started.</source>
+        <translation>The history file could not be read (%1): it was set aside as %2 and a new one started.</translation>
+    </message>
+    <message>
+        <source>The history file was mostly damaged (%1): it was set aside as %2 and a new one started (its readable records could not be kept: %3).</source>
+        <translation>The history file was mostly damaged (%1): it was set aside as %2 and a new one started (its readable records could not be kept: %3).</translation>
+    </message>
+    <message>
+        <source>The history file was mostly damaged (%1): it was set aside as %2 and a new one started with its %3 readable records.</source>
+        <translation>The history file was mostly damaged (%1): it was set aside as %2 and a new one started with its %3 readable records.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be added to the history: cannot make the folder %1 (%2).</source>
+        <translation>The calculation could not be added to the history: cannot make the folder %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The calculation could not be added to the history: another program has kept it locked.</source>
+        <translation>The calculation could not be added to the history: another program has kept it locked.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>%1; the part written could not be taken back</source>
+        <translation>%1; the part written could not be taken back</translation>
+    </message>
+    <message>
+        <source>The calculation could not be added to the history (%1).</source>
+        <translation>The calculation could not be added to the history (%1).</translation>
+    </message>
+    <message>
+        <source>The history could not be shortened (%1).</source>
+        <translation>The history could not be shortened (%1).</translation>
+    </message>
+    <message>
+        <source>input box %1 is not valid UTF-8</source>
+        <translation>input box %1 is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>no records after the header</source>
+        <translation>no records after the header</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>cannot open: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file but a folder</source>
+        <translation>not a regular file but a folder</translation>
+    </message>
+    <message>
+        <source>not a regular file but a named pipe (FIFO)</source>
+        <translation>not a regular file but a named pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>not a regular file but a device</source>
+        <translation>not a regular file but a device</translation>
+    </message>
+    <message>
+        <source>not a regular file but a socket</source>
+        <translation>not a regular file but a socket</translation>
+    </message>
+    <message>
+        <source>not a regular file but of another kind</source>
+        <translation>not a regular file but of another kind</translation>
+    </message>
+    <message>
+        <source>construction only</source>
+        <translation>construction only</translation>
+    </message>
+    <message>
+        <source>Use as row 1</source>
+        <translation>Use as row 1</translation>
+    </message>
+    <message>
+        <source>Use as row 2</source>
+        <translation>Use as row 2</translation>
+    </message>
+    <message>
+        <source>Use as row 3</source>
+        <translation>Use as row 3</translation>
+    </message>
+    <message>
+        <source>Use as row</source>
+        <translation>Use as row</translation>
+    </message>
+    <message>
+        <source>Writes the candidate picked into row %1 as the element it is; Ctrl+Z brings the row back</source>
+        <translation>Writes the candidate picked into row %1 as the element it is; Ctrl+Z brings the row back</translation>
+    </message>
+    <message>
+        <source>Constructions without a calculation</source>
+        <translation>Constructions without a calculation</translation>
+    </message>
+    <message>
+        <source>These rows have no calculation of their own (the answer shows a remark or another calculation&apos;s reading); their answers stand first in the candidates list, marked construction only (+ in draftcalc-cli&apos;s candSet), and a click selects one without changing the rows.</source>
+        <translation>These rows have no calculation of their own (the answer shows a remark or another calculation&apos;s reading); their answers stand first in the candidates list, marked construction only (+ in draftcalc-cli&apos;s candSet), and a click selects one without changing the rows.</translation>
+    </message>
+    <message>
+        <source>Fillet</source>
+        <translation>Fillet</translation>
+    </message>
+    <message>
+        <source>line / value / line (D 1-3, D 5 with C, D 1-3): the circles of radius |C| touching both lines (4 for crossing lines, counter-clockwise around the crossing point), each with its touching points T1 on line 1 and T2 on line 3</source>
+        <translation>line / value / line (D 1-3, D 5 with C, D 1-3): the circles of radius |C| touching both lines (4 for crossing lines, counter-clockwise around the crossing point), each with its touching points T1 on line 1 and T2 on line 3</translation>
+    </message>
+    <message>
+        <source>Circle through a point touching a line</source>
+        <translation>Circle through a point touching a line</translation>
+    </message>
+    <message>
+        <source>point / value / line, or line / value / point: the circles of radius |C| through the point touching the line (2 within 2|C| of it, 1 at exactly 2|C|), with the touching point T1</source>
+        <translation>point / value / line, or line / value / point: the circles of radius |C| through the point touching the line (2 within 2|C| of it, 1 at exactly 2|C|), with the touching point T1</translation>
+    </message>
+    <message>
+        <source>Foot of the perpendicular</source>
+        <translation>Foot of the perpendicular</translation>
+    </message>
+    <message>
+        <source>point / line, or line / point, row 3 not used: the foot, its distance from the point as R and the line&apos;s direction as A</source>
+        <translation>point / line, or line / point, row 3 not used: the foot, its distance from the point as R and the line&apos;s direction as A</translation>
+    </message>
+    <message>
+        <source>Use as row 1, 2, 3</source>
+        <translation>Use as row 1, 2, 3</translation>
+    </message>
+    <message>
+        <source>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</source>
+        <translation>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</translation>
+    </message>
+    <message>
+        <source>construction
+only</source>
+        <translation>construction
+only</translation>
     </message>
 </context>
 </TS>

@@ -896,9 +896,10 @@ A file of that name is left as it was.</source>
   --strict              refuse a record (or calc) with a box text that is
                         not read whole, such as &quot;8,5&quot; read as 8 or &quot;point&quot;
                         read as 0; see below
-  --lang en|ja          the language of the reasons (ansWhy, Why): English or
-                        Japanese (default: the locale&apos;s, from LC_ALL,
-                        LC_MESSAGES or LANG); ansRem is the same in both
+  --lang en|ja          the language of the reasons (ansWhy, Why), of the
+                        messages and of this help: English or Japanese
+                        (default: the locale&apos;s, from LC_ALL, LC_MESSAGES or
+                        LANG); ansRem is the same in both
   --jobs N              calculate in N threads (1 to 256; default: one per core);
                         the output is the same for every N
   --max-record-bytes N  longest record taken, in bytes (default 1048576)
@@ -917,8 +918,9 @@ A file of that name is left as it was.</source>
   --explain             解がない理由と、解が得られる最も近い入力。下を参照
   --strict              数値として全体を読めない入力欄 (&quot;8,5&quot; を 8、&quot;point&quot; を
                         0 と読むなど) のあるレコード (または calc) を拒否。下を参照
-  --lang en|ja          理由 (ansWhy、Why) の言語: 英語か日本語 (既定: ロケール、
-                        LC_ALL、LC_MESSAGES、LANG の順)。ansRem はどちらでも同じ
+  --lang en|ja          理由 (ansWhy、Why)、メッセージとこのヘルプの言語: 英語か
+                        日本語 (既定: ロケール、LC_ALL、LC_MESSAGES、LANG の順)。
+                        ansRem はどちらでも同じ
   --jobs N              N 本のスレッドで計算 (1 から 256。既定: コアごとに1本)。
                         出力はどの N でも同じ
   --max-record-bytes N  受け付ける最長のレコード、バイト数 (既定 1048576)
@@ -929,7 +931,7 @@ A file of that name is left as it was.</source>
   --dxf FILE            calc とともに: 同じ図面を DXF (AutoCAD 2000) で: それらの
                         レイヤーの LINE と CIRCLE、ミリメートル
                         図面は全体を書くか何も書かないかで、書けないときは
-                        &quot;cannot write FILE: reason&quot; と終了状態 1</translation>
+                        &quot;FILE に書き込めません: 理由&quot; と終了状態 1</translation>
     </message>
     <message>
         <source>Input boxes are named by column and row: x1 y1 d1 a1 b1 c1 r1 s1, x2 ... s2,
@@ -1026,7 +1028,7 @@ FILE:LINE: r2 &quot;8,5&quot; is read as 8 and skipped (exit status 2 at the end
 calc --strict refuses it the same way. Blanks around a number are fine.</source>
         <translation>--strict のとき、数値として全体を読めない入力欄 (数値の後の文字、小数点のコンマ、
 0 と読む数値のない文字列、double の範囲を超える数値) のあるレコードは
-FILE:LINE: r2 &quot;8,5&quot; is read as 8 と報告して飛ばします (最後に終了状態 2)。
+FILE:LINE: r2 &quot;8,5&quot; は 8 と読まれます と報告して飛ばします (最後に終了状態 2)。
 calc --strict も同じく拒否します。数値の前後の空白はかまいません。</translation>
     </message>
     <message>
@@ -1089,6 +1091,279 @@ calc --strict も同じく拒否します。数値の前後の空白はかまい
     draftcalc-cli calc --explain --lang ja x1=0 y1=30 d1=8 d2=5 c2=5 x3=0 y3=0 d3=0 r3=10 s3=1
   CSV
     printf &apos;x1,y1,d1,x2,y2,d2\n0,0,8,3,4,8\n&apos; | draftcalc-cli</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>読めません: %1</translation>
+    </message>
+    <message>
+        <source>no header line</source>
+        <translation>見出し行がありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not of the form BOX=TEXT with BOX one of x1 .. s3</source>
+        <translation>&quot;%1&quot; は BOX=TEXT (BOX は x1 .. s3 のどれか) の形ではありません</translation>
+    </message>
+    <message>
+        <source>input box %1 is given twice</source>
+        <translation>入力欄 %1 が2度与えられています</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 には %2 から %3 の整数が必要です</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 が2度与えられています</translation>
+    </message>
+    <message>
+        <source>--lang needs en or ja</source>
+        <translation>--lang には en か ja が必要です</translation>
+    </message>
+    <message>
+        <source>%1 draws one calculation: it goes with calc</source>
+        <translation>%1 は1回の計算を図にします: calc とともに使います</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>引数が多すぎます</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Try &apos;draftcalc-cli --help&apos;.</source>
+        <translation>&apos;draftcalc-cli --help&apos; を参照してください。</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>cannot write output: %1</source>
+        <translation>出力を書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>read as 0: it does not begin with a number</source>
+        <translation>0 と読みます: 数値で始まっていません</translation>
+    </message>
+    <message>
+        <source>read as 0: the number lies beyond the range of a double</source>
+        <translation>0 と読みます: 数値が double の範囲を超えています</translation>
+    </message>
+    <message>
+        <source>read as %1: the text after &quot;%2&quot; is ignored</source>
+        <translation>%1 と読みます: &quot;%2&quot; の後の文字は無視します</translation>
+    </message>
+    <message>
+        <source>header column %1 is not valid UTF-8</source>
+        <translation>見出しの %1 列目が正しい UTF-8 ではありません</translation>
+    </message>
+    <message>
+        <source>column &quot;%1&quot; is not %2; write %2</source>
+        <translation>列 &quot;%1&quot; は %2 ではありません。%2 と書いてください</translation>
+    </message>
+    <message>
+        <source>header names input box %1 twice</source>
+        <translation>見出しが入力欄 %1 を2度名付けています</translation>
+    </message>
+    <message>
+        <source>the header names no input box (x1 … s3)</source>
+        <translation>見出しが入力欄 (x1 … s3) をどれも名付けていません</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is read as %3</source>
+        <translation>%1 &quot;%2&quot; は %3 と読まれます</translation>
+    </message>
+    <message>
+        <source>unexpected text after a closing quote</source>
+        <translation>閉じ引用符の後に文字があります</translation>
+    </message>
+    <message>
+        <source>quoted field is not closed before the end of the input</source>
+        <translation>引用符で囲んだ欄が入力の終わりまでに閉じていません</translation>
+    </message>
+    <message>
+        <source>record longer than %1 bytes</source>
+        <translation>レコードが %1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>record has %1 fields, the header has %2</source>
+        <translation>レコードの欄は %1 個、見出しは %2 個です</translation>
+    </message>
+    <message>
+        <source>The history is not kept: there is no folder for the program&apos;s data.</source>
+        <translation>履歴は残りません: プログラムのデータ用のフォルダがありません。</translation>
+    </message>
+    <message>
+        <source>The history is not kept: %1 cannot be read (%2).</source>
+        <translation>履歴は残りません: %1 を読めません (%2)。</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 records are damaged</source>
+        <translation>%2 件のレコードのうち %1 件が壊れています</translation>
+    </message>
+    <message>
+        <source>Damaged records in the history skipped: %1.</source>
+        <translation>履歴の壊れたレコードを飛ばしました: %1 件。</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>not the header of a history</source>
+        <translation>履歴の見出しではありません</translation>
+    </message>
+    <message>
+        <source>The history is not kept: %1 is no history (%2) and could not be set aside (%3).</source>
+        <translation>履歴は残りません: %1 は履歴ではなく (%2)、別名にもできませんでした (%3)。</translation>
+    </message>
+    <message>
+        <source>The history file could not be read (%1): it was set aside as %2 and a new one started.</source>
+        <translation>履歴ファイルを読めませんでした (%1): %2 として別にし、新しい履歴を始めました。</translation>
+    </message>
+    <message>
+        <source>The history file was mostly damaged (%1): it was set aside as %2 and a new one started (its readable records could not be kept: %3).</source>
+        <translation>履歴ファイルの大部分が壊れていました (%1): %2 として別にし、新しい履歴を始めました (読めるレコードは残せませんでした: %3)。</translation>
+    </message>
+    <message>
+        <source>The history file was mostly damaged (%1): it was set aside as %2 and a new one started with its %3 readable records.</source>
+        <translation>履歴ファイルの大部分が壊れていました (%1): %2 として別にし、読める %3 件のレコードで新しい履歴を始めました。</translation>
+    </message>
+    <message>
+        <source>The calculation could not be added to the history: cannot make the folder %1 (%2).</source>
+        <translation>計算を履歴に残せませんでした: フォルダ %1 を作れません (%2)。</translation>
+    </message>
+    <message>
+        <source>The calculation could not be added to the history: another program has kept it locked.</source>
+        <translation>計算を履歴に残せませんでした: ほかのプログラムがロックしたままです。</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1; the part written could not be taken back</source>
+        <translation>%1。書いた部分を取り消せませんでした</translation>
+    </message>
+    <message>
+        <source>The calculation could not be added to the history (%1).</source>
+        <translation>計算を履歴に残せませんでした (%1)。</translation>
+    </message>
+    <message>
+        <source>The history could not be shortened (%1).</source>
+        <translation>履歴を短くできませんでした (%1)。</translation>
+    </message>
+    <message>
+        <source>input box %1 is not valid UTF-8</source>
+        <translation>入力欄 %1 が正しい UTF-8 ではありません</translation>
+    </message>
+    <message>
+        <source>no records after the header</source>
+        <translation>見出しの後にレコードがありません</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>開けません: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file but a folder</source>
+        <translation>通常のファイルではなくフォルダです</translation>
+    </message>
+    <message>
+        <source>not a regular file but a named pipe (FIFO)</source>
+        <translation>通常のファイルではなく名前付きパイプ (FIFO) です</translation>
+    </message>
+    <message>
+        <source>not a regular file but a device</source>
+        <translation>通常のファイルではなくデバイスです</translation>
+    </message>
+    <message>
+        <source>not a regular file but a socket</source>
+        <translation>通常のファイルではなくソケットです</translation>
+    </message>
+    <message>
+        <source>not a regular file but of another kind</source>
+        <translation>通常のファイルではなくほかの種類です</translation>
+    </message>
+    <message>
+        <source>construction only</source>
+        <translation>作図のみ</translation>
+    </message>
+    <message>
+        <source>Use as row 1</source>
+        <translation>1行目に使う</translation>
+    </message>
+    <message>
+        <source>Use as row 2</source>
+        <translation>2行目に使う</translation>
+    </message>
+    <message>
+        <source>Use as row 3</source>
+        <translation>3行目に使う</translation>
+    </message>
+    <message>
+        <source>Use as row</source>
+        <translation>行に使う</translation>
+    </message>
+    <message>
+        <source>Writes the candidate picked into row %1 as the element it is; Ctrl+Z brings the row back</source>
+        <translation>選んだ候補をその要素として %1 行目に書き込みます。Ctrl+Z で行が元に戻ります</translation>
+    </message>
+    <message>
+        <source>Constructions without a calculation</source>
+        <translation>計算のない作図</translation>
+    </message>
+    <message>
+        <source>These rows have no calculation of their own (the answer shows a remark or another calculation&apos;s reading); their answers stand first in the candidates list, marked construction only (+ in draftcalc-cli&apos;s candSet), and a click selects one without changing the rows.</source>
+        <translation>次の行には専用の計算がありません (解答には備考か、別の計算として読んだ結果が出ます)。その解は候補一覧の先頭に「作図のみ」(draftcalc-cli の candSet では +) として並び、クリックすると行を変えずに選びます。</translation>
+    </message>
+    <message>
+        <source>Fillet</source>
+        <translation>隅の丸み (フィレット)</translation>
+    </message>
+    <message>
+        <source>line / value / line (D 1-3, D 5 with C, D 1-3): the circles of radius |C| touching both lines (4 for crossing lines, counter-clockwise around the crossing point), each with its touching points T1 on line 1 and T2 on line 3</source>
+        <translation>直線 / 数値 / 直線 (D 1-3、C のある D 5、D 1-3): 両方の直線に接する半径 |C| の円 (交わる直線なら 4 個、交点のまわりに反時計回り)。直線 1 上の接点 T1 と直線 3 上の接点 T2 つき</translation>
+    </message>
+    <message>
+        <source>Circle through a point touching a line</source>
+        <translation>点を通り直線に接する円</translation>
+    </message>
+    <message>
+        <source>point / value / line, or line / value / point: the circles of radius |C| through the point touching the line (2 within 2|C| of it, 1 at exactly 2|C|), with the touching point T1</source>
+        <translation>点 / 数値 / 直線、または直線 / 数値 / 点: 点を通り直線に接する半径 |C| の円 (直線から 2|C| 以内なら 2 個、ちょうど 2|C| なら 1 個)。接点 T1 つき</translation>
+    </message>
+    <message>
+        <source>Foot of the perpendicular</source>
+        <translation>垂線の足</translation>
+    </message>
+    <message>
+        <source>point / line, or line / point, row 3 not used: the foot, its distance from the point as R and the line&apos;s direction as A</source>
+        <translation>点 / 直線、または直線 / 点、3行目は使わない: 垂線の足。点からの距離が R、直線の向きが A</translation>
+    </message>
+    <message>
+        <source>Use as row 1, 2, 3</source>
+        <translation>1、2、3 行目に使う</translation>
+    </message>
+    <message>
+        <source>in the right-click menu of the candidates list and of the picture: the candidate selected written into that row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the row back</source>
+        <translation>候補一覧と図の右クリックメニューから: 選んだ候補をその要素としてその行に書き込みます (円: X、Y、D 0、R、S 1。接線や2点の直線: X、Y、D 3、A、B 0。垂線の足なら垂線。交点: X、Y、D 8)。桁はすべて残ります。Ctrl+Z で行が元に戻ります</translation>
+    </message>
+    <message>
+        <source>construction
+only</source>
+        <translation>作図のみ</translation>
     </message>
 </context>
 </TS>

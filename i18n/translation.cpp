@@ -1,6 +1,7 @@
 #include "i18n/translation.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <span>
 #include <vector>
@@ -22,6 +23,10 @@ std::span<const TableEntry> Sorted(Language language) {
   static const std::vector<TableEntry> japanese = sort(JapaneseTable());
   return language == Language::kJapanese ? japanese : english;
 }
+
+// Read by every thread that makes a message; set rarely (at start, or on a
+// switch of the window's language).
+std::atomic<Language> messageLanguage{Language::kEnglish};
 
 }  // namespace
 
@@ -66,6 +71,14 @@ std::string Format(std::string_view source, Language language, std::initializer_
     }
   }
   return out;
+}
+
+void SetMessageLanguage(Language language) { messageLanguage.store(language, std::memory_order_relaxed); }
+
+Language MessageLanguage() { return messageLanguage.load(std::memory_order_relaxed); }
+
+std::string Message(std::string_view source, std::initializer_list<std::string_view> values) {
+  return Format(source, MessageLanguage(), values);
 }
 
 }  // namespace draftcalc::i18n

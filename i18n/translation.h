@@ -33,4 +33,14 @@ std::string_view Translate(std::string_view source, Language language);
 // (a %n beyond them stays as it is).
 std::string Format(std::string_view source, Language language, std::initializer_list<std::string_view> values);
 
+// The language of the program's messages (a file that cannot be read, a
+// record that is refused, a mistake on the command line), for the layers
+// that make them without knowing who shows them: one per process, as a
+// program speaks one language at a time; English until set. The window sets
+// it with its own, draftcalc-cli from --lang or the locale.
+void SetMessageLanguage(Language language);
+Language MessageLanguage();
+// Format(source, MessageLanguage(), values).
+std::string Message(std::string_view source, std::initializer_list<std::string_view> values = {});
+
 }  // namespace draftcalc::i18n

@@ -59,7 +59,11 @@ std::string HelpHtml(i18n::Language language) {
          Table(help::kCodes, "font-weight:bold; white-space:nowrap", language) + "<h3>" +
          Say(QT_TRANSLATE_NOOP("draftcalc", "Signs of R, S and C"), language) + "</h3>" + SignRules(language) + "<h3>" +
          Say(QT_TRANSLATE_NOOP("draftcalc", "Remarks"), language) + "</h3><p>" + Say(help::kRemarkNote, language) +
-         "</p>" + Remarks(language) + "<h3>" + Say(QT_TRANSLATE_NOOP("draftcalc", "Keys"), language) + "</h3>" +
+         "</p>" + Remarks(language) + "<h3>" +
+         Say(QT_TRANSLATE_NOOP("draftcalc", "Constructions without a calculation"), language) + "</h3><p>" +
+         Say(help::kConstructionNote, language) + "</p>" +
+         Table(help::kConstructions, "font-weight:bold; white-space:nowrap", language) + "<h3>" +
+         Say(QT_TRANSLATE_NOOP("draftcalc", "Keys"), language) + "</h3>" +
          Table(help::kShortcuts, "white-space:nowrap", language);
 }
 

@@ -75,6 +75,30 @@ inline constexpr std::array<Entry, 12> kSignRules = {{
                               "turning one line's A by 180 degrees picks another of the four touching circles.")},
 }};
 
+// The constructions no calculation gives: the rows that ask for each; their
+// answers are listed first among the candidates.
+inline constexpr std::string_view kConstructionNote = QT_TRANSLATE_NOOP(
+    "draftcalc",
+    "These rows have no calculation of their own (the answer shows a remark or another calculation's reading); "
+    "their answers stand first in the candidates list, marked construction only (+ in draftcalc-cli's candSet), and "
+    "a click selects one without changing the rows.");
+
+inline constexpr std::array<Entry, 3> kConstructions = {{
+    {QT_TRANSLATE_NOOP("draftcalc", "Fillet"),
+     QT_TRANSLATE_NOOP("draftcalc",
+                       "line / value / line (D 1-3, D 5 with C, D 1-3): the circles of radius |C| touching both lines "
+                       "(4 for crossing lines, counter-clockwise around the crossing point), each with its touching "
+                       "points T1 on line 1 and T2 on line 3")},
+    {QT_TRANSLATE_NOOP("draftcalc", "Circle through a point touching a line"),
+     QT_TRANSLATE_NOOP("draftcalc",
+                       "point / value / line, or line / value / point: the circles of radius |C| through the point "
+                       "touching the line (2 within 2|C| of it, 1 at exactly 2|C|), with the touching point T1")},
+    {QT_TRANSLATE_NOOP("draftcalc", "Foot of the perpendicular"),
+     QT_TRANSLATE_NOOP("draftcalc",
+                       "point / line, or line / point, row 3 not used: the foot, its distance from the point as R and "
+                       "the line's direction as A")},
+}};
+
 // Every remark: what it means, for which calculations, and what to check.
 // The window and the page say why in numbers under the answers, and offer
 // the nearest edit that gives one where there is one.
@@ -136,7 +160,7 @@ inline constexpr std::array<Entry, 11> kRemarks = {{
          "double (about 1.8e308); check the boxes for a mistyped exponent.")},
 }};
 
-inline constexpr std::array<Entry, 19> kShortcuts = {{
+inline constexpr std::array<Entry, 20> kShortcuts = {{
     {"Enter", QT_TRANSLATE_NOOP("draftcalc", "Calculate")},
     {"Tab, Shift+Tab", QT_TRANSLATE_NOOP("draftcalc", "next, previous box")},
     {QT_TRANSLATE_NOOP("draftcalc", "Click on a candidate"),
@@ -149,6 +173,13 @@ inline constexpr std::array<Entry, 19> kShortcuts = {{
     {QT_TRANSLATE_NOOP("draftcalc", "Tab, Shift+Tab in the candidates list"),
      QT_TRANSLATE_NOOP("draftcalc",
                        "pick the next, previous candidate; past the last or the first, on to the next control")},
+    {QT_TRANSLATE_NOOP("draftcalc", "Use as row 1, 2, 3"),
+     QT_TRANSLATE_NOOP(
+         "draftcalc",
+         "in the right-click menu of the candidates list and of the picture: the candidate selected written into that "
+         "row as the element it is (a circle: X, Y, D 0, R, S 1; a tangent or the line of two points: X, Y, D 3, A, "
+         "B 0; the perpendicular through a foot; an intersection: X, Y, D 8), every digit kept; Ctrl+Z brings the "
+         "row back")},
     {"Ctrl+Shift+C",
      QT_TRANSLATE_NOOP(
          "draftcalc",

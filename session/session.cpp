@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/partial_read.h"
+#include "candidates/candidate_row.h"
 #include "engine/calculation.h"
 #include "explain/explain.h"
+#include "i18n/partial_reading.h"
 #include "view/drawing.h"
 #include "view/figure_extent.h"
 
@@ -97,6 +98,19 @@ Session::Change Session::Edit(const std::vector<candidates::BoxEdit>& edits) {
   return Calculate();
 }
 
+Session::Change Session::UseAsRow(int number, int row) {
+  if (number < 1 || number > static_cast<int>(result_.candidates.size()) || row < 0 || row >= kRowCount ||
+      IsOutOfDate()) {
+    return Change::kNone;
+  }
+  const auto texts = candidates::RowTextsOf(result_.candidates[static_cast<size_t>(number - 1)]);
+  BoxTexts boxes = boxes_;
+  for (int column = 0; column < kColumnCount; ++column) {
+    boxes[BoxIndex(row, static_cast<Column>(column))] = texts[static_cast<size_t>(column)];
+  }
+  return SetRows(boxes);
+}
+
 Session::Change Session::ApplyFix() {
   if (IsOutOfDate()) return Change::kNone;
   // Copied: the calculation replaces the result.
@@ -105,7 +119,7 @@ Session::Change Session::ApplyFix() {
 }
 
 std::optional<std::string> Session::PartialReading(size_t box) const {
-  return box < boxes_.size() ? draftcalc::PartialReading(boxes_[box]) : std::nullopt;
+  return box < boxes_.size() ? i18n::PartialReading(boxes_[box], language_) : std::nullopt;
 }
 
 Session::Stepped Session::Step(int step, bool wrap) {

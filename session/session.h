@@ -63,6 +63,12 @@ class Session {
   Stepped Step(int step, bool wrap);
   int Picked() const { return picked_; }
 
+  // Candidate `number` (1..n) written into input row `row` (0..2) as the
+  // element it is (see candidates::RowTextsOf), undone by Undo; the rows are
+  // not calculated: the next calculation is the user's to complete. Nothing
+  // while the result is out of date.
+  Change UseAsRow(int number, int row);
+
   // The result's suggested edit written into the rows (undone by Undo) and
   // the rows calculated. Nothing while there is none or it is out of date.
   Change ApplyFix();

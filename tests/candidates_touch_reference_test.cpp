@@ -1,5 +1,7 @@
 // The touching points of the candidates against OpenCASCADE's analytic
-// constructions, which give their tangency points: for generated inputs
+// constructions, which give their tangency points (and the answers of the
+// constructions no calculation gives: fillets, circles through a point
+// touching a line, feet of perpendiculars): for generated inputs
 // that lie clearly away from every tangency and parallel (as in the
 // geometry's own reference test), each candidate's centre or tangent and its
 // touching points, in row order, must be one of OpenCASCADE's answers with
@@ -8,6 +10,8 @@
 // are the candidates' own.
 #include <gtest/gtest.h>
 
+#include <Extrema_ExtPElC2d.hxx>
+#include <Extrema_POnCurv2d.hxx>
 #include <GccAna_Circ2d2TanRad.hxx>
 #include <GccAna_Circ2d3Tan.hxx>
 #include <GccAna_Lin2d2Tan.hxx>
@@ -32,9 +36,12 @@
 #include "candidates/candidate_text.h"
 #include "engine_fixture.h"
 #include "geometry/solution_set.h"
+#include "occt_reference.h"
 
 namespace draftcalc::candidates {
 namespace {
+
+using namespace occt_reference;
 
 using GPoint = geometry::Point;
 using GLine = geometry::Line;
@@ -44,7 +51,6 @@ constexpr int kCases = 300;
 constexpr double kRelative = 1e-9;
 constexpr double kConditioning = 1e-6;
 constexpr double kOcctTolerance = 1e-10;
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 // An answer as the numbers compared: its point (a centre, or where a
 // tangent touches row 1's element) and its touching points in order.
@@ -71,15 +77,8 @@ bool Matches(const Shape& a, const Shape& b, double scale) {
 
 void ExpectSameSets(const std::vector<Shape>& ours, const std::vector<Shape>& theirs, double scale,
                     const InputTexts& texts) {
-  bool same = ours.size() == theirs.size() && !ours.empty();
-  std::vector<bool> used(theirs.size(), false);
-  for (size_t i = 0; same && i < ours.size(); ++i) {
-    bool found = false;
-    for (size_t j = 0; j < theirs.size() && !found; ++j) {
-      if (!used[j] && Matches(ours[i], theirs[j], scale)) used[j] = found = true;
-    }
-    same = found;
-  }
+  const bool same =
+      !ours.empty() && SameSets(ours, theirs, [scale](const Shape& a, const Shape& b) { return Matches(a, b, scale); });
   std::string rows;
   for (int r = 0; r < kRowCount; ++r) {
     for (int c = 0; c < kColumnCount; ++c) (rows += texts(r, static_cast<Column>(c))) += ",";
@@ -88,29 +87,16 @@ void ExpectSameSets(const std::vector<Shape>& ours, const std::vector<Shape>& th
   EXPECT_TRUE(same) << rows << "\n  ours:  " << Describe(ours) << "\n  OCCT:  " << Describe(theirs);
 }
 
-class Inputs {
+// Line directions within a half turn either way, as a row's A is given.
+class Inputs : public RandomFigures {
  public:
-  explicit Inputs(unsigned seed) : random_(seed) {}
-  double Uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random_); }
-  GPoint AnyPoint() { return {Uniform(-100, 100), Uniform(-100, 100)}; }
-  GCircle AnyCircle() { return {AnyPoint(), Uniform(1, 60)}; }
-  GLine AnyLine() { return {AnyPoint(), Uniform(-180, 180), Uniform(-20, 20)}; }
-
- private:
-  std::mt19937 random_;
+  explicit Inputs(unsigned seed) : RandomFigures(seed, 180) {}
 };
 
 std::string Text(double v) { return ShortestNumberText(v); }
 Row PointRow(GPoint p) { return Point(Text(p.x), Text(p.y)); }
 Row CircleRow(const GCircle& c) { return Circle(Text(c.centre.x), Text(c.centre.y), Text(c.radius), "1"); }
 Row LineRow(const GLine& l) { return Line(Text(l.point.x), Text(l.point.y), Text(l.direction), Text(l.offset)); }
-
-gp_Pnt2d Occt(GPoint p) { return {p.x, p.y}; }
-gp_Circ2d Occt(const GCircle& c) { return gp_Circ2d(gp_Ax2d(Occt(c.centre), gp_Dir2d(1, 0)), std::fabs(c.radius)); }
-gp_Lin2d Occt(const GLine& l) {
-  const gp_Dir2d direction(std::cos(l.direction * kRadiansPerDegree), std::sin(l.direction * kRadiansPerDegree));
-  return gp_Lin2d(Occt(l.point), direction).Translated(l.offset * gp_Vec2d(direction).Rotated(std::numbers::pi / 2));
-}
 
 void Append(Shape& shape, const gp_Pnt2d& p) {
   shape.push_back(p.X());
@@ -122,10 +108,11 @@ void Append(Shape& shape, GPoint p) {
 }
 
 // Our candidates of one calculation: the point, then each touching point.
-std::vector<Shape> Ours(const InputTexts& texts, CalculationId calculation, double& scale) {
+std::vector<Shape> Ours(const InputTexts& texts, CalculationId calculation, double& scale,
+                        Construction construction = Construction::kCalculation) {
   std::vector<Shape> shapes;
   for (const Candidate& c : FindCandidates(texts)) {
-    if (c.calculation != calculation) continue;
+    if (c.calculation != calculation || c.construction != construction) continue;
     Shape shape;
     Append(shape, c.point);
     for (GPoint t : c.touches) Append(shape, t);
@@ -133,17 +120,6 @@ std::vector<Shape> Ours(const InputTexts& texts, CalculationId calculation, doub
     shapes.push_back(shape);
   }
   return shapes;
-}
-
-double CircleCircleMargin(const GCircle& a, const GCircle& b) {
-  const double d = geometry::Distance(a.centre, b.centre), ra = std::fabs(a.radius), rb = std::fabs(b.radius);
-  return std::min({std::fabs(d - (ra + rb)), std::fabs(d - std::fabs(ra - rb)), d});
-}
-double LineCircleMargin(const GLine& l, const GCircle& c) {
-  return std::fabs(Occt(l).Distance(Occt(c.centre)) - std::fabs(c.radius));
-}
-std::vector<GCircle> Grown(const GCircle& c, double rho) {
-  return {{c.centre, std::fabs(c.radius) + rho}, {c.centre, std::fabs(std::fabs(c.radius) - rho)}};
 }
 
 // OpenCASCADE's circles of radius rho touching two arguments: the centre,
@@ -372,6 +348,93 @@ TEST(TouchReference, CircleTouchingThreeLinesTouchesEachInRowOrder) {
     const Row r1 = LineRow(l1), r2 = LineRow(l2), r3 = LineRow(l3);
     const InputTexts texts = TextsOf(r1, r2, r3);
     ExpectSameSets(Ours(texts, CalculationId::kCircleTouchingThreeLines, scale), theirs, scale, texts);
+  }
+}
+
+// The constructions no calculation gives, listed for the rows that describe
+// them: each against OpenCASCADE, with C of either sign.
+double SignedRadius(Inputs& in, double rho) { return in.Uniform(0, 1) < 0.5 ? -rho : rho; }
+
+TEST(ConstructionOnlyReference, FilletsOfTwoLinesTouchLineOneThenLineThree) {
+  Inputs in(51);
+  for (int tested = 0; tested < kCases;) {
+    const GLine l1 = in.AnyLine(), l3 = in.AnyLine();
+    const double rho = in.Uniform(1, 60);
+    double scale = geometry::ScaleOf(l1, l3, rho);
+    if (std::fabs(std::sin((l1.direction - l3.direction) * kRadiansPerDegree)) < 1e-3) continue;
+    ++tested;
+    const Row r1 = LineRow(l1), r2 = Value(Text(SignedRadius(in, rho))), r3 = LineRow(l3);  // the texts view them
+    const InputTexts texts = TextsOf(r1, r2, r3);
+    const std::vector<Shape> ours = Ours(texts, CalculationId::kNone, scale, Construction::kFillet);
+    const GccAna_Circ2d2TanRad circles(GccEnt::Unqualified(Occt(l1)), GccEnt::Unqualified(Occt(l3)), rho,
+                                       kOcctTolerance);
+    EXPECT_EQ(ours.size(), 4u);
+    ExpectSameSets(ours, TouchingCircles(circles, false), scale, texts);
+  }
+}
+
+TEST(ConstructionOnlyReference, CirclesThroughAPointTouchTheLineInEitherRowOrder) {
+  Inputs in(52);
+  int withAnswers = 0;
+  for (int tested = 0; tested < kCases;) {
+    const GPoint p = in.AnyPoint();
+    const GLine l = in.AnyLine();
+    const double rho = in.Uniform(1, 60);
+    double scale = geometry::ScaleOf(p, l, rho);
+    const double d = Occt(l).Distance(Occt(p));
+    if (d < kConditioning * scale || std::fabs(d - 2 * rho) < kConditioning * scale) continue;
+    ++tested;
+    const GccAna_Circ2d2TanRad circles(GccEnt::Unqualified(Occt(l)), Occt(p), rho, kOcctTolerance);
+    std::vector<Shape> theirs;
+    for (int i = 1; circles.IsDone() && i <= circles.NbSolutions(); ++i) {
+      double onSolution = 0, onLine = 0;
+      gp_Pnt2d touch;
+      circles.Tangency1(i, onSolution, onLine, touch);
+      Shape shape;
+      Append(shape, circles.ThisSolution(i).Location());
+      Append(shape, touch);
+      theirs.push_back(shape);
+    }
+    const Row value = Value(Text(SignedRadius(in, rho))), point = PointRow(p), line = LineRow(l);
+    for (const InputTexts& texts : {TextsOf(point, value, line), TextsOf(line, value, point)}) {
+      const std::vector<Shape> ours = Ours(texts, CalculationId::kNone, scale, Construction::kThroughPointTouchingLine);
+      if (!theirs.empty() || !ours.empty()) ExpectSameSets(ours, theirs, scale, texts);
+    }
+    withAnswers += theirs.empty() ? 0 : 1;
+  }
+  EXPECT_GT(withAnswers, kCases / 4) << "the inputs must have answers to compare";
+}
+
+// The foot as a point, its distance and the line's direction (as its cosine
+// and sine, scaled to the figure, so that directions a turn apart agree).
+TEST(ConstructionOnlyReference, FootOfThePerpendicularIsOpenCascadesNearestPoint) {
+  Inputs in(53);
+  for (int tested = 0; tested < kCases; ++tested) {
+    const GPoint p = in.AnyPoint();
+    const GLine l = in.AnyLine();
+    double scale = geometry::ScaleOf(p, l);
+    const gp_Lin2d occtLine = Occt(l);
+    const Extrema_ExtPElC2d nearest(Occt(p), occtLine, kOcctTolerance, -1e6, 1e6);
+    ASSERT_TRUE(nearest.IsDone() && nearest.NbExt() == 1);
+    Shape theirs;
+    Append(theirs, nearest.Point(1).Value());
+    theirs.push_back(std::sqrt(nearest.SquareDistance(1)));
+    theirs.push_back(scale * occtLine.Direction().X());
+    theirs.push_back(scale * occtLine.Direction().Y());
+    const Row point = PointRow(p), line = LineRow(l), unused = Unused();
+    for (const InputTexts& texts : {TextsOf(point, line, unused), TextsOf(line, point, unused)}) {
+      std::vector<Shape> ours;
+      for (const Candidate& c : FindCandidates(texts)) {
+        if (c.construction != Construction::kFootOfPerpendicular) continue;
+        Shape shape;
+        Append(shape, c.point);
+        shape.push_back(c.radius.value_or(-1));
+        shape.push_back(scale * std::cos(c.direction.value_or(0) * kRadiansPerDegree));
+        shape.push_back(scale * std::sin(c.direction.value_or(0) * kRadiansPerDegree));
+        ours.push_back(shape);
+      }
+      ExpectSameSets(ours, {theirs}, scale, texts);
+    }
   }
 }
 

@@ -136,6 +136,39 @@ TEST_F(Cli, HelpSpeaksTheLanguageAskedFor) {
   }
 }
 
+// The messages on standard error in the language asked for, or the
+// locale's: a refused header, a record refused by --strict, a wrong command
+// line; the FILE:LINE before them as it is.
+TEST_F(Cli, MessagesSpeakTheLanguageAskedFor) {
+  struct Case {
+    const char* commandLine;
+    const char* input;
+    const char* english;
+    const char* japanese;
+  };
+  for (const Case& c :
+       {Case{"CLI LANG < IN > OUT", "a,b\n1,2\n", "<stdin>:1: the header names no input box (x1 … s3)\n",
+             "<stdin>:1: 見出しが入力欄 (x1 … s3) をどれも名付けていません\n"},
+        Case{"CLI --strict LANG < IN > OUT", "x1,r2\n0,\"8,5\"\n", "<stdin>:2: r2 \"8,5\" is read as 8\n",
+             "<stdin>:2: r2 \"8,5\" は 8 と読まれます\n"},
+        Case{"CLI LANG < IN > OUT", "x1,y1\n1,2,3\n", "<stdin>:2: record has 3 fields, the header has 2\n",
+             "<stdin>:2: レコードの欄は 3 個、見出しは 2 個です\n"},
+        Case{"CLI --frobnicate LANG > OUT", "",
+             "draftcalc-cli: unknown option --frobnicate\nTry 'draftcalc-cli --help'.\n",
+             "draftcalc-cli: 不明なオプション --frobnicate\n'draftcalc-cli --help' を参照してください。\n"},
+        Case{"CLI calc x1=1 zz=2 LANG > OUT", "",
+             "draftcalc-cli: calc: \"zz=2\" is not of the form BOX=TEXT with BOX one of x1 .. s3\n",
+             "draftcalc-cli: calc: \"zz=2\" は BOX=TEXT (BOX は x1 .. s3 のどれか) の形ではありません\n"}}) {
+    std::string commandLine = c.commandLine;
+    const size_t at = commandLine.find("LANG");
+    EXPECT_EQ(Shell(commandLine.replace(at, 4, ""), c.input).err, c.english) << c.commandLine;
+    EXPECT_EQ(Shell(std::string(c.commandLine).replace(at, 4, "--lang ja"), c.input).err, c.japanese) << c.commandLine;
+    EXPECT_EQ(Shell("env -u LC_ALL LANG=ja_JP.UTF-8 " + std::string(c.commandLine).replace(at, 4, ""), c.input).err,
+              c.japanese)
+        << c.commandLine;
+  }
+}
+
 TEST_F(Cli, CalcExplainPrintsWhyAndFix) {
   Outcome run = Command("calc --explain d1=0 r1=5 s1=1 d2=5 c2=0 x3=20 d3=0 r3=5 s3=1");
   EXPECT_EQ(run.status, 0);

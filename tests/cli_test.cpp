@@ -454,6 +454,39 @@ TEST_F(Cli, AllWritesARecordPerCandidateAfterTheAnswerColumns) {
   EXPECT_EQ(run.err, "<stdin>:4: record has 3 fields, the header has 22\n");
 }
 
+// The constructions no calculation gives come first, marked +, with their
+// touching points; the captions are those without --all, byte for byte.
+TEST_F(Cli, AllListsTheConstructionsWithoutACalculationFirst) {
+  const std::string input =
+      "x1,y1,d1,a1,x2,y2,d2,a2,c2,x3,y3,d3,a3\n"
+      "0,0,3,0,,,5,,5,0,0,3,90\n"  // a fillet of two lines, then the three lines' own reading
+      "0,10,8,,,,5,,5,0,0,3,0\n"   // a circle through the point touching the line, exactly 2|C| off
+      "3,4,8,,0,0,3,0,,,,99,\n";   // the foot of the perpendicular
+  const Outcome plain = Command("", input);
+  const Outcome all = Command("--all", input);
+  ASSERT_EQ(all.status, 0) << all.err;
+  const auto Lines = [](const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; start < text.size(); start = end + 1) {
+      end = text.find('\n', start);
+      lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+  };
+  const std::vector<std::string> lines = Lines(all.out);
+  ASSERT_EQ(lines.size(), 1u + 6 + 1 + 1);
+  const std::vector<std::string> plainLines = Lines(plain.out);
+  // Each output record: the input and caption columns as without --all, then the candidate.
+  const auto starts = [&](size_t line, size_t record) { return lines[line].starts_with(plainLines[record] + ","); };
+  for (size_t line = 1; line <= 6; ++line) EXPECT_TRUE(starts(line, 1)) << lines[line];
+  EXPECT_TRUE(starts(7, 2) && starts(8, 3));
+  EXPECT_TRUE(lines[1].ends_with(",1,5,5,,5,+,5,0,0,5,,")) << lines[1];
+  EXPECT_TRUE(lines[4].ends_with(",4,5,-5,,5,+,5,0,0,-5,,")) << lines[4];
+  EXPECT_TRUE(lines[5].ends_with(",5,2.5,2.5,,2.5,-,2.5,0,2.5,5,0,2.5")) << lines[5];
+  EXPECT_TRUE(lines[7].ends_with(",1,0,5,,5,+,0,0,,,,")) << lines[7];
+  EXPECT_TRUE(lines[8].ends_with(",入力順違いで計算出来ない,1,3,0,0,4,+,,,,,,")) << lines[8];
+}
+
 TEST_F(Cli, AllWritesAHeaderOnlyAndTheSameWithAnyNumberOfJobs) {
   EXPECT_EQ(Command("--all", "x2,y2\n").out,
             "x2,y2,ansX,ansY,ansA,ansR,ansRem,cand,candX,candY,candA,candR,candSet,candT1X,candT1Y,candT2X,candT2Y,"

@@ -31,9 +31,12 @@
 #include "geometry/tangent_lines.h"
 #include "geometry/three_elements.h"
 #include "geometry/touching_circles.h"
+#include "occt_reference.h"
 
 namespace draftcalc::geometry {
 namespace {
+
+using namespace occt_reference;
 
 constexpr int kCases = 400;
 constexpr double kRelative = 1e-9;
@@ -41,7 +44,6 @@ constexpr double kRelative = 1e-9;
 // below which a generated input is not used.
 constexpr double kConditioning = 1e-6;
 constexpr double kOcctTolerance = 1e-10;
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 // One answer as numbers to compare: a point, a radius (0 for none) and a
 // line direction in degrees compared modulo a half turn (NaN for none).
@@ -67,28 +69,14 @@ bool Matches(const Shape& a, const Shape& b, double scale) {
 // The same answers, each matched once.
 void ExpectSameSets(const std::vector<Shape>& ours, const std::vector<Shape>& theirs, double scale,
                     const std::string& input) {
-  bool same = ours.size() == theirs.size();
-  std::vector<bool> used(theirs.size(), false);
-  for (size_t i = 0; same && i < ours.size(); ++i) {
-    bool found = false;
-    for (size_t j = 0; j < theirs.size() && !found; ++j) {
-      if (!used[j] && Matches(ours[i], theirs[j], scale)) used[j] = found = true;
-    }
-    same = found;
-  }
+  const bool same = SameSets(ours, theirs, [scale](const Shape& a, const Shape& b) { return Matches(a, b, scale); });
   EXPECT_TRUE(same) << input << "\n  ours:  " << Describe(ours) << "\n  OCCT:  " << Describe(theirs);
 }
 
-class Inputs {
+// Line directions over two whole turns either way.
+class Inputs : public RandomFigures {
  public:
-  explicit Inputs(unsigned seed) : random_(seed) {}
-  double Uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random_); }
-  Point AnyPoint() { return {Uniform(-100, 100), Uniform(-100, 100)}; }
-  Circle AnyCircle() { return {AnyPoint(), Uniform(1, 60)}; }
-  Line AnyLine() { return {AnyPoint(), Uniform(-360, 360), Uniform(-20, 20)}; }
-
- private:
-  std::mt19937 random_;
+  explicit Inputs(unsigned seed) : RandomFigures(seed, 360) {}
 };
 
 std::string Text(const Point& p) {
@@ -105,32 +93,7 @@ std::string Text(const Line& l) {
   return out.str();
 }
 
-gp_Pnt2d Occt(Point p) { return {p.x, p.y}; }
-gp_Circ2d Occt(const Circle& c) { return gp_Circ2d(gp_Ax2d(Occt(c.centre), gp_Dir2d(1, 0)), std::fabs(c.radius)); }
-// OpenCASCADE's own line, moved by its own normal.
-gp_Lin2d Occt(const Line& l) {
-  const gp_Dir2d direction(std::cos(l.direction * kRadiansPerDegree), std::sin(l.direction * kRadiansPerDegree));
-  const gp_Lin2d through(Occt(l.point), direction);
-  return through.Translated(l.offset * gp_Vec2d(direction).Rotated(std::numbers::pi / 2));
-}
 double DirectionOf(const gp_Lin2d& l) { return std::atan2(l.Direction().Y(), l.Direction().X()) / kRadiansPerDegree; }
-
-// How far a figure is from a tangency: the distance of two circles' centres
-// from the sum and the difference of their radii, and from zero.
-double CircleCircleMargin(const Circle& a, const Circle& b) {
-  const double d = Distance(a.centre, b.centre), ra = std::fabs(a.radius), rb = std::fabs(b.radius);
-  return std::min({std::fabs(d - (ra + rb)), std::fabs(d - std::fabs(ra - rb)), d});
-}
-double LineCircleMargin(const Line& l, const Circle& c) {
-  const double h = std::fabs((-(c.centre.x - l.point.x) * std::sin(l.direction * kRadiansPerDegree) +
-                              (c.centre.y - l.point.y) * std::cos(l.direction * kRadiansPerDegree)) -
-                             l.offset);
-  return std::fabs(h - std::fabs(c.radius));
-}
-// The circles on which the centres of circles of radius rho touching c lie.
-std::vector<Circle> Grown(const Circle& c, double rho) {
-  return {{c.centre, std::fabs(c.radius) + rho}, {c.centre, std::fabs(std::fabs(c.radius) - rho)}};
-}
 
 std::vector<Shape> Shapes(const std::vector<Point>& points) {
   std::vector<Shape> shapes;

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "i18n/partial_reading.h"
 #include "i18n/translation.h"
 #include "i18n/translation_table.h"
 
@@ -36,6 +37,20 @@ TEST(Translation, FillsInTheValuesInTheTranslationsOrder) {
   EXPECT_EQ(Format("Use %1", Language::kEnglish, {}), "Use %1");
   EXPECT_EQ(Format("Use %1", Language::kEnglish, {"%1"}), "Use %1");
   EXPECT_EQ(Format("100%", Language::kEnglish, {"x"}), "100%");
+}
+
+// The messages of the layers below the window follow the one language set
+// for them; a box read in part is described in either.
+TEST(Translation, MessagesFollowTheLanguageSetForThem) {
+  EXPECT_EQ(MessageLanguage(), Language::kEnglish) << "English until set";
+  EXPECT_EQ(Message("record has %1 fields, the header has %2", {"3", "4"}), "record has 3 fields, the header has 4");
+  SetMessageLanguage(Language::kJapanese);
+  EXPECT_EQ(Message("record has %1 fields, the header has %2", {"3", "4"}), "レコードの欄は 3 個、見出しは 4 個です");
+  EXPECT_EQ(Message("line %1: %2", {"7", "履歴の見出しではありません"}), "7 行目: 履歴の見出しではありません");
+  SetMessageLanguage(Language::kEnglish);
+  EXPECT_EQ(PartialReading("8,5", Language::kJapanese), "8 と読みます: \"8\" の後の文字は無視します");
+  EXPECT_EQ(PartialReading("point", Language::kJapanese), "0 と読みます: 数値で始まっていません");
+  EXPECT_EQ(PartialReading("8", Language::kJapanese), std::nullopt);
 }
 
 TEST(Translation, TheLanguageOfACodeOrALocale) {

@@ -1,7 +1,5 @@
 // How a box text that the calculation reads only in part is described: the
 // value the message names must be the value the calculation reads.
-#include "core/partial_read.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -10,8 +8,9 @@
 
 #include "core/number_parse.h"
 #include "core/number_text.h"
+#include "i18n/partial_reading.h"
 
-namespace draftcalc {
+namespace draftcalc::i18n {
 namespace {
 
 struct ReadingCase {
@@ -25,7 +24,7 @@ class PartialReadingOf : public testing::TestWithParam<ReadingCase> {};
 
 TEST_P(PartialReadingOf, SaysHowTheTextIsRead) {
   const auto& [text, reading] = GetParam();
-  EXPECT_EQ(PartialReading(text), reading);
+  EXPECT_EQ(PartialReading(text, Language::kEnglish), reading);
   if (reading) {
     // "read as 8: ..." names the number the calculation takes.
     EXPECT_TRUE(reading->starts_with("read as " + NumberText(ParseLeadingNumber(text)) + ":")) << *reading;
@@ -62,4 +61,4 @@ INSTANTIATE_TEST_SUITE_P(ReadWhole, PartialReadingOf,
                                          ReadingCase{"0.000", std::nullopt}));
 
 }  // namespace
-}  // namespace draftcalc
+}  // namespace draftcalc::i18n

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <string>
 
+#include "candidates/candidate_text.h"
 #include "recording_surface.h"
 #include "session/catalogue.h"
 #include "session/help_page.h"
@@ -70,6 +71,39 @@ TEST_F(SessionTest, AResultIsOutOfDateWhileTheRowsDifferAndCurrentWhenTypedBack)
   EXPECT_FALSE(session.HasResult());
   EXPECT_EQ(session.Shown().captions, ResultCaptions{});
   EXPECT_EQ(session.Clear(), Change::kNone) << "nothing left to clear";
+}
+
+// A candidate carried into a row as the element it is: the fillet's circle
+// into row 2, the tangent into row 1 as a line; one undoable edit each, not
+// calculated, and refused while the result is out of date.
+TEST_F(SessionTest, UseAsRowWritesTheCandidatesElementAndUndoBringsTheRowBack) {
+  TypeAll(Rows("x1=0 y1=0 d1=3 a1=0 d2=5 c2=-5 x3=0 y3=0 d3=3 a3=90"));
+  session.Calculate();
+  const BoxTexts calculated = session.Boxes();
+  ASSERT_EQ(session.Shown().candidates.front().construction, candidates::Construction::kFillet);
+  EXPECT_EQ(session.UseAsRow(1, 1), Change::kRows);
+  BoxTexts expected = calculated;
+  for (const auto& [column, text] :
+       {std::pair{colX, "5"}, {colY, "5"}, {colD, "0"}, {colA, ""}, {colB, ""}, {colC, ""}, {colR, "5"}, {colS, "1"}}) {
+    expected[BoxIndex(1, column)] = text;
+  }
+  EXPECT_EQ(session.Boxes(), expected);
+  EXPECT_TRUE(session.IsOutOfDate()) << "written, not calculated";
+  EXPECT_EQ(session.UseAsRow(2, 0), Change::kNone) << "the candidates belong to the rows calculated";
+  EXPECT_EQ(session.Undo(), Change::kRestored);
+  EXPECT_EQ(session.Boxes(), calculated);
+  EXPECT_FALSE(session.IsOutOfDate());
+  EXPECT_EQ(session.UseAsRow(7, 0), Change::kNone) << "no candidate 7";
+  EXPECT_EQ(session.UseAsRow(1, 3), Change::kNone) << "no row 4";
+
+  TypeAll(Rows("x1=20 y1=0 d1=8 x2=0 y2=0 d2=0 r2=10"));
+  session.Calculate();
+  ASSERT_EQ(session.Shown().candidates.size(), 2u);
+  EXPECT_EQ(session.UseAsRow(1, 0), Change::kRows);
+  EXPECT_EQ(session.Boxes()[BoxIndex(0, colD)], "3");
+  EXPECT_EQ(session.Boxes()[BoxIndex(0, colA)],
+            candidates::ShortestNumberText(*session.Shown().candidates[0].direction));
+  EXPECT_EQ(session.Boxes()[BoxIndex(0, colB)], "0");
 }
 
 // Undo gives back exactly what was shown before a program edit, the result

@@ -328,14 +328,49 @@ TEST_F(Candidates, ClearAndCalculationsWithoutAnswersEmptyThePanel) {
 TEST_F(Candidates, PanelMenuHoldsTheCandidateActions) {
   Calculate(kLineAndCircle);
   const auto menu = form.Menus().CandidatePanelMenu();
-  ASSERT_EQ(menu->actions().size(), 3);
+  ASSERT_EQ(menu->actions().size(), 7);
   EXPECT_EQ(menu->actions()[0], Part<QAction>(form, "copyCandidate"));
+  EXPECT_TRUE(menu->actions()[3]->isSeparator());
+  for (int row = 1; row <= kRowCount; ++row) {
+    EXPECT_EQ(menu->actions()[3 + row], Part<QAction>(form, ("useAsRow" + std::to_string(row)).c_str()));
+  }
   menu->actions()[1]->trigger();
   ExpectAnswerIs(1);
   menu->actions()[2]->trigger();
   ExpectAnswerIs(6);
   menu->actions()[0]->trigger();
   EXPECT_EQ(Clipboard(), Part<CandidatePanel>(form, "candidates")->Line(6));
+}
+
+// Line / value / line: the fillets are listed first as construction only;
+// picking one changes no row; "Use as row 2" writes it there as a circle
+// (the answer goes out of date), and Ctrl+Z brings row 2 back.
+TEST_F(Candidates, AFilletIsConstructionOnlyAndUseAsRowCarriesItIntoARow) {
+  Calculate("x1=0 y1=0 d1=3 a1=0 d2=5 c2=5 x3=0 y3=0 d3=3 a3=90");
+  EXPECT_EQ(Str(Part<QLabel>(form, "ansRem")->text()), "交点が求められませんでした。") << "the captions as they were";
+  auto* panel = Part<CandidatePanel>(form, "candidates");
+  ASSERT_EQ(panel->topLevelItemCount(), 6);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(panel->topLevelItem(i)->text(2), "construction\nonly") << i;
+  EXPECT_EQ(panel->topLevelItem(4)->text(2), "not reachable\nwith these rows");
+  QAction* useAsRow2 = Part<QAction>(form, "useAsRow2");
+  EXPECT_FALSE(useAsRow2->isEnabled()) << "none picked";
+  const auto rowTexts = [&](int row) {
+    QStringList texts;
+    for (InputBox* box : RowBoxes(form, row)) texts << box->text();
+    return texts;
+  };
+  const QStringList valueRow = rowTexts(1);
+  QTest::mouseClick(panel->viewport(), Qt::LeftButton, {}, panel->visualItemRect(panel->topLevelItem(1)).center());
+  EXPECT_EQ(panel->SelectedNumber(), 2);
+  EXPECT_EQ(rowTexts(1), valueRow) << "a construction-only candidate has no edits";
+  ASSERT_TRUE(useAsRow2->isEnabled());
+  useAsRow2->trigger();
+  EXPECT_EQ(rowTexts(1), (QStringList{"-5", "5", "0", "", "", "", "5", "1"}));
+  EXPECT_FALSE(panel->isEnabled()) << "the result is out of date";
+  EXPECT_FALSE(useAsRow2->isEnabled());
+  Part<QAction>(form, "undo")->trigger();
+  EXPECT_EQ(rowTexts(1), valueRow);
+  EXPECT_TRUE(panel->isEnabled());
 }
 
 }  // namespace

@@ -185,7 +185,8 @@ TEST_F(WindowWithData, WithTheHistoryOffNothingIsAddedAndTheSettingIsKept) {
   };
   EXPECT_EQ(menuEntries(form),
             (std::vector<std::string>{"Zoom to fit", "Fit after each calculation", "Export…", "", "Open rows…",
-                                      "Save rows…", "", "History", "Keep a history of calculations", "", "English",
+                                      "Save rows…", "", "History", "Keep a history of calculations", "", "Use as row 1",
+                                      "Use as row 2", "Use as row 3", "", "English",
                                       "日本語", "", "About draftcalc"}));
   EXPECT_TRUE(Part<QAction>(form, "keepHistory")->isChecked());
   Part<QAction>(form, "keepHistory")->trigger();  // the user unticks it

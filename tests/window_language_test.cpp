@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +22,7 @@
 
 #include "app/column_header.h"
 #include "app/help_window.h"
+#include "app/input_box.h"
 #include "app/language.h"
 #include "app/settings.h"
 #include "window_fixture.h"
@@ -131,6 +133,29 @@ TEST_F(Language, BackToJapaneseEveryTextIsAsItWas) {
   // The reason in Japanese too, as draftcalc-cli --lang ja says it.
   EXPECT_TRUE(Str(Part<QLabel>(form, "reasonText")->text()).starts_with("解なし: R、C、S の符号の選ぶ側で"))
       << Str(Part<QLabel>(form, "reasonText")->text());
+}
+
+// What the layers below the window say follows it too: how a box is read,
+// why a file cannot be opened.
+TEST_F(Language, TheReadingOfABoxAndTheProblemsOfAFileFollowTheLanguage) {
+  InputBox* box = Box(form, 1, colR);
+  box->setText("8,5");
+  EXPECT_EQ(Str(box->toolTip()), "8 と読みます: \"8\" の後の文字は無視します");
+  const QString file = home_.filePath("no boxes.csv");
+  QFile written(file);
+  ASSERT_TRUE(written.open(QIODevice::WriteOnly) && written.write("a,b\n1,2\n") == 8);
+  written.close();
+  QStringList problems = form.OpenRows(file);
+  ASSERT_EQ(problems.size(), 1);
+  EXPECT_EQ(Str(problems.front()), Str(file) + ":1: 見出しが入力欄 (x1 … s3) をどれも名付けていません");
+
+  form.EnglishAction()->trigger();
+  EXPECT_EQ(Str(box->toolTip()), "read as 8: the text after \"8\" is ignored");
+  problems = form.OpenRows(file);
+  ASSERT_EQ(problems.size(), 1);
+  EXPECT_EQ(Str(problems.front()), Str(file) + ":1: the header names no input box (x1 … s3)");
+  form.JapaneseAction()->trigger();
+  EXPECT_EQ(Str(box->toolTip()), "8 と読みます: \"8\" の後の文字は無視します");
 }
 
 // At the start-up size: each button's and single-line label's text within

@@ -18,7 +18,7 @@ set(layers
   "candidates: engine geometry"   # every answer and the edits that select it
   "i18n: core"                    # the texts in English and Japanese, from the window's translations
   "explain: candidates i18n"      # why there is no answer, and the nearest input that gives one
-  "csv: core"                     # reading and writing CSV records
+  "csv: i18n"                     # reading and writing CSV records
   "files: csv"                    # files replaced whole, opened safely, locked; the history
   "view: engine candidates"       # view geometry and drawing
   "session: view explain"                 # the calculator the window and the page both run

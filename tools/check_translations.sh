@@ -9,10 +9,12 @@ source_dir=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$source_dir"/i18n/draftcalc_en.ts "$source_dir"/i18n/draftcalc_ja.ts "$work"/
-"$lupdate" -silent -locations none "$source_dir"/app "$source_dir"/core/messages.h "$source_dir"/session/catalogue.h \
-  "$source_dir"/web/js/page_texts.js "$source_dir"/explain/explain.cpp \
-  "$source_dir"/session/help_text.h "$source_dir"/session/help_page.cpp "$source_dir"/cli/main.cpp \
-  -ts "$work"/draftcalc_en.ts "$work"/draftcalc_ja.ts
+# The files i18n/sources.txt names (patterns relative to the source tree).
+sources=()
+while read -r pattern; do
+  for file in "$source_dir"/$pattern; do sources+=("$file"); done
+done < "$source_dir"/i18n/sources.txt
+"$lupdate" -silent -locations none "${sources[@]}" -ts "$work"/draftcalc_en.ts "$work"/draftcalc_ja.ts
 status=0
 for ts in "$work"/draftcalc_en.ts "$work"/draftcalc_ja.ts; do
   for kind in unfinished vanished obsolete; do

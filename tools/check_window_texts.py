@@ -15,6 +15,7 @@ ALLOWED = [
     r'setObjectName\(',                            # names the tests find widgets by
     r'\.Set\([^,]+, "\w+",',                        # the property a marked text goes to
     r'NewAction\([^,]+, [^,]+, "\w+"',             # an action's object name
+    r'kObjectNames = ',                            # the object names of a set of actions
     r'Key(?:Key)? = |Key\(|"\w+/\w+"',             # settings keys
     r'setStyleSheet|"Q\w+[#{ ]|QLabel \{|QFrame',   # style sheets
     r'fromString\(|toString\("',                   # date formats

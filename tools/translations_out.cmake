@@ -7,13 +7,31 @@
 #              -P translations_out.cmake
 # The output is written only when it changes, so that nothing rebuilds for nothing.
 
+# A semicolon would split CMake's lists, and a square bracket keep them from
+# splitting: all three are held apart as placeholders while texts pass
+# through lists, and put back after. (Each its own line: no CMake list could
+# carry these pairs.)
+function(hold_apart variable)
+  set(text "${${variable}}")
+  string(REPLACE ";" "@@semicolon@@" text "${text}")
+  string(REPLACE "[" "@@open@@" text "${text}")
+  string(REPLACE "]" "@@close@@" text "${text}")
+  set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(put_back variable)
+  set(text "${${variable}}")
+  string(REPLACE "@@semicolon@@" ";" text "${text}")
+  string(REPLACE "@@open@@" "[" text "${text}")
+  string(REPLACE "@@close@@" "]" text "${text}")
+  set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
+
 # An XML text of the .ts as a JSON or C++ string's inside (the same escapes),
 # its semicolons and square brackets back in place.
 function(quoted_text in out)
   set(text "${in}")
-  string(REPLACE "@@semicolon@@" ";" text "${text}")
-  string(REPLACE "@@open@@" "[" text "${text}")
-  string(REPLACE "@@close@@" "]" text "${text}")
+  put_back(text)
   string(REPLACE "&lt;" "<" text "${text}")
   string(REPLACE "&gt;" ">" text "${text}")
   string(REPLACE "&quot;" "\"" text "${text}")
@@ -31,11 +49,7 @@ endfunction()
 # `separator`.
 function(pairs_of ts line_format separator out)
   file(READ "${ts}" content)
-  # A semicolon would split CMake's list of messages, and a square bracket
-  # keep it from splitting: all three held apart meanwhile.
-  string(REPLACE ";" "@@semicolon@@" content "${content}")
-  string(REPLACE "[" "@@open@@" content "${content}")
-  string(REPLACE "]" "@@close@@" content "${content}")
+  hold_apart(content)
   string(REGEX MATCHALL "<source>[^<]*</source>[^<]*<translation>[^<]*</translation>" messages "${content}")
   set(lines)
   foreach(message IN LISTS messages)
@@ -45,15 +59,11 @@ function(pairs_of ts line_format separator out)
     quoted_text("${CMAKE_MATCH_1}" translation)
     string(REPLACE "@S@" "${source}" line "${line_format}")
     string(REPLACE "@T@" "${translation}" line "${line}")
-    string(REPLACE ";" "@@semicolon@@" line "${line}")
-    string(REPLACE "[" "@@open@@" line "${line}")
-    string(REPLACE "]" "@@close@@" line "${line}")
+    hold_apart(line)
     list(APPEND lines "${line}")
   endforeach()
   list(JOIN lines "${separator}" joined)
-  string(REPLACE "@@semicolon@@" ";" joined "${joined}")
-  string(REPLACE "@@open@@" "[" joined "${joined}")
-  string(REPLACE "@@close@@" "]" joined "${joined}")
+  put_back(joined)
   set(${out} "${joined}" PARENT_SCOPE)
 endfunction()
 

@@ -200,7 +200,9 @@ void Drawing::DrawCandidates() {
   const std::vector<geometry::Point> markers = MarkerPoints(candidates_);
   for (size_t i = 0; i < candidates_.size(); ++i) {
     const candidates::Candidate& candidate = candidates_[i];
-    if (candidate.radius) {
+    if (candidate.droppedFrom) {
+      DrawSegment(*candidate.droppedFrom, candidate.point);
+    } else if (candidate.radius) {
       DrawCandidateCircle(candidate.point, *candidate.radius);
     } else if (candidate.direction) {
       DrawLineThrough(candidate.point, *candidate.direction);
@@ -260,6 +262,14 @@ void Drawing::DrawLineThrough(geometry::Point point, double degrees) {
   const Segment line{point.x - reach * along.x, point.y - reach * along.y, point.x + reach * along.x,
                      point.y + reach * along.y};
   const auto shown = ClipSegment(line, visible_.left, visible_.Bottom(), visible_.Right(), visible_.top);
+  if (!shown) return;
+  PenPlot("S", shown->x1, shown->y1);
+  PenPlot("L", shown->x2, shown->y2);
+}
+
+void Drawing::DrawSegment(geometry::Point from, geometry::Point to) {
+  const auto shown =
+      ClipSegment({from.x, from.y, to.x, to.y}, visible_.left, visible_.Bottom(), visible_.Right(), visible_.top);
   if (!shown) return;
   PenPlot("S", shown->x1, shown->y1);
   PenPlot("L", shown->x2, shown->y2);

@@ -74,6 +74,8 @@ class Drawing {
   void DrawAnswerVerticalLine();
   void DrawCandidateCircle(geometry::Point centre, double radius);
   void DrawLineThrough(geometry::Point point, double degrees);
+  // The part of the segment within the visible window.
+  void DrawSegment(geometry::Point from, geometry::Point to);
   void DrawCross(geometry::Point at);
   void DrawTouches(const candidates::Candidate& candidate);
   void DrawMarkerLabels(const std::vector<geometry::Point>& markers);

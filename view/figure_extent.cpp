@@ -94,7 +94,10 @@ void AddInputRows(const InputTexts& texts, const ResultCaptions& captions, Bound
 
 void AddCandidates(std::span<const candidates::Candidate> candidates, Bounds& bounds) {
   for (const candidates::Candidate& candidate : candidates) {
-    if (candidate.radius) {
+    if (candidate.droppedFrom) {
+      bounds.Add(candidate.point.x, candidate.point.y);
+      bounds.Add(candidate.droppedFrom->x, candidate.droppedFrom->y);
+    } else if (candidate.radius) {
       bounds.AddCircle(candidate.point.x, candidate.point.y, *candidate.radius);
     } else {
       bounds.Add(candidate.point.x, candidate.point.y);

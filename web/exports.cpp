@@ -136,6 +136,10 @@ EMSCRIPTEN_KEEPALIVE void dc_set_language(int japanese) {
                                               : draftcalc::i18n::Language::kEnglish);
 }
 // The suggested edit of a failure written into the rows and calculated.
+// Candidate `number` into input row `row` (0..2) as the element it is.
+EMSCRIPTEN_KEEPALIVE int dc_use_as_row(int number, int row) {
+  return draftcalc::web::Code(ThePage().session.UseAsRow(number, row));
+}
 EMSCRIPTEN_KEEPALIVE int dc_apply_fix() { return draftcalc::web::Code(ThePage().session.ApplyFix()); }
 // Picks `step` candidates on (wrapping round when `wrap`); returns the
 // number picked, 0 for none.

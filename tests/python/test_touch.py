@@ -21,3 +21,13 @@ def test_circles_touching_two_circles_list_both_points_and_intersections_none():
     crossing = draftcalc.candidates({"d1": 0, "r1": 10, "d2": 5, "x3": 5, "d3": 0, "r3": 10})
     assert crossing and all(c["touch"] == [] for c in crossing)
     assert draftcalc.CANDIDATE_KEYS[-1] == "touch"
+
+
+def test_the_fillets_of_two_lines_come_first_marked_plus_with_a_point_on_each_line():
+    found = draftcalc.candidates({"d1": 3, "a1": 0, "d2": 5, "c2": 5, "d3": 3, "a3": 90})
+    fillets = [c for c in found if c["candSet"] == "+"]
+    assert found[: len(fillets)] == fillets and len(fillets) == 4
+    for candidate in fillets:
+        (x1, y1), (x3, y3) = candidate["touch"]
+        assert y1 == 0 and x3 == 0  # on line 1 (the X axis), on line 3 (the Y axis)
+        assert float(candidate["candR"]) == 5

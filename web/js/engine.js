@@ -131,6 +131,12 @@ export class Engine {
     return this.module._dc_redo();
   }
 
+  // Candidate `number` written into input row `row` (0..2) as the element it
+  // is; not calculated.
+  useAsRow(number, row) {
+    return this.module._dc_use_as_row(number, row);
+  }
+
   // The suggested edit written into the rows and calculated.
   applyFix() {
     return this.module._dc_apply_fix();

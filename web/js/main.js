@@ -46,6 +46,10 @@ class Page {
     this.fixButton.addEventListener('click', () => {
       if (!this.state.outOfDate) this.show(this.engine.applyFix());
     });
+    this.useAsRowButtons = [...document.querySelectorAll('#use-as-row button')];
+    for (const button of this.useAsRowButtons) {
+      button.addEventListener('click', () => this.show(this.engine.useAsRow(this.state.picked, Number(button.dataset.row))));
+    }
     const form = document.getElementById('rows');
     form.addEventListener('keydown', (event) => {
       if (event.key === 'Enter') {
@@ -86,6 +90,8 @@ class Page {
     this.candidateList.select(this.state.picked);
     this.showCalculation(this.state.calculation);
     this.showReason();
+    this.rows.showReadings(this.state.readings);
+    this.showUseAsRow();
   }
 
   // The captions as the calculation wrote them; the remark in the page's
@@ -140,8 +146,17 @@ class Page {
     this.reason.classList.toggle('out-of-date', this.state.outOfDate);
     this.fixButton.disabled = this.state.outOfDate;
     this.candidateList.setOutOfDate(this.state.outOfDate);
+    this.showUseAsRow();
     this.picture?.redraw();
     if (change !== CHANGE.none) this.showView();
+  }
+
+  // "Use as row 1 2 3": the candidate picked into a row, while current.
+  showUseAsRow() {
+    for (const button of this.useAsRowButtons ?? []) {
+      button.disabled = this.state.outOfDate || this.state.picked === 0;
+      button.title = this.language.text('useAsRowTitle', Number(button.dataset.row) + 1);
+    }
   }
 
   // Why there is no answer, under the answers, with the one-click fix.

@@ -336,7 +336,7 @@ describe('the page', () => {
       tinted: input.classList.contains('partly-read'),
       background: getComputedStyle(input).backgroundColor,
     }));
-    assert.equal(box.title, 'read as 8: the text after "8" is ignored');
+    assert.equal(box.title, '8 と読みます: "8" の後の文字は無視します', 'in the page\'s language (Japanese here)');
     assert.ok(box.tinted);
     assert.equal(box.background, 'rgb(255, 214, 153)');
     await page.fill('input[name="r2"]', ' 8.5 ');
@@ -346,6 +346,31 @@ describe('the page', () => {
   test('ran without a script error', () => {
     assert.deepEqual(errors, []);
   });
+});
+
+// Line / value / line: the fillets are listed first as construction only;
+// picking one changes no row, "Use as row 2" writes it there as a circle,
+// and Ctrl+Z brings the value row back.
+test('a fillet is construction only and Use as row carries it into a row', async () => {
+  const { page, errors } = await openPage(browser.context, site.url);
+  for (const [name, value] of Object.entries({ x1: '0', y1: '0', d1: '3', a1: '0', d2: '5', c2: '5', x3: '0', y3: '0', d3: '3', a3: '90' })) {
+    await page.fill(`input[name="${name}"]`, value);
+  }
+  await page.click('#calculate');
+  const lastCells = await page.$$eval('#candidates tbody tr', (rows) => rows.map((row) => row.cells[2].textContent));
+  assert.deepEqual(lastCells.slice(0, 4), ['作図のみ', '作図のみ', '作図のみ', '作図のみ']);
+  const row2 = () => page.$$eval('#rows input', (inputs) => inputs.slice(8, 16).map((input) => input.value));
+  const valueRow = await row2();
+  assert.equal(await page.isDisabled('#use-as-row button[data-row="1"]'), true, 'none picked');
+  await page.click('#candidates tbody tr:nth-child(2)');
+  assert.deepEqual(await row2(), valueRow, 'construction only: no edits');
+  await page.click('#use-as-row button[data-row="1"]');
+  assert.deepEqual(await row2(), ['-5', '5', '0', '', '', '', '5', '1']);
+  assert.equal(await page.isDisabled('#use-as-row button[data-row="1"]'), true, 'out of date');
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await row2(), valueRow);
+  assert.deepEqual(errors, []);
+  await page.close();
 });
 
 test('on a phone-sized screen the rows stack and the boxes fit a finger', async () => {
@@ -403,7 +428,13 @@ test('the page in English and Japanese, switched without a reload', async () => 
     const allText = () => en.evaluate(() => document.body.innerText);
     assert.doesNotMatch((await allText()).replace('日本語', ''), /[\u3040-\u30ff\u4e00-\u9fff]/, 'no Japanese left');
 
+    // A box read in part says so in the page's language.
+    await en.fill('input[name="r3"]', '8,5');
+    const reading = () => en.getAttribute('input[name="r3"]', 'title');
+    assert.equal(await reading(), 'read as 8: the text after "8" is ignored');
     await en.selectOption('#language', 'ja');
+    assert.equal(await reading(), '8 と読みます: "8" の後の文字は無視します');
+    await en.fill('input[name="r3"]', '10');
     assert.equal(await text('#calculate'), '計算');
     assert.equal(await text('.remark span'), '備考');
     assert.deepEqual(await remark(), { value: '交点無し??', title: '' });
