@@ -53,8 +53,11 @@ class CandidateNumbers(NamedTuple):
     None where the calculation has no angle; r: its radius, None where it is
     no circle (each the --all field read as a float, the same double); edits:
     the box edits that select it (candSet: "" for the answer as given, "-"
-    when no edits give it); touch: its touching points as (x, y) floats;
-    calculation: the catalogue number of the calculation that gives it;
+    when no edits give it, "+" for a construction no calculation gives);
+    touch: its touching points as (x, y) floats; calculation: the catalogue
+    number of the calculation that gives it ("" for a construction no
+    calculation gives: a fillet, a circle through a point touching a line, a
+    foot of a perpendicular);
     texts: the candidate as candidates gives it, to the character.
     """
 

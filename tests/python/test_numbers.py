@@ -95,7 +95,10 @@ def test_candidate_numbers_are_the_candidate_texts_read_as_floats():
             assert (n.x, n.y, n.a, n.r) == (float(t["candX"]), float(t["candY"]), number_of(t["candA"]),
                                             number_of(t["candR"]))
             assert n.edits == t["candSet"] and n.touch == t["touch"]
-            assert n.calculation in {name.split()[0] for name in draftcalc.EXAMPLES}
+            if n.edits == "+":  # a construction no calculation gives
+                assert n.calculation == ""
+            else:
+                assert n.calculation in {name.split()[0] for name in draftcalc.EXAMPLES}
             found_any += 1
     assert found_any > 500
 
