@@ -5,6 +5,7 @@
 #include "engine/calculation.h"
 #include "explain/explain.h"
 #include "python/errors.h"
+#include "python/number_results.h"
 #include "python/result_dicts.h"
 
 namespace py = pybind11;
@@ -43,6 +44,11 @@ py::dict Answer(const InputTexts& texts, CalcState& state, const AnswerOptions& 
     answer["fix"] = py::str(explain::FixAsBoxWords(explanation));
   }
   return answer;
+}
+
+py::object AnswerNumbers(const InputTexts& texts, CalcState& state, const AnswerOptions& options) {
+  py::dict answer = Answer(texts, state, options);
+  return NumbersOf(state.captions, state.ran, std::move(answer));
 }
 
 }  // namespace draftcalc::python

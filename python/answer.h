@@ -26,4 +26,7 @@ i18n::Language LanguageArgument(const std::string& lang);
 // Calculates `texts` in `state` and gives the answer dict.
 pybind11::dict Answer(const InputTexts& texts, CalcState& state, const AnswerOptions& options);
 
+// The same as a draftcalc.Numbers, the answer dict as its texts.
+pybind11::object AnswerNumbers(const InputTexts& texts, CalcState& state, const AnswerOptions& options);
+
 }  // namespace draftcalc::python

@@ -14,7 +14,7 @@ std::string RecordPrefix(size_t index) { return "record " + std::to_string(index
 
 }  // namespace
 
-py::dict CalculationStream::Next() {
+py::object CalculationStream::Next() {
   const py::object record = py::reinterpret_steal<py::object>(PyIter_Next(records_.ptr()));
   if (!record) {
     if (PyErr_Occurred() != nullptr) throw py::error_already_set();
@@ -25,7 +25,7 @@ py::dict CalculationStream::Next() {
   keepAlive_.clear();
   try {
     ReadBoxes(record, boxes_, keepAlive_);
-    return Answer(boxes_.Texts(), state_, options_);
+    return numbers_ ? AnswerNumbers(boxes_.Texts(), state_, options_) : Answer(boxes_.Texts(), state_, options_);
   } catch (py::error_already_set& error) {
     RaisePrefixed(error, RecordPrefix(index));
   }

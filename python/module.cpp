@@ -16,6 +16,8 @@
 #include "python/answer.h"
 #include "python/box_mapping.h"
 #include "python/calculation_stream.h"
+#include "python/frame_functions.h"
+#include "python/number_results.h"
 #include "python/result_dicts.h"
 
 namespace py = pybind11;
@@ -32,6 +34,15 @@ py::dict Calculate(py::handle mapping, bool explain, bool strict, const std::str
   return Answer(boxes.Texts(), state, {explain, strict, language});
 }
 
+py::object CalculateNumbers(py::handle mapping, bool explain, bool strict, const std::string& lang) {
+  const i18n::Language language = LanguageArgument(lang);
+  csv::NamedBoxes boxes;
+  std::vector<py::object> keepAlive;
+  ReadBoxes(mapping, boxes, keepAlive);
+  CalcState state;
+  return AnswerNumbers(boxes.Texts(), state, {explain, strict, language});
+}
+
 // The texts copied out of the Python objects, so that the search can run
 // without the GIL while other threads change or drop them.
 csv::BoxTexts CopiesOf(const InputTexts& texts) {
@@ -45,18 +56,18 @@ csv::BoxTexts CopiesOf(const InputTexts& texts) {
   return copies;
 }
 
-py::list Candidates(py::handle mapping) {
+// The candidates of the boxes a mapping gives, found without the GIL.
+std::vector<candidates::Candidate> FoundFor(py::handle mapping) {
   csv::NamedBoxes boxes;
   std::vector<py::object> keepAlive;
   ReadBoxes(mapping, boxes, keepAlive);
   const csv::BoxTexts copies = CopiesOf(boxes.Texts());
-  std::vector<candidates::Candidate> found;
-  {
-    py::gil_scoped_release released;
-    found = candidates::FindCandidates(csv::ViewsOf(copies));
-  }
-  return CandidateDicts(found);
+  py::gil_scoped_release released;
+  return candidates::FindCandidates(csv::ViewsOf(copies));
 }
+
+py::list Candidates(py::handle mapping) { return CandidateDicts(FoundFor(mapping)); }
+py::list CandidatesNumbers(py::handle mapping) { return CandidateNumbersOf(FoundFor(mapping)); }
 
 py::tuple BoxNames() {
   const std::vector<std::string_view> columns = csv::InputSetColumns();
@@ -152,6 +163,42 @@ records is not iterable.)";
 
 constexpr const char* kCalculationsDoc = R"(The iterator calculate_many returns: one answer dict per record.)";
 
+constexpr const char* kCalculateNumbersDoc =
+    R"(calculate_numbers(boxes, *, explain=False, strict=False, lang="en") -> Numbers
+
+calculate's answer as numbers: a Numbers named tuple (x, y, a, r, remark,
+calculation, texts). x, y, a and r are the captions read as floats, the
+same doubles float() reads from the texts calculate gives (53.1301 for
+"53.1301"), None where the caption is empty; remark is the remark ("" for
+an answer); calculation is the catalogue number of the calculation that
+ran ("3.4"), "" when the D codes choose none; texts is the dict calculate
+gives for the same boxes, to the character (with explain=True also "why"
+and "fix").
+
+The boxes, options and errors as for calculate.)";
+
+constexpr const char* kCandidatesNumbersDoc = R"(candidates_numbers(boxes) -> list[CandidateNumbers]
+
+candidates as numbers: one CandidateNumbers named tuple per candidate, in
+the same order (number, x, y, a, r, edits, touch, calculation, texts).
+number is cand as an int; x, y, a, r are candX, candY, candA, candR read as
+floats (the same doubles: those texts are the shortest that read back to
+them), a and r None where the field is empty; edits is candSet; touch the
+touching points as (x, y) floats; calculation the catalogue number of the
+calculation that gives the candidate ("3.1"); texts the dict candidates
+gives. An empty list when there are none.
+
+The boxes and errors as for candidates; the search runs without the GIL.)";
+
+constexpr const char* kCalculateManyNumbersDoc =
+    R"(calculate_many_numbers(records, *, explain=False, strict=False, lang="en") -> NumberCalculations
+
+calculate_many giving each answer as calculate_numbers gives it: a Numbers
+per record, in order, lazily, with the same errors.)";
+
+constexpr const char* kNumberCalculationsDoc =
+    R"(The iterator calculate_many_numbers returns: one Numbers per record.)";
+
 }  // namespace
 }  // namespace draftcalc::python
 
@@ -168,6 +215,20 @@ PYBIND11_MODULE(_draftcalc, module) {
   py::class_<CalculationStream>(module, "Calculations", kCalculationsDoc)
       .def("__iter__", [](py::object self) { return self; })
       .def("__next__", &CalculationStream::Next);
+  module.def("calculate_numbers", &CalculateNumbers, py::arg("boxes"), py::kw_only(), py::arg("explain") = false,
+             py::arg("strict") = false, py::arg("lang") = "en", kCalculateNumbersDoc);
+  module.def("candidates_numbers", &CandidatesNumbers, py::arg("boxes"), kCandidatesNumbersDoc);
+  py::class_<NumbersStream>(module, "NumberCalculations", kNumberCalculationsDoc)
+      .def("__iter__", [](py::object self) { return self; })
+      .def("__next__", [](NumbersStream& stream) { return stream.Next(); });
+  module.def(
+      "calculate_many_numbers",
+      [](py::handle records, bool explain, bool strict, const std::string& lang) {
+        const auto language = LanguageArgument(lang);
+        return NumbersStream(py::iter(records), {explain, strict, language});
+      },
+      py::arg("records"), py::kw_only(), py::arg("explain") = false, py::arg("strict") = false, py::arg("lang") = "en",
+      kCalculateManyNumbersDoc);
   module.def(
       "calculate_many",
       [](py::handle records, bool explain, bool strict, const std::string& lang) {
@@ -183,4 +244,5 @@ PYBIND11_MODULE(_draftcalc, module) {
   module.attr("BOX_NAMES") = BoxNames();
   module.attr("EXAMPLES") = Examples();
   module.attr("__version__") = std::string(draftcalc::kVersion);
+  DefineFrameFunctions(module);
 }

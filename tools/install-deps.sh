@@ -20,9 +20,12 @@ if [ "${1:-all}" != run ]; then packages+=(
   libocct-modeling-algorithms-dev libocct-modeling-data-dev  # reference geometry for the tests
   clang libclang-rt-14-dev       # libFuzzer targets
   desktop-file-utils appstream man-db  # the install test's validators and manual page rendering
-  dpkg-dev                       # dpkg-shlibdeps: the Debian package's Depends
+  dpkg-dev                       # dpkg-shlibdeps: the Debian packages' Depends
+  lintian                        # the Debian packages checked
   emscripten chromium            # the web page: WebAssembly, and the browser its test drives
   pybind11-dev python3-dev python3-pytest  # the Python module and its tests
+  python3-pandas                 # the module's DataFrames (calculate_frame), and numpy with it
+  python3-dask python3-distributed  # examples/dask_batch.py and its test
   util-linux                     # unshare: the tests' small full file system of their own
 )
 # Node.js runs the web page's tests; npm installs their one package. A Node.js

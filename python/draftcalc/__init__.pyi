@@ -1,6 +1,8 @@
 # The types of the draftcalc package. The docstrings are those of the module
 # itself (a test keeps the two the same).
-from typing import Final, Iterable, Iterator, Literal, Mapping, NotRequired, TypedDict, Union
+from typing import Final, Iterable, Iterator, Literal, Mapping, NamedTuple, NotRequired, Optional, TypedDict, Union
+
+import pandas
 
 __version__: Final[str]
 
@@ -25,6 +27,12 @@ BOX_NAMES: Final[tuple[str, ...]]
 EXAMPLES: Final[dict[str, dict[str, str]]]
 """One input per catalogue calculation, all 24 boxes: {"1.1 angle of two points": {"x1": "0", ...}, ...}."""
 
+FRAME_COLUMNS: Final[tuple[str, ...]]
+"""("ansX", "ansY", "ansA", "ansR", "ansRem", "ansCalc"): the columns calculate_frame adds, in order."""
+
+CANDIDATE_FRAME_COLUMNS: Final[tuple[str, ...]]
+"""FRAME_COLUMNS, then "cand", "candX", ... "candSet", "candT1X" .. "candT3Y": the columns candidates_frame adds."""
+
 class Answer(TypedDict):
     """The five captions of a calculation, as calculate gives them; with explain=True also why and fix."""
 
@@ -46,6 +54,50 @@ class Candidate(TypedDict):
     candR: str
     candSet: str
     touch: list[tuple[float, float]]
+
+class Numbers(NamedTuple):
+    """A calculation's answer as numbers, as calculate_numbers gives it.
+
+    x, y, a, r: the captions X, Y, A, R read as floats (float(caption)), None
+    where the caption is empty; remark: the remark ("" for an answer);
+    calculation: the catalogue number of the calculation that ran ("3.4"), ""
+    when the D codes choose none; texts: the captions as calculate gives them,
+    to the character (with explain=True also why and fix).
+    """
+
+    x: Optional[float]
+    y: Optional[float]
+    a: Optional[float]
+    r: Optional[float]
+    remark: str
+    calculation: str
+    texts: Answer
+
+
+class CandidateNumbers(NamedTuple):
+    """One answer of the construction as numbers, as candidates_numbers gives it.
+
+    number: its number (1 .. n); x, y: its point; a: its direction in degrees,
+    None where the calculation has no angle; r: its radius, None where it is
+    no circle (each the --all field read as a float, the same double); edits:
+    the box edits that select it (candSet: "" for the answer as given, "-"
+    when no edits give it, "+" for a construction no calculation gives);
+    touch: its touching points as (x, y) floats; calculation: the catalogue
+    number of the calculation that gives it ("" for a construction no
+    calculation gives: a fillet, a circle through a point touching a line, a
+    foot of a perpendicular);
+    texts: the candidate as candidates gives it, to the character.
+    """
+
+    number: int
+    x: float
+    y: float
+    a: Optional[float]
+    r: Optional[float]
+    edits: str
+    touch: list[tuple[float, float]]
+    calculation: str
+    texts: Candidate
 
 def calculate(
     boxes: Boxes, *, explain: bool = False, strict: bool = False, lang: Literal["en", "ja"] = "en"
@@ -127,4 +179,104 @@ def calculate_many(
     in front of the message ("record 3: 'x4' is not an input box ..."); asked
     again, the iterator goes on with the next record. TypeError at once when
     records is not iterable.
+    """
+
+def calculate_numbers(
+    boxes: Boxes, *, explain: bool = False, strict: bool = False, lang: Literal["en", "ja"] = "en"
+) -> Numbers:
+    """calculate_numbers(boxes, *, explain=False, strict=False, lang="en") -> Numbers
+
+    calculate's answer as numbers: a Numbers named tuple (x, y, a, r, remark,
+    calculation, texts). x, y, a and r are the captions read as floats, the
+    same doubles float() reads from the texts calculate gives (53.1301 for
+    "53.1301"), None where the caption is empty; remark is the remark ("" for
+    an answer); calculation is the catalogue number of the calculation that
+    ran ("3.4"), "" when the D codes choose none; texts is the dict calculate
+    gives for the same boxes, to the character (with explain=True also "why"
+    and "fix").
+
+    The boxes, options and errors as for calculate.
+    """
+
+def candidates_numbers(boxes: Boxes) -> list[CandidateNumbers]:
+    """candidates_numbers(boxes) -> list[CandidateNumbers]
+
+    candidates as numbers: one CandidateNumbers named tuple per candidate, in
+    the same order (number, x, y, a, r, edits, touch, calculation, texts).
+    number is cand as an int; x, y, a, r are candX, candY, candA, candR read as
+    floats (the same doubles: those texts are the shortest that read back to
+    them), a and r None where the field is empty; edits is candSet; touch the
+    touching points as (x, y) floats; calculation the catalogue number of the
+    calculation that gives the candidate ("3.1"); texts the dict candidates
+    gives. An empty list when there are none.
+
+    The boxes and errors as for candidates; the search runs without the GIL.
+    """
+
+class NumberCalculations(Iterator[Numbers]):
+    """The iterator calculate_many_numbers returns: one Numbers per record."""
+
+    def __iter__(self) -> NumberCalculations: ...
+    def __next__(self) -> Numbers: ...
+
+def calculate_many_numbers(
+    records: Iterable[Boxes], *, explain: bool = False, strict: bool = False, lang: Literal["en", "ja"] = "en"
+) -> NumberCalculations:
+    """calculate_many_numbers(records, *, explain=False, strict=False, lang="en") -> NumberCalculations
+
+    calculate_many giving each answer as calculate_numbers gives it: a Numbers
+    per record, in order, lazily, with the same errors.
+    """
+
+def calculate_frame(frame: pandas.DataFrame, *, texts: bool = False, copy: bool = True) -> pandas.DataFrame:
+    """calculate_frame(frame, *, texts=False, copy=True) -> pandas.DataFrame
+
+    Every row of a pandas DataFrame calculated: the frame's columns, then
+    ansX, ansY, ansA, ansR (float64: the captions read as numbers, NaN where
+    a caption is empty), ansRem (str: the remark, "" for an answer) and
+    ansCalc (str: the catalogue number of the calculation that ran, "3.4",
+    "" when the D codes choose none), under the frame's own index. With
+    texts=True the columns are those draftcalc-cli writes for the same CSV:
+    the frame's columns, then ansX .. ansRem as the captions' texts (str),
+    without ansCalc.
+
+    The box columns are those named x1 .. s3 (either case; any of them,
+    other columns kept as they are); a box that no column feeds keeps its
+    start-up text, as in draftcalc-cli. Columns named as those written
+    (ansX .. ansRem, and ansCalc without texts) are replaced. A cell of a
+    box column gives the box text: a str as it is (read as the window reads
+    a typed box); a missing cell (None, NaN, pandas.NA) an empty box; an int
+    its digits; a float a text that reads back to it (1.5 is "1.5", 1e-07
+    "1e-07": the value repr writes), a whole one without a point (8.0 is
+    "8", a D code as the int 8 is: pandas holds a column of ints with a
+    missing cell as floats). To keep each text exactly as a CSV file has it
+    ("3.0" is no D code), read the file with dtype=str and
+    keep_default_na=False.
+
+    Raises TypeError for a frame that is no DataFrame or a cell of another
+    type (a bool, bytes), naming its row (from 0) and column; ValueError for
+    an infinite float, and when the columns name no box, name one twice
+    ("x1" and "X1") or would name one but for blanks (" x1"). The rows are
+    calculated in C++ without the GIL. Needs pandas (apt-get install
+    python3-pandas); the package imports without it.
+
+    The frame is left as it is. Its columns in the result are copies, as
+    with pandas' own copy=True; copy=False saves copying them when every
+    column is kept: the result then shares them with the frame (as
+    frame.copy(deep=False) does), so that a cell changed in place in one
+    changes in the other.
+    """
+
+def candidates_frame(frame: pandas.DataFrame) -> pandas.DataFrame:
+    """candidates_frame(frame) -> pandas.DataFrame
+
+    Every answer of each row's construction, one row per candidate as
+    draftcalc-cli --all writes them, with numbers: the frame's columns
+    (repeated for each candidate, under the row's own index), the columns
+    of calculate_frame, then cand (int64: 1 .. n; 0 on the one row of a
+    row without candidates), candX, candY, candA, candR (float64, NaN where
+    the field is empty), candSet (str: the box edits that select it) and
+    candT1X .. candT3Y (float64: the touching points, NaN where there are
+    fewer). The columns, cells and errors as for calculate_frame; the
+    search runs without the GIL.
     """
