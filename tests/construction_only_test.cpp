@@ -156,8 +156,9 @@ INSTANTIATE_TEST_SUITE_P(
 // The foot, its distance as R and the line's direction as A, whichever row
 // holds the point; not with row 3 in use.
 TEST(FootOfThePerpendicular, FromThePointInEitherRow) {
-  const Row point = Point("3", "4"), line = Line("-2", "1", "405", "1");  // at 45 degrees, moved left by 1
-  for (const InputTexts& texts : {TextsOf(point, line, Unused()), TextsOf(line, point, Unused())}) {
+  // The texts view the rows: each row a named one.
+  const Row point = Point("3", "4"), line = Line("-2", "1", "405", "1"), unused = Unused();  // 45 degrees, moved by 1
+  for (const InputTexts& texts : {TextsOf(point, line, unused), TextsOf(line, point, unused)}) {
     const std::vector<Candidate> found = FindCandidates(texts);
     ASSERT_FALSE(found.empty());
     const Candidate& foot = found.front();
