@@ -43,8 +43,31 @@ def calculate_partition(partition, output_path: str) -> int:
     import draftcalc
 
     answers = draftcalc.calculate_frame(partition, texts=True, copy=False)
-    answers.to_csv(output_path, index=False, lineterminator="\n", encoding="utf-8")
+    write_whole(output_path, answers.to_csv(index=False, lineterminator="\n").encode("utf-8"))
     return len(answers)
+
+
+def write_whole(path: str, data: bytes) -> None:
+    """Writes the file whole or not at all: a new file beside it, flushed to
+    the disk and only then renamed over it, so that a full disk or a file
+    size limit leaves no cut output (and an older one as it was)."""
+    import os
+    import tempfile
+
+    folder, name = os.path.split(path)
+    fd, temporary = tempfile.mkstemp(prefix=f".{name}.", dir=folder or ".")
+    try:
+        with os.fdopen(fd, "wb") as file:
+            file.write(data)
+            file.flush()
+            os.fsync(file.fileno())
+        os.replace(temporary, path)
+    except OSError as error:
+        os.unlink(temporary)
+        raise OSError(error.errno, error.strerror, path) from error
+    except BaseException:
+        os.unlink(temporary)
+        raise
 
 
 def run(inputs: list[pathlib.Path], output_folder: pathlib.Path) -> int:
@@ -103,7 +126,11 @@ def report(inputs: list[pathlib.Path], output_folder: pathlib.Path, client) -> i
     """Runs the files on the client's cluster, once it is up, and says how fast."""
     workers = len(client.scheduler_info()["workers"])
     start = time.perf_counter()
-    records = run(inputs, output_folder)
+    try:
+        records = run(inputs, output_folder)
+    except OSError as error:  # a full disk, a file size limit: what was not written is not there
+        print(f"dask_batch.py: cannot write {error.filename or output_folder}: {error.strerror or error}", file=sys.stderr)
+        return 1
     seconds = time.perf_counter() - start
     print(f"{records} records in {len(inputs)} files on {workers} workers: {seconds:.2f} s, "
           f"{records / seconds:,.0f} records/s")
